@@ -1,0 +1,23 @@
+#include "app/text_util.h"
+
+namespace vimo {
+
+namespace {
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+} // namespace
+
+std::string ToUpperAscii(std::string text) {
+    for (char& c : text) c = UpperAscii(c);
+    return text;
+}
+
+bool IsNullWord(const std::string& text) { return EqualsNoCase(text, "NULL"); }
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+    return true;
+}
+
+} // namespace vimo

@@ -1,0 +1,20 @@
+# Host build: portable code and its unit tests, with sanitizers.
+option(VIMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+if(VIMO_SANITIZE)
+  set(san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_compile_options(vimo_portable PUBLIC ${san})
+  target_link_options(vimo_portable PUBLIC ${san})
+endif()
+
+find_package(GTest REQUIRED)
+add_executable(host_tests ${VIMO_HOST_TESTS})
+target_compile_options(host_tests PRIVATE ${VIMO_WARNINGS})
+target_link_libraries(host_tests PRIVATE vimo_portable GTest::gtest GTest::gtest_main pthread)
+gtest_discover_tests(host_tests TEST_PREFIX "host." DISCOVERY_TIMEOUT 60)
+
+file(GLOB VIMO_BENCH_HOST CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_bench.cpp)
+list(FILTER VIMO_BENCH_HOST EXCLUDE REGEX "_win_bench\\.cpp$")
+if(VIMO_BENCH_HOST)
+  add_executable(host_bench ${VIMO_BENCH_HOST})
+  target_link_libraries(host_bench PRIVATE vimo_portable)
+endif()

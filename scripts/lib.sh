@@ -1,0 +1,30 @@
+# Shared by the run and test scripts: paths, the choice of Windows build, and build steps.
+# shellcheck shell=bash
+VIMO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+VIMO_BUILD=${VIMO_BUILD:-$VIMO_ROOT/build}
+
+# The product is the 32-bit program. Its tests run under 32-bit Wine where the kernel can execute
+# 32-bit Linux binaries; on kernels that cannot (no IA32 emulation), the same sources are built for
+# 64-bit Windows and tested under 64-bit Wine, and the 32-bit program is still built.
+vimo_wine_arch() {
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+}
+
+vimo_configure_and_build() { # dir toolchain-or-empty extra-cmake-args...
+  local dir=$1 toolchain=$2
+  shift 2
+  local args=(-G Ninja -S "$VIMO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@")
+  [ -n "$toolchain" ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$VIMO_ROOT/cmake/$toolchain")
+  if [ ! -f "$dir/build.ninja" ]; then cmake "${args[@]}" >/dev/null; fi
+  cmake --build "$dir" -- -j"$(nproc)"
+}
+
+vimo_build_windows() { # builds the product and the build the tests run on; prints the latter's dir
+  local arch
+  arch=$(vimo_wine_arch)
+  vimo_configure_and_build "$VIMO_BUILD/win32" mingw-i686.cmake >&2
+  if [ "$arch" = win64 ]; then
+    vimo_configure_and_build "$VIMO_BUILD/win64" mingw-x86_64.cmake >&2
+  fi
+  echo "$VIMO_BUILD/$arch"
+}
