@@ -10,6 +10,11 @@ std::string ReadSettingString(const ProfileStore& store, const std::string& path
     return IsNullWord(value) ? std::string() : value;
 }
 
+Settings& TheSettings() {
+    static Settings settings;
+    return settings;
+}
+
 void Settings::Load(const ProfileStore& store, const std::string& currentDir) {
     programDir = currentDir.substr(0, kMaxProgramDir);
     const std::string path = IniPath();

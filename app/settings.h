@@ -48,6 +48,9 @@ public:
     std::string DefaultIconPath() const { return SkinDir() + "\\DefaultIcon.png"; }
 };
 
+// The one settings object of the process.
+Settings& TheSettings();
+
 // Reads a string key of VimoKap.ini: at most 97 characters, "NULL" in any case means empty.
 std::string ReadSettingString(const ProfileStore& store, const std::string& path, const std::string& key,
                               const std::string& def);

@@ -1,3 +1,64 @@
+// Process start and shutdown of VimoKap.
 #include <windows.h>
+#include <winsock.h>
+#include <gdiplus.h>
+#include <ole2.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include <string>
+
+#include "app/controller_win.h"
+#include "app/profile_store_win.h"
+#include "app/settings.h"
+#include "app/window_list_win.h"
+
+namespace {
+
+const char kAppTitle[] = "VimoKap";
+
+std::string CurrentDirectory() {
+    char directory[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, directory);
+    return directory;
+}
+
+int Run() {
+    // A copy already running keeps the desktop: this one ends without a word.
+    if (vimo::AnotherCopyIsRunning()) return 0;
+
+    CoInitialize(nullptr);
+    WSADATA wsa = {};
+    if (WSAStartup(MAKEWORD(1, 1), &wsa) != 0) {
+        MessageBoxA(nullptr, "Socket Initialization Failed", kAppTitle, MB_OK | MB_ICONINFORMATION);
+        CoUninitialize();
+        return 1;
+    }
+    const bool oleReady = SUCCEEDED(OleInitialize(nullptr));
+    if (!oleReady) MessageBoxA(nullptr, "Ole Initialization Failed", kAppTitle, MB_OK | MB_ICONINFORMATION);
+
+    Gdiplus::GdiplusStartupInput gdiplusInput; // version 1, no debug callback, background thread on
+    ULONG_PTR gdiplusToken = 0;
+    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+
+    SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+
+    vimo::Settings& settings = vimo::TheSettings();
+    vimo::WinProfileStore store;
+    settings.Load(store, CurrentDirectory());
+
+    {
+        vimo::ControllerWindow controller(settings);
+        controller.DoModal(nullptr);
+
+        Gdiplus::GdiplusShutdown(gdiplusToken);
+        Sleep(1000);
+    }
+
+    if (oleReady) OleUninitialize();
+    WSACleanup();
+    CoUninitialize();
+    return 0;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return Run(); }

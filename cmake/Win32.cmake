@@ -1,5 +1,5 @@
 # Cross build: the program, the hook library and the tests that run under Wine.
-set(VIMO_WIN_DEFS WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800)
+set(VIMO_WIN_DEFS NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800)
 set(VIMO_WIN_LIBS gdiplus comctl32 comdlg32 ole32 oleaut32 uuid shell32 shlwapi ws2_32 psapi iphlpapi
     urlmon wininet msimg32 gdi32 user32 kernel32 advapi32 winmm)
 set(VIMO_ENTRY ${CMAKE_SOURCE_DIR}/app/winmain_win.cpp)
@@ -37,10 +37,11 @@ target_compile_options(gtest PRIVATE -w)
 target_compile_options(gtest_main PRIVATE -w)
 
 if(VIMO_WIN_TESTS)
-  add_executable(win_tests ${VIMO_WIN_TESTS} ${VIMO_RC})
+  add_executable(win_tests ${VIMO_WIN_TESTS} ${VIMO_E2E_DRIVER} ${VIMO_RC})
   target_compile_options(win_tests PRIVATE ${VIMO_WARNINGS})
   target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_compile_definitions(win_tests PRIVATE VIMO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  target_compile_definitions(win_tests PRIVATE VIMO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    VIMO_PROGRAM_DIR="${VIMO_PROGRAM_DIR}" VIMO_SCRATCH_DIR="${CMAKE_BINARY_DIR}/scratch")
   target_link_libraries(win_tests PRIVATE vimo_win gtest gtest_main)
   gtest_discover_tests(win_tests TEST_PREFIX "win." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
 endif()

@@ -1,0 +1,366 @@
+#include "app/controller_win.h"
+
+#include <ctime>
+
+#include "app/reminder.h"
+#include "app/resource.h"
+#include "app/profile_store_win.h"
+#include "app/settings.h"
+
+namespace vimo {
+
+namespace {
+
+// Tray menu commands (the kap creation commands are in kap_types).
+enum Command : UINT {
+    kNewShortcut = 275,
+    kTrash = 330,
+    kShowDesktop = 228,
+    kShowWindows = 229,
+    kToggleTaskbar = 272,
+    kSendAllBack = 157,
+    kBringAllFront = 155,
+    kLockAll = 223,
+    kUnlockAll = 224,
+    kOneWinMode = 271,
+    kKillNewWinMode = 289,
+    kWinNormal = 288,
+    kWinRestore = 270,
+    kWinMinimize = 266,
+    kWinMaximize = 267,
+    kWinCascade = 268,
+    kWinClose = 269,
+    kOptions = 130,
+    kExit = 131,
+};
+
+constexpr int kSurfaceSize = 10;
+const char kAppName[] = "VimoKap";
+
+struct MenuHandle {
+    HMENU menu;
+    explicit MenuHandle(HMENU m) : menu(m) {}
+    ~MenuHandle() {
+        if (menu) DestroyMenu(menu);
+    }
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+};
+
+} // namespace
+
+// The controller's layer surface: fully transparent, so the window is never seen.
+struct ControllerWindow::Surface {
+    explicit Surface(HWND hwnd) {
+        LONG_PTR exStyle = GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+        SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED | WS_EX_TOOLWINDOW);
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = kSurfaceSize;
+        info.bmiHeader.biHeight = -kSurfaceSize;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HDC screen = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ReleaseDC(nullptr, screen);
+        old_ = SelectObject(dc_, bitmap_);
+        POINT origin = {0, 0};
+        SIZE size = {kSurfaceSize, kSurfaceSize};
+        BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        UpdateLayeredWindow(hwnd, nullptr, nullptr, &size, dc_, &origin, 0, &blend, ULW_ALPHA);
+    }
+    ~Surface() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+
+ControllerWindow::ControllerWindow(Settings& settings) : Dialog(IDD_CONTROLLER), settings_(settings) {}
+
+ControllerWindow::~ControllerWindow() = default;
+
+UINT ControllerWindow::TrayMessage() {
+    static const UINT message = RegisterWindowMessageA("WMU_NOTIFY_TASKBAR_ICON");
+    return message;
+}
+
+template <typename F> void ControllerWindow::ForEachKap(F f) {
+    for (auto& list : kaps_)
+        for (auto& kap : list) f(*kap);
+}
+
+BOOL ControllerWindow::OnInitDialog() {
+    HWND hwnd = Hwnd();
+    icon_ = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+    tray_.Add(hwnd, TrayMessage(), icon_, kAppName);
+
+    surface_ = std::make_unique<Surface>(hwnd);
+    SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~WS_CAPTION);
+    SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, kSurfaceSize, kSurfaceSize, SWP_NOACTIVATE | SWP_FRAMECHANGED);
+
+    if (settings_.hideTaskbarOnStartup) ShowTaskbar(false);
+    // The dock and the window bar join here when they exist.
+    LoadAllKaps();
+    if (HWND progman = FindWindowA("Progman", nullptr)) SetParent(hwnd, progman);
+    SetTimer(hwnd, kReminderTimer, kReminderPeriod, nullptr);
+    SetTimer(hwnd, kSaveTimer, kSavePeriod, nullptr);
+    return TRUE;
+}
+
+bool ControllerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    if (msg == TrayMessage()) {
+        OnTrayEvent(static_cast<UINT>(lParam));
+        return true;
+    }
+    if (msg == WM_CLOSE) return true; // the controller lives until Exit
+    if (auto type = KapTypeFromDeletedMessage(msg)) {
+        RemoveKap(*type, wParam);
+        return true;
+    }
+    if (msg == WM_USER + 1214) { // WMU_ALARMS_CHANGED
+        RefreshCalendars();
+        return true;
+    }
+    return false;
+}
+
+void ControllerWindow::OnTrayEvent(UINT event) {
+    switch (event) {
+    case WM_LBUTTONDOWN:
+        clickPending_ = true;
+        SetTimer(Hwnd(), kClickTimer, kClickDelay, nullptr);
+        break;
+    case WM_LBUTTONDBLCLK:
+        clickPending_ = false;
+        CreateKap(KapType::Note);
+        break;
+    case WM_RBUTTONDOWN:
+        ShowTrayMenu();
+        break;
+    default:
+        break;
+    }
+}
+
+void PrepareTrayMenu(HMENU popup, bool hasWindowBar, const Settings& settings) {
+    auto check = [&](UINT id, bool on) {
+        CheckMenuItem(popup, id, MF_BYCOMMAND | ((hasWindowBar && on) ? MF_CHECKED : MF_UNCHECKED));
+    };
+    check(kOneWinMode, settings.remoteWinOneWinMode != 0);
+    check(kKillNewWinMode, settings.remoteWinKillNewWinMode != 0);
+    for (UINT id : {kOneWinMode, kKillNewWinMode, kWinNormal, kWinRestore, kWinMinimize, kWinMaximize, kWinCascade,
+                    kWinClose})
+        EnableMenuItem(popup, id, MF_BYCOMMAND | (hasWindowBar ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(popup, kNewShortcut, MF_BYCOMMAND | MF_GRAYED);
+    if (HMENU newMenu = GetSubMenu(popup, 0))
+        ModifyMenuA(popup, 0, MF_BYPOSITION | MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(newMenu), "New");
+}
+
+void ControllerWindow::ShowTrayMenu() {
+    HWND hwnd = Hwnd();
+    SetForegroundWindow(hwnd);
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS)));
+    HMENU popup = menu.menu ? GetSubMenu(menu.menu, 0) : nullptr;
+    if (!popup) return;
+    PrepareTrayMenu(popup, /*hasWindowBar=*/false, settings_);
+    TrackPopupMenu(popup, TPM_RIGHTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, hwnd, nullptr);
+    PostMessageA(hwnd, WM_NULL, 0, 0); // lets the menu close when the user clicks elsewhere
+}
+
+bool ControllerWindow::OnCommand(UINT id, UINT, HWND) {
+    if (auto type = KapTypeFromCommand(id)) {
+        CreateKap(*type);
+        return true;
+    }
+    switch (id) {
+    case kTrash:
+        CreateKap(KapType::Trash);
+        return true;
+    case kShowDesktop:
+        ShowDesktop();
+        return true;
+    case kShowWindows:
+        ShowWindows();
+        return true;
+    case kToggleTaskbar:
+        if (HWND taskbar = TaskbarWindow()) ShowTaskbar(!IsWindowVisible(taskbar));
+        return true;
+    case kSendAllBack:
+        ForEachKap([](Kap& kap) { kap.SendToDesktop(); });
+        return true;
+    case kBringAllFront:
+        SetForegroundWindow(Hwnd());
+        ForEachKap([](Kap& kap) { kap.Raise(); });
+        return true;
+    case kLockAll:
+    case kUnlockAll:
+        ForEachKap([id](Kap& kap) { kap.SetLocked(id == kLockAll); });
+        return true;
+    case kOneWinMode:
+        // The window bar is told of the change once it exists.
+        settings_.remoteWinOneWinMode = !settings_.remoteWinOneWinMode;
+        return true;
+    case kKillNewWinMode:
+        settings_.remoteWinKillNewWinMode = !settings_.remoteWinKillNewWinMode;
+        return true;
+    case kOptions:
+        SaveAllKaps();
+        return true;
+    case kExit:
+        Exit();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ControllerWindow::OnTimer(UINT_PTR id) {
+    switch (id) {
+    case kClickTimer:
+        KillTimer(Hwnd(), kClickTimer);
+        if (clickPending_) {
+            clickPending_ = false;
+            if (desktopShown_) {
+                desktopShown_ = false;
+                ShowWindows();
+            } else {
+                desktopShown_ = true;
+                ShowDesktop();
+            }
+        }
+        break;
+    case kReminderTimer:
+        CheckReminders();
+        break;
+    case kSaveTimer:
+        SaveAllKaps();
+        break;
+    default:
+        break;
+    }
+}
+
+Kap* ControllerWindow::CreateKap(KapType type) {
+    KapFactory factory = FactoryOf(type);
+    auto& list = kaps_[Index(type)];
+    if (!factory || (InfoOf(type).single && !list.empty())) return nullptr;
+    std::unique_ptr<Kap> kap = factory(Hwnd(), std::string());
+    if (!kap) return nullptr;
+    ShowWindow(kap->Hwnd(), SW_SHOWNORMAL);
+    list.push_back(std::move(kap));
+    SetForegroundWindow(Hwnd());
+    list.back()->Raise();
+    return list.back().get();
+}
+
+void ControllerWindow::LoadKaps(KapType type) {
+    KapFactory factory = FactoryOf(type);
+    if (!factory) return;
+    const std::string folder = settings_.programDir + "\\Notes\\";
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA((folder + "*." + InfoOf(type).tag).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    auto& list = kaps_[Index(type)];
+    do {
+        if (KapTypeFromFileName(found.cFileName) != type) continue;
+        if (InfoOf(type).single && !list.empty()) break;
+        std::unique_ptr<Kap> kap = factory(Hwnd(), folder + found.cFileName);
+        if (!kap) continue;
+        ShowWindow(kap->Hwnd(), SW_SHOWNOACTIVATE);
+        list.push_back(std::move(kap));
+        list.back()->SendToDesktop();
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+void ControllerWindow::LoadAllKaps() {
+    for (const KapTypeInfo& info : AllKapTypes()) LoadKaps(info.type);
+}
+
+void ControllerWindow::RemoveKap(KapType type, WPARAM kapParam) {
+    auto& list = kaps_[Index(type)];
+    for (auto it = list.begin(); it != list.end(); ++it) {
+        if (reinterpret_cast<WPARAM>(it->get()) != kapParam) continue;
+        std::unique_ptr<Kap> kap = std::move(*it);
+        list.erase(it);
+        DestroyWindow(kap->Hwnd());
+        kap.reset();
+        break;
+    }
+    if (type == KapType::Note) RefreshCalendars();
+    ShowWindow(Hwnd(), SW_SHOWNOACTIVATE);
+}
+
+void ControllerWindow::SaveAllKaps() {
+    // Exit's order: the lists up to the link folder, then trash, mail alert, web search, media player remote.
+    static const KapType order[] = {KapType::Note,    KapType::PhotoAlbum, KapType::Calc,    KapType::Clock,
+                                    KapType::Weather, KapType::Account,    KapType::Calendar, KapType::News,
+                                    KapType::Link,    KapType::Trash,      KapType::Mail,    KapType::Google,
+                                    KapType::RemoteWmp};
+    for (KapType type : order)
+        for (auto& kap : kaps_[Index(type)]) kap->SaveDocument();
+}
+
+void ControllerWindow::CheckReminders() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local = {};
+    localtime_s(&local, &now);
+    const LocalMinute minute = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
+    for (auto& note : kaps_[Index(KapType::Note)])
+        if (AlarmIsDue(note->AlarmStamp(), minute)) note->Ring();
+}
+
+void ControllerWindow::RefreshCalendars() {
+    for (auto& calendar : kaps_[Index(KapType::Calendar)]) calendar->RefreshAlarmMarks();
+}
+
+void ControllerWindow::ShowDesktop() {
+    ForEachKap([](Kap& kap) { kap.SendToDesktop(); });
+    desktop_.MinimizeAll();
+}
+
+void ControllerWindow::ShowWindows() { desktop_.UndoMinimizeAll(); }
+
+void ControllerWindow::Exit() {
+    if (HWND taskbar = TaskbarWindow(); taskbar && !IsWindowVisible(taskbar)) ShowTaskbar(true);
+    WinProfileStore store;
+    settings_.Save(store);
+    SaveAllKaps();
+    // The media player remote, the dock and the window bar run their closing steps here once they exist.
+    EndModal(IDOK);
+}
+
+void ControllerWindow::DestroyAllKaps() {
+    for (auto& list : kaps_) {
+        for (auto& kap : list) {
+            DestroyWindow(kap->Hwnd());
+            kap.reset();
+        }
+        list.clear();
+    }
+}
+
+void ControllerWindow::OnDestroy() {
+    DestroyAllKaps();
+    WinProfileStore store;
+    settings_.Save(store);
+    surface_.reset();
+    tray_.Remove();
+}
+
+} // namespace vimo

@@ -1,0 +1,74 @@
+#pragma once
+// The controller window: a tiny invisible dialog at the bottom of the z-order that owns the tray
+// icon and its menu, every kap, the program-wide timers, and the exit.
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "app/desktop_toggle_win.h"
+#include "app/kap_win.h"
+#include "app/tray_icon_win.h"
+#include "app/wnd/dialog_win.h"
+
+namespace vimo {
+
+class Settings;
+
+class ControllerWindow : public Dialog {
+public:
+    enum Timer : UINT_PTR { kClickTimer = 1, kReminderTimer = 2, kSaveTimer = 3 };
+    static constexpr UINT kClickDelay = 300, kReminderPeriod = 5000, kSavePeriod = 60000;
+
+    explicit ControllerWindow(Settings& settings);
+    ~ControllerWindow() override;
+
+    // The registered tray callback message "WMU_NOTIFY_TASKBAR_ICON".
+    static UINT TrayMessage();
+
+    // Creates a kap of a type as the user asked for it; null when the type cannot be made.
+    Kap* CreateKap(KapType type);
+    void SaveAllKaps();
+    std::size_t KapCount(KapType type) const { return kaps_[Index(type)].size(); }
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnDestroy() override;
+    bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    static std::size_t Index(KapType type) { return static_cast<std::size_t>(type); }
+    template <typename F> void ForEachKap(F f);
+
+    void OnTrayEvent(UINT event);
+    void ShowTrayMenu();
+    void LoadKaps(KapType type);
+    void LoadAllKaps();
+    void RemoveKap(KapType type, WPARAM kap);
+    void DestroyAllKaps();
+    void CheckReminders();
+    void RefreshCalendars();
+    void ShowDesktop();
+    void ShowWindows();
+    void Exit();
+
+    Settings& settings_;
+    std::array<std::vector<std::unique_ptr<Kap>>, kKapTypeCount> kaps_;
+    struct Surface;
+    std::unique_ptr<Surface> surface_; // the controller's own 10 x 10 layer surface
+    TrayIcon tray_;
+    DesktopToggle desktop_;
+    HICON icon_ = nullptr;
+    bool clickPending_ = false;
+    bool desktopShown_ = false;
+};
+
+// Applies the rules that hold before the tray menu opens to its popup: the window commands and the
+// two mode toggles are enabled (and the toggles checked by their settings) only with a window bar;
+// the new-shortcut entry is greyed; the first entry is labelled "New".
+void PrepareTrayMenu(HMENU popup, bool hasWindowBar, const Settings& settings);
+
+} // namespace vimo

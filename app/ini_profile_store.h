@@ -1,0 +1,48 @@
+#pragma once
+// An in-memory set of INI files read and written the way the platform's private-profile
+// functions treat files on disk, so that settings and skin code can be tested on any host.
+//
+// Reading: section and key names are matched without regard to ASCII letter case, after blanks
+// around them are removed; the first section of a name is the only one searched, and its first
+// key of a name wins. A value wrapped in matching quotes loses them. Lines end at any run of
+// CR and LF characters.
+// Writing: the file is parsed, the first matching key is replaced or a key or section appended,
+// and the whole file is written back in the platform's own form ("[section]" and "key=value"
+// lines ending in CR LF, blank lines dropped); writing the value a key already has leaves the
+// file untouched.
+// Every call reads the current text again. The platform does the same for files changed in the
+// last two seconds; its longer-lived cache only differs for values written with trailing blanks
+// or line breaks, which the file itself cannot hold.
+#include <map>
+#include <string>
+
+#include "app/profile_store.h"
+
+namespace vimo {
+
+class MemoryProfileStore : public ProfileStore {
+public:
+    int ReadInt(const std::string& path, const std::string& section, const std::string& key,
+                int def) const override;
+    std::string ReadString(const std::string& path, const std::string& section, const std::string& key,
+                           const std::string& def, std::size_t bufferSize) const override;
+    bool WriteString(const std::string& path, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    bool FileExists(const std::string& path) const override;
+
+    // Puts a file into the store, replacing any file of that path.
+    void SetFile(const std::string& path, std::string text);
+    // The text of a file (what the writes produced); empty when there is no such file.
+    std::string FileText(const std::string& path) const;
+    bool HasFile(const std::string& path) const;
+    void RemoveFile(const std::string& path);
+
+private:
+    // Paths are compared without regard to ASCII letter case, as file names on the platform.
+    static std::string PathKey(const std::string& path);
+    const std::string* Find(const std::string& path) const;
+
+    std::map<std::string, std::string> files_; // keyed by PathKey
+};
+
+} // namespace vimo

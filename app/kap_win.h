@@ -1,0 +1,35 @@
+#pragma once
+// What the controller window needs of every kap, whatever its type.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/kap_types.h"
+
+namespace vimo {
+
+class Kap {
+public:
+    virtual ~Kap() = default;
+    virtual KapType Type() const = 0;
+    virtual HWND Hwnd() const = 0;
+    virtual void SaveDocument() = 0;
+    virtual void SendToDesktop() = 0;
+    virtual void Raise() = 0;
+    virtual void SetLocked(bool locked) = 0;
+    // A note's reminder: its alarm stamp, and the ringing the controller starts when it is due.
+    virtual std::string AlarmStamp() const { return {}; }
+    virtual void Ring() {}
+    // A calendar re-reads the notes' reminders.
+    virtual void RefreshAlarmMarks() {}
+};
+
+// Makes a kap of one type: from a document path, or a new kap when the path is empty.
+// The kap's window exists (hidden) when it returns; the controller shows and places it.
+using KapFactory = std::unique_ptr<Kap> (*)(HWND owner, const std::string& documentPath);
+
+// The factory of a type, or null while that type is not part of the program.
+KapFactory FactoryOf(KapType type);
+
+} // namespace vimo

@@ -1,0 +1,73 @@
+#include "app/wnd/dialog_win.h"
+
+namespace vimo {
+
+namespace {
+const char kObjectProp[] = "VimoDialogObject";
+} // namespace
+
+Dialog::~Dialog() { DestroyWindowNow(); }
+
+INT_PTR Dialog::DoModal(HWND parent) {
+    modal_ = true;
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent, DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
+    modal_ = false;
+    return result;
+}
+
+HWND Dialog::Create(HWND parent) {
+    modal_ = false;
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent, DialogProc,
+                              reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::EndModal(INT_PTR result) {
+    if (hwnd_ && modal_) EndDialog(hwnd_, result);
+}
+
+void Dialog::DestroyWindowNow() {
+    if (hwnd_ && !modal_) DestroyWindow(hwnd_);
+}
+
+Dialog* Dialog::FromHandle(HWND hwnd) { return static_cast<Dialog*>(GetPropA(hwnd, kObjectProp)); }
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Dialog* self = FromHandle(hwnd);
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        self->hwnd_ = hwnd;
+        SetPropA(hwnd, kObjectProp, self);
+    }
+    if (!self) return FALSE;
+    INT_PTR handled = self->Dispatch(msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        RemovePropA(hwnd, kObjectProp);
+        self->hwnd_ = nullptr;
+    }
+    return handled;
+}
+
+INT_PTR Dialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (HandleMessage(msg, wParam, lParam, result)) {
+        SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    switch (msg) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return TRUE;
+    case WM_DESTROY:
+        OnDestroy();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace vimo

@@ -1,0 +1,236 @@
+#include "e2e/driver/vimo_driver.h"
+
+#include <gdiplus.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace vimo::e2e {
+
+namespace {
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+void CopyTree(const std::string& from, const std::string& to) {
+    CreateDirectoryA(to.c_str(), nullptr);
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyTree(from + "\\" + name, to + "\\" + name);
+        else
+            CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+void CreateDirectories(const std::string& path) {
+    for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+void EndProcess(PROCESS_INFORMATION& info) {
+    if (info.hProcess) {
+        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(info.hProcess, 1);
+            WaitForSingleObject(info.hProcess, 5000);
+        }
+        CloseHandle(info.hProcess);
+        CloseHandle(info.hThread);
+    }
+    info = {};
+}
+
+bool StartProcess(const std::string& exe, const std::string& commandLine, const std::string& currentDir,
+                  PROCESS_INFORMATION& info) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    std::string line = commandLine;
+    return CreateProcessA(exe.empty() ? nullptr : exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          currentDir.empty() ? nullptr : currentDir.c_str(), &startup, &info) != FALSE;
+}
+
+struct EnumData {
+    DWORD processId;
+    std::vector<HWND>* windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
+    auto* data = reinterpret_cast<EnumData*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == data->processId) data->windows->push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+std::string WindowsPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+ProgramDir::ProgramDir(const std::string& name, bool withProgram) {
+    const std::string scratch = WindowsPath(VIMO_SCRATCH_DIR);
+    CreateDirectories(scratch);
+    path_ = scratch + "\\" + name;
+    RemoveTree(path_);
+    if (withProgram)
+        CopyTree(WindowsPath(VIMO_PROGRAM_DIR), path_);
+    else
+        CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+bool ProgramDir::Exists(const std::string& relative) const {
+    return GetFileAttributesA(File(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ProgramDir::Read(const std::string& relative) const {
+    std::ifstream in(File(relative), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void ProgramDir::Write(const std::string& relative, const std::string& text) const {
+    std::ofstream out(File(relative), std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+std::vector<HWND> WindowsOfProcess(DWORD processId) {
+    std::vector<HWND> windows;
+    EnumData data = {processId, &windows};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&data));
+    return windows;
+}
+
+VimoProcess::~VimoProcess() { EndProcess(info_); }
+
+bool VimoProcess::Start(const std::string& exe, const std::string& currentDir) {
+    EndProcess(info_);
+    controller_ = nullptr;
+    return StartProcess(exe, "\"" + exe + "\"", currentDir, info_);
+}
+
+HWND VimoProcess::WaitController(DWORD timeoutMs) {
+    WaitFor(
+        [&] {
+            for (HWND hwnd : Windows()) {
+                char cls[64] = {};
+                GetClassNameA(hwnd, cls, sizeof(cls));
+                RECT rect = {};
+                GetWindowRect(hwnd, &rect);
+                if (std::string(cls) == "#32770" && rect.right - rect.left == 10 && rect.bottom - rect.top == 10 &&
+                    (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED)) {
+                    controller_ = hwnd;
+                    return true;
+                }
+            }
+            return !Running();
+        },
+        timeoutMs);
+    return controller_;
+}
+
+void VimoProcess::Tray(UINT mouseMessage) const {
+    static const UINT trayMessage = RegisterWindowMessageA("WMU_NOTIFY_TASKBAR_ICON");
+    PostMessageA(controller_, trayMessage, 0, mouseMessage);
+}
+
+void VimoProcess::Command(UINT id) const { PostMessageA(controller_, WM_COMMAND, id, 0); }
+
+bool VimoProcess::Running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool VimoProcess::WaitExit(DWORD timeoutMs) {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+OtherProgram::OtherProgram(const std::string& commandLine) { StartProcess("", commandLine, "", info_); }
+
+OtherProgram::~OtherProgram() { EndProcess(info_); }
+
+HWND OtherProgram::WaitWindow(DWORD timeoutMs) {
+    HWND window = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND hwnd : WindowsOfProcess(info_.dwProcessId))
+                if (IsWindowVisible(hwnd) && !GetParent(hwnd)) {
+                    window = hwnd;
+                    return true;
+                }
+            return false;
+        },
+        timeoutMs);
+    return window;
+}
+
+HWND TaskbarWindow() { return FindWindowA("Shell_TrayWnd", nullptr); }
+
+bool WaitTaskbarShown(DWORD timeoutMs) {
+    GetDesktopWindow(); // starts this session's desktop (and its task bar) if no program has yet
+    return WaitFor([] { return IsWindowVisible(TaskbarWindow()) != FALSE; }, timeoutMs);
+}
+
+std::string Screenshot(const std::string& name) {
+    const std::string folder = WindowsPath(VIMO_SCRATCH_DIR) + "\\..\\screenshots";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string path = folder + "\\" + name + ".png";
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) return {};
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    {
+        Gdiplus::Bitmap image(bitmap, nullptr);
+        CLSID png = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+        std::wstring wide(path.begin(), path.end());
+        image.Save(wide.c_str(), &png, nullptr);
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    Gdiplus::GdiplusShutdown(token);
+    return path;
+}
+
+std::vector<std::string> IniKeys(const std::string& text) {
+    std::vector<std::string> keys;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t equals = line.find('=');
+        if (equals != std::string::npos) keys.push_back(line.substr(0, equals));
+    }
+    return keys;
+}
+
+} // namespace vimo::e2e

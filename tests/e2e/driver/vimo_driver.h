@@ -1,0 +1,101 @@
+#pragma once
+// The end-to-end test driver: runs VimoKap.exe in scratch program directories under Wine and
+// drives it the way a user does: tray callbacks, menu commands, window messages, mouse input.
+// Every wait is bounded.
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace vimo::e2e {
+
+// Polls pred every stepMs until it is true or timeoutMs have passed; returns its last value.
+template <typename Pred> bool WaitFor(Pred pred, DWORD timeoutMs, DWORD stepMs = 20) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (pred()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(stepMs);
+    }
+}
+
+// A Windows path for a path of the build machine's file system.
+std::string WindowsPath(const std::string& unixPath);
+
+// A fresh copy of the assembled program directory (VimoKap.exe and Skin\) under the scratch folder.
+class ProgramDir {
+public:
+    // name: a folder name unique to the test; an existing folder of that name is removed first.
+    // withProgram: false gives an empty folder (to start the program from another current directory).
+    explicit ProgramDir(const std::string& name, bool withProgram = true);
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& relative) const { return path_ + "\\" + relative; }
+    std::string Exe() const { return File("VimoKap.exe"); }
+    bool Exists(const std::string& relative) const;
+    std::string Read(const std::string& relative) const;
+    void Write(const std::string& relative, const std::string& text) const;
+
+private:
+    std::string path_;
+};
+
+// The top-level windows of a process.
+std::vector<HWND> WindowsOfProcess(DWORD processId);
+
+// One running VimoKap.exe.
+class VimoProcess {
+public:
+    VimoProcess() = default;
+    ~VimoProcess(); // ends the process if a test left it running
+    VimoProcess(const VimoProcess&) = delete;
+    VimoProcess& operator=(const VimoProcess&) = delete;
+
+    // Starts exe with currentDir as its current directory.
+    bool Start(const std::string& exe, const std::string& currentDir);
+    bool Start(const ProgramDir& dir) { return Start(dir.Exe(), dir.Path()); }
+    // Waits for the controller window (the 10 x 10 dialog of the process) and returns it.
+    HWND WaitController(DWORD timeoutMs = 20000);
+    HWND Controller() const { return controller_; }
+
+    // A tray icon mouse event as the shell reports it (WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, ...).
+    void Tray(UINT mouseMessage) const;
+    // Posts a menu command to the controller window.
+    void Command(UINT id) const;
+    bool Running() const;
+    // Waits for the process to end; false on timeout.
+    bool WaitExit(DWORD timeoutMs);
+    DWORD ProcessId() const { return info_.dwProcessId; }
+    std::vector<HWND> Windows() const { return WindowsOfProcess(ProcessId()); }
+
+private:
+    PROCESS_INFORMATION info_ = {};
+    HWND controller_ = nullptr;
+};
+
+// Another program (notepad, winemine) for tests that need the windows of other programs.
+class OtherProgram {
+public:
+    explicit OtherProgram(const std::string& commandLine);
+    ~OtherProgram();
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+    // Its first visible top-level window, waited for.
+    HWND WaitWindow(DWORD timeoutMs = 20000);
+
+private:
+    PROCESS_INFORMATION info_ = {};
+};
+
+HWND TaskbarWindow();
+// The desktop's task bar appears a moment after the first program of a session starts.
+bool WaitTaskbarShown(DWORD timeoutMs = 10000);
+
+// Saves the screen to a PNG under the build tree's screenshots folder; returns its path.
+std::string Screenshot(const std::string& name);
+
+// The keys of an INI file's lines, in file order.
+std::vector<std::string> IniKeys(const std::string& text);
+
+} // namespace vimo::e2e
