@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/activex_hosting_win.h"
 #include "app/controller_win.h"
 #include "app/profile_store_win.h"
 #include "app/settings.h"
@@ -34,6 +35,9 @@ int Run() {
     }
     const bool oleReady = SUCCEEDED(OleInitialize(nullptr));
     if (!oleReady) MessageBoxA(nullptr, "Ole Initialization Failed", kAppTitle, MB_OK | MB_ICONINFORMATION);
+
+    // The program serves no COM classes of its own, so no class objects are registered.
+    vimo::ActiveXHosting activeX;
 
     Gdiplus::GdiplusStartupInput gdiplusInput; // version 1, no debug callback, background thread on
     ULONG_PTR gdiplusToken = 0;

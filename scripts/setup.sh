@@ -3,7 +3,7 @@
 # Quick on a machine that already has everything: it only asks dpkg.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build googletest libgtest-dev g++-mingw-w64-i686 mingw-w64-tools
+packages=(g++ cmake ninja-build googletest libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine32:i386 wine64 xvfb xdotool imagemagick x11-apps x11-utils
   fonts-liberation fonts-dejavu-core python3 procps)
 
