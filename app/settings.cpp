@@ -51,6 +51,7 @@ void Settings::Load(const ProfileStore& store, const std::string& currentDir) {
     remoteWinTrigger = str("RemoteWINTrigger", "Left");
     for (std::size_t i = 0; i < exclude.size(); ++i)
         exclude[i] = str(("Exclude" + std::to_string(i)).c_str(), "");
+    skins.Load(store, *this);
 }
 
 void Settings::Save(ProfileStore& store) const {

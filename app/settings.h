@@ -5,10 +5,9 @@
 #include <string>
 
 #include "app/profile_store.h"
+#include "layer/skin/skin_set.h"
 
 namespace vimo {
-
-class SkinSet;
 
 class Settings {
 public:
@@ -32,13 +31,14 @@ public:
     int winDetectDelay = 1;
     int remoteWinOneWinMode = 0, remoteWinMinimizeMaximized = 0, remoteWinKillNewWinMode = 0;
     std::string remoteWinKillNewWinApp;
+    SkinSet skins; // the skin records of every kap type
 
     Settings() = default;
     Settings(const Settings&) = delete;
     Settings& operator=(const Settings&) = delete;
 
-    // Fills every option from "<currentDir>\VimoKap.ini"; missing values take their defaults.
-    // The skin records are loaded by the caller afterwards (they need the skin name).
+    // Fills every option from "<currentDir>\VimoKap.ini" (missing values take their defaults), then
+    // loads the skin records of the skin it names.
     void Load(const ProfileStore& store, const std::string& currentDir);
     // Writes every key in the file's fixed order.
     void Save(ProfileStore& store) const;

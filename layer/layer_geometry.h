@@ -1,0 +1,29 @@
+#pragma once
+// Rectangles in window pixels (x, y, width, height) and the few operations the layer host
+// needs to decide what to paint.
+namespace vimo {
+
+struct LayerRect {
+    int x = 0, y = 0, width = 0, height = 0;
+
+    int Right() const { return x + width; }
+    int Bottom() const { return y + height; }
+    bool Empty() const { return width <= 0 || height <= 0; }
+    bool Contains(int px, int py) const { return px >= x && py >= y && px < Right() && py < Bottom(); }
+    LayerRect Moved(int dx, int dy) const { return LayerRect{x + dx, y + dy, width, height}; }
+    bool operator==(const LayerRect& o) const {
+        return x == o.x && y == o.y && width == o.width && height == o.height;
+    }
+};
+
+// True when a rectangle reaches into a surface of the given size: x + width >= 1,
+// y + height >= 1, x < surface width and y < surface height.
+bool OverlapsSurface(const LayerRect& r, int surfaceWidth, int surfaceHeight);
+// True when two rectangles share at least one pixel.
+bool Intersects(const LayerRect& a, const LayerRect& b);
+// The common part of two rectangles; empty (width or height 0) when they do not meet.
+LayerRect Intersection(const LayerRect& a, const LayerRect& b);
+// The smallest rectangle that holds both (used to repaint a moved item's old and new place).
+LayerRect UnionOf(const LayerRect& a, const LayerRect& b);
+
+} // namespace vimo

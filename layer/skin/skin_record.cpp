@@ -1,0 +1,58 @@
+#include "layer/skin/skin_record.h"
+
+#include "app/settings.h"
+#include "app/text_util.h"
+
+namespace vimo {
+
+SkinRecord::SkinRecord(std::shared_ptr<const SkinFileSchema> schema, std::string filePath, std::string folder,
+                       std::vector<Value> values)
+    : schema_(std::move(schema)), filePath_(std::move(filePath)), folder_(std::move(folder)),
+      values_(std::move(values)) {}
+
+SkinRecord SkinRecord::Load(std::shared_ptr<const SkinFileSchema> schema, const ProfileStore& store,
+                            const std::string& skinDir) {
+    const std::string folder = skinDir + "\\" + SkinTypeWord(schema->Type()) + "\\";
+    const std::string path = folder + schema->FileName();
+    const std::string section = schema->Section();
+    const std::vector<SkinKey>& keys = schema->Keys();
+
+    std::vector<Value> values(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const SkinKey& key = keys[i];
+        Value& value = values[i];
+        if (key.kind == SkinKeyKind::Integer) {
+            const int def = key.baseIndex >= 0 ? values[static_cast<std::size_t>(key.baseIndex)].number + key.number
+                                               : key.number;
+            value.number = store.ReadInt(path, section, key.name, def);
+            continue;
+        }
+        std::string text = ToUpperAscii(store.ReadString(path, section, key.name, key.text, Settings::kStringBuffer));
+        if (IsNullWord(text)) text.clear();
+        if (key.kind == SkinKeyKind::FileName && !text.empty()) text = folder + text;
+        value.text = std::move(text);
+    }
+    return SkinRecord(std::move(schema), path, folder, std::move(values));
+}
+
+const SkinRecord::Value& SkinRecord::At(const std::string& key, bool wantNumber) const {
+    const int index = schema_->Find(key);
+    if (index < 0) throw SkinKeyError(schema_->Section() + " has no key " + key);
+    const bool isNumber = schema_->Keys()[static_cast<std::size_t>(index)].kind == SkinKeyKind::Integer;
+    if (isNumber != wantNumber)
+        throw SkinKeyError(schema_->Section() + " key " + key + (isNumber ? " is a number" : " is a string"));
+    return values_[static_cast<std::size_t>(index)];
+}
+
+int SkinRecord::Int(const std::string& key) const { return At(key, true).number; }
+
+const std::string& SkinRecord::Str(const std::string& key) const { return At(key, false).text; }
+
+std::string SkinRecord::ImagePath(const std::string& key) const {
+    const std::string& value = Str(key);
+    const bool stored = schema_->Keys()[static_cast<std::size_t>(schema_->Find(key))].kind == SkinKeyKind::FileName;
+    if (stored || value.empty()) return value;
+    return folder_ + value;
+}
+
+} // namespace vimo
