@@ -90,3 +90,14 @@ std::string NewKapName(const std::function<std::time_t()>& now, const std::funct
 }
 
 } // namespace vimo
+
+namespace vimo {
+
+bool IsValidKapName(const std::string& name) {
+    if (name.size() != kNameLength) return false;
+    for (char c : name)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+} // namespace vimo

@@ -69,5 +69,7 @@ struct KapRect {
 std::string NewKapName(const std::function<std::time_t()>& now, const std::function<bool(const std::string&)>& taken,
                        const std::function<void()>& wait);
 std::string FormatKapName(std::time_t utc);
+// Exactly 14 decimal digits. A stored name that is not one is never used to name a file.
+bool IsValidKapName(const std::string& name);
 
 } // namespace vimo

@@ -93,6 +93,16 @@ TEST(KapName, UtcDigitsAndWaitingForAFreeName) {
     EXPECT_EQ(first, "20231231235959");
     EXPECT_EQ(second, "20240101000000");
     EXPECT_EQ(waits, 3);
+    EXPECT_TRUE(IsValidKapName(first));
+}
+
+TEST(KapName, OnlyFourteenDigitsNameAFile) {
+    EXPECT_TRUE(IsValidKapName("20240101000000"));
+    EXPECT_FALSE(IsValidKapName("2024010100000"));
+    EXPECT_FALSE(IsValidKapName("202401010000000"));
+    EXPECT_FALSE(IsValidKapName("..\\..\\windows1"));
+    EXPECT_FALSE(IsValidKapName("2024010100000a"));
+    EXPECT_FALSE(IsValidKapName(""));
 }
 
 } // namespace

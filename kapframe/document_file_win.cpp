@@ -1,0 +1,125 @@
+#include "kapframe/document_file_win.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "app/text_util.h"
+#include "kapframe/base64.h"
+#include "kapframe/kap_document.h"
+
+namespace vimo {
+
+namespace {
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    bool Close() {
+        if (!Valid()) return true;
+        const bool closed = CloseHandle(handle_) != FALSE;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool WriteWholeFile(const std::string& path, const std::string& data) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return false;
+    std::size_t written = 0;
+    while (written < data.size()) {
+        DWORD chunk = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(data.size() - written, 1u << 20));
+        if (!WriteFile(file.Get(), data.data() + written, want, &chunk, nullptr) || chunk == 0) return false;
+        written += chunk;
+    }
+    return FlushFileBuffers(file.Get()) && file.Close();
+}
+
+bool ReadWholeFile(const std::string& path, std::string& data) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return false;
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > (1LL << 30)) return false;
+    data.assign(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t read = 0;
+    while (read < data.size()) {
+        DWORD chunk = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(data.size() - read, 1u << 20));
+        if (!ReadFile(file.Get(), &data[read], want, &chunk, nullptr)) return false;
+        if (chunk == 0) break;
+        read += chunk;
+    }
+    data.resize(read);
+    return true;
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+bool EnsureDirectory(const std::string& path) {
+    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string DocumentFile::Path() const { return programDir_ + "\\NOTES\\" + FileName(); }
+
+bool DocumentFile::Write(const std::string& plainText) const {
+    if (!EnsureDirectory(programDir_ + "\\NOTES") || !EnsureDirectory(programDir_ + "\\TEMP")) return false;
+    const std::string scratch = programDir_ + "\\TEMP\\" + FileName() + ".new";
+    if (!WriteWholeFile(scratch, EncodeDocumentBase64(plainText))) {
+        DeleteFileA(scratch.c_str());
+        return false;
+    }
+    if (!MoveFileExA(scratch.c_str(), Path().c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(scratch.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool DocumentFile::MoveToDeleted() const {
+    if (!FileExists(Path())) return false;
+    const std::string store = programDir_ + "\\Deleted";
+    if (!EnsureDirectory(store)) return false;
+    return MoveFileExA(Path().c_str(), (store + "\\" + FileName()).c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+DocumentRead ReadDocument(const std::string& path, std::string& plainText) {
+    const std::string upper = ToUpperAscii(path);
+    std::string encoded;
+    if (!FileExists(upper) || !ReadWholeFile(upper, encoded)) return DocumentRead::Missing;
+    plainText = DecodeDocumentBase64(encoded);
+    if (plainText.empty() || plainText[0] != 'A') return DocumentRead::Unusable;
+    return DocumentRead::Ok;
+}
+
+void SetAsideUnusable(const std::string& path) {
+    MoveFileExA(path.c_str(), (path + ".bad").c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+void AdoptStoredName(const std::string& path, const std::string& storedKapName) {
+    if (!IsValidKapName(storedKapName)) return;
+    if (ToUpperAscii(path).find(ToUpperAscii(storedKapName)) != std::string::npos) return;
+    const std::size_t slash = path.find_last_of('\\');
+    const std::size_t dot = path.rfind('.');
+    if (slash == std::string::npos || dot == std::string::npos || dot < slash) return;
+    const std::string target = path.substr(0, slash + 1) + storedKapName + ToUpperAscii(path.substr(dot));
+    if (!MoveFileExA(path.c_str(), target.c_str(), 0)) SetAsideUnusable(path);
+}
+
+} // namespace vimo
