@@ -31,6 +31,8 @@ struct KapTypeInfo {
     unsigned createCommand;   // tray menu command that creates one
     unsigned deletedMessage;  // WM_USER + n, posted by a kap after its deletion
     bool single;              // at most one exists (media player remote, trash)
+    unsigned popup;           // 1-based position of the kap's context menu in menu 129
+    unsigned topMostCommand, lockCommand, deleteCommand;
 };
 
 const std::array<KapTypeInfo, kKapTypeCount>& AllKapTypes();
