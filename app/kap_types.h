@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "layer/skin/skin_type.h"
+
 namespace vimo {
 
 // In the controller's loading order.
@@ -33,6 +35,7 @@ struct KapTypeInfo {
     bool single;              // at most one exists (media player remote, trash)
     unsigned popup;           // 1-based position of the kap's context menu in menu 129
     unsigned topMostCommand, lockCommand, deleteCommand;
+    SkinType skin;            // the skin record the kap is drawn from
 };
 
 const std::array<KapTypeInfo, kKapTypeCount>& AllKapTypes();

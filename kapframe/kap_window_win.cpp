@@ -1,0 +1,342 @@
+#include "kapframe/kap_window_win.h"
+
+#include <windowsx.h>
+
+#include <chrono>
+#include <ctime>
+#include <optional>
+#include <thread>
+
+#include "app/messages.h"
+#include "app/resource.h"
+#include "app/settings.h"
+#include "kapframe/document_file_win.h"
+#include "kapframe/edge_snap.h"
+#include "layer/layer_host_win.h"
+
+namespace vimo {
+
+namespace {
+
+constexpr const char* kTaskbarClass = "Shell_TrayWnd";
+
+struct MenuHandle {
+    HMENU menu;
+    explicit MenuHandle(HMENU m) : menu(m) {}
+    ~MenuHandle() {
+        if (menu) DestroyMenu(menu);
+    }
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+};
+
+bool DocumentExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The visible task bar's rectangle, if it has one.
+std::optional<ScreenRect> VisibleTaskbar() {
+    HWND taskbar = FindWindowA(kTaskbarClass, "");
+    if (!taskbar) taskbar = FindWindowA(kTaskbarClass, nullptr);
+    if (!taskbar || !IsWindowVisible(taskbar)) return std::nullopt;
+    RECT r = {};
+    GetWindowRect(taskbar, &r);
+    return ScreenRect{r.left, r.top, r.right, r.bottom};
+}
+
+} // namespace
+
+CKapWindow::CKapWindow(HWND owner, KapType type, Settings& settings, const std::string& documentPath)
+    : Dialog(IDD_KAP), owner_(owner), type_(type), settings_(settings), loadPath_(documentPath) {}
+
+CKapWindow::~CKapWindow() {
+    dropTarget_.Revoke();
+    DestroyWindowNow();
+}
+
+const SkinRecord& CKapWindow::Skin() const { return settings_.skins.Skin(InfoOf(type_).skin); }
+
+std::string CKapWindow::DocumentPath() const {
+    return DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).Path();
+}
+
+bool CKapWindow::CreateKap() {
+    if (loadPath_.empty())
+        StartNew();
+    else
+        LoadDocument();
+    return Create(nullptr) != nullptr;
+}
+
+void CKapWindow::StartNew() {
+    const std::string notes = settings_.programDir + "\\NOTES\\";
+    const std::string extension = std::string(".") + InfoOf(type_).tag;
+    header_ = KapHeader{};
+    header_.kapName = NewKapName([] { return std::time(nullptr); },
+                                 [&](const std::string& name) { return DocumentExists(notes + name + extension); },
+                                 [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); });
+    rect_.x = settings_.createPosX;
+    rect_.y = settings_.createPosY;
+    rect_.width = Skin().Int("IconWidth");
+    rect_.height = Skin().Int("IconHeight");
+}
+
+void CKapWindow::LoadDocument() {
+    std::string text;
+    const DocumentRead read = ReadDocument(loadPath_, text);
+    KapHeader header;
+    if (read == DocumentRead::Ok) {
+        DocumentReader reader(text);
+        if (ParseHeader(reader.NextString(), TypeLetterCount(), header)) {
+            const bool nameUsable = IsValidKapName(header.kapName);
+            header_ = header;
+            if (!nameUsable) StartNew(); // a fresh name; the rest of the document still applies
+            header_.locked = header.locked;
+            header_.topMost = header.topMost;
+            SetTypeLetters(header.typeLetters);
+            SetHeaderTail(header.tail);
+            rect_.x = reader.NextInt();
+            rect_.y = reader.NextInt();
+            const int width = reader.NextInt(), height = reader.NextInt();
+            if (TakesSizeFromDocument()) {
+                rect_.width = width;
+                rect_.height = height;
+            } else {
+                rect_.width = Skin().Int("IconWidth");
+                rect_.height = Skin().Int("IconHeight");
+            }
+            ReadPayload(reader);
+            if (nameUsable) AdoptStoredName(loadPath_, header_.kapName);
+            return;
+        }
+    }
+    if (read != DocumentRead::Missing) SetAsideUnusable(loadPath_);
+    StartNew();
+}
+
+void CKapWindow::SaveDocument() {
+    if (Hwnd()) {
+        RECT r = {};
+        GetWindowRect(Hwnd(), &r);
+        rect_.x = r.left;
+        rect_.y = r.top;
+    }
+    KapHeader header = header_;
+    header.typeLetters = TypeLetters();
+    header.tail = HeaderTail();
+    DocumentWriter writer(header);
+    writer.Int(rect_.x).Int(rect_.y).Int(rect_.width).Int(rect_.height);
+    WritePayload(writer);
+    DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).Write(writer.Text());
+}
+
+BOOL CKapWindow::OnInitDialog() {
+    HWND hwnd = Hwnd();
+    layer_ = std::make_unique<CLayerHost>(hwnd);
+    layer_->SetSize(rect_.width, rect_.height);
+    layer_->SetConstantAlpha(255);
+    SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~WS_CAPTION);
+    SetWindowPos(hwnd, HWND_BOTTOM, rect_.x, rect_.y, rect_.width, rect_.height, SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    BuildItems();
+    OnLockChanged();
+    LayoutItems();
+    layer_->Refresh();
+    if (header_.topMost) {
+        header_.topMost = false;
+        SwitchTopMost();
+    } else {
+        SendToDesktop();
+    }
+    if (DropAccept()) {
+        dropTarget_.Register(hwnd, WMU_KAP_DROP);
+        dropTarget_.SetAccept(DropAccept());
+    }
+    SetTimer(hwnd, kSaveTimer, kSavePeriod, nullptr);
+    return FALSE;
+}
+
+void CKapWindow::OnDestroy() {
+    KillTimer(Hwnd(), kSaveTimer);
+    dropTarget_.Revoke();
+    layer_.reset();
+}
+
+void CKapWindow::OnTimer(UINT_PTR id) {
+    if (id == kSaveTimer && dirty_) {
+        dirty_ = false;
+        SaveDocument();
+    }
+}
+
+void CKapWindow::ChangedNow() {
+    dirty_ = true;
+    KillTimer(Hwnd(), kSaveTimer);
+    SetTimer(Hwnd(), kSaveTimer, kSavePeriod, nullptr);
+}
+
+void CKapWindow::SendToDesktop() {
+    if (header_.topMost || !raised_) return;
+    raised_ = false;
+    if (HWND progman = FindWindowA("Progman", nullptr)) {
+        SetParent(Hwnd(), progman);
+    } else {
+        // No desktop window to live in: stay a plain top-level window below the others.
+        SetParent(Hwnd(), nullptr);
+        SetWindowPos(Hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void CKapWindow::Raise() {
+    if (header_.topMost) return;
+    if (raised_) {
+        TakeFocus();
+        return;
+    }
+    raised_ = true;
+    SetParent(Hwnd(), GetDesktopWindow());
+    SetWindowPos(Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CKapWindow::SwitchTopMost() {
+    HWND hwnd = Hwnd();
+    if (!header_.topMost) {
+        Raise();
+        header_.topMost = true;
+        topMostEstablished_ = false;
+        SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        topMostEstablished_ = true;
+        TakeFocus();
+    } else {
+        header_.topMost = false;
+        topMostEstablished_ = false;
+        raised_ = true;
+        SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+    dirty_ = true;
+}
+
+void CKapWindow::SetLocked(bool locked) {
+    if (header_.locked == locked) return;
+    header_.locked = locked;
+    dirty_ = true;
+    OnLockChanged();
+    if (layer_) layer_->Refresh();
+}
+
+void CKapWindow::ToggleDesktop() {
+    HWND top = raised_ ? Hwnd() : FindWindowA("Progman", nullptr);
+    SetForegroundWindow(top ? top : Hwnd());
+    if (raised_)
+        SendToDesktop();
+    else
+        Raise();
+}
+
+void CKapWindow::ShowContextMenu() {
+    const KapTypeInfo& info = InfoOf(type_);
+    MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS)));
+    HMENU popup = menu.menu ? GetSubMenu(menu.menu, static_cast<int>(info.popup) - 1) : nullptr;
+    if (!popup) return;
+    SetForegroundWindow(Hwnd());
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    CheckMenuItem(popup, info.lockCommand, MF_BYCOMMAND | (header_.locked ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(popup, info.topMostCommand, MF_BYCOMMAND | (header_.topMost ? MF_CHECKED : MF_UNCHECKED));
+    PrepareContextMenu(popup);
+    TrackPopupMenu(popup, TPM_RIGHTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, Hwnd(), nullptr);
+    PostMessageA(Hwnd(), WM_NULL, 0, 0);
+}
+
+void CKapWindow::Delete() {
+    if (MessageBoxA(Hwnd(), "Delete this KAP ?", "Delete KAP", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
+    SaveDocument();
+    DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).MoveToDeleted();
+    PostMessageA(owner_, InfoOf(type_).deletedMessage, reinterpret_cast<WPARAM>(static_cast<Kap*>(this)), 0);
+}
+
+bool CKapWindow::OnCommand(UINT id, UINT, HWND) {
+    if (OnKapCommand(id)) return true;
+    const KapTypeInfo& info = InfoOf(type_);
+    if (id == info.topMostCommand) {
+        SwitchTopMost();
+        return true;
+    }
+    if (id == info.lockCommand) {
+        SetLocked(!header_.locked);
+        return true;
+    }
+    if (id == info.deleteCommand) {
+        Delete();
+        return true;
+    }
+    return false;
+}
+
+void CKapWindow::OnPositionChanging(WINDOWPOS& position) {
+    if (topMostEstablished_) {
+        HWND first = GetWindow(Hwnd(), GW_HWNDFIRST);
+        if (first == Hwnd())
+            position.flags |= SWP_NOZORDER;
+        else
+            position.hwndInsertAfter = first;
+    }
+    if (SnappingSuspended() || (position.flags & SWP_NOMOVE)) return;
+    RECT r = {};
+    GetWindowRect(Hwnd(), &r);
+    const int width = (position.flags & SWP_NOSIZE) ? r.right - r.left : position.cx;
+    const int height = (position.flags & SWP_NOSIZE) ? r.bottom - r.top : position.cy;
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const SnapPoint snapped = SnapToEdges(position.x, position.y, width, height, screenWidth, screenHeight,
+                                          TaskbarReserves(VisibleTaskbar(), screenWidth));
+    position.x = snapped.x;
+    position.y = snapped.y;
+}
+
+bool CKapWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (OnKapMessage(msg, wParam, lParam, result)) return true;
+    HWND hwnd = Hwnd();
+    switch (msg) {
+    case WM_LBUTTONDOWN: {
+        if (header_.locked) return false;
+        dirty_ = true;
+        PostMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+        if (header_.topMost) SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        AfterLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return false;
+    }
+    case WM_MOUSEMOVE:
+        if (!hoverTracking_) {
+            hoverTracking_ = true;
+            if (FocusOnHover()) SetFocus(hwnd);
+            TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, hwnd, HOVER_DEFAULT};
+            TrackMouseEvent(&track);
+        }
+        return false;
+    case WM_MOUSELEAVE:
+        hoverTracking_ = false;
+        return true;
+    case WM_LBUTTONDBLCLK:
+        ToggleDesktop();
+        return true;
+    case WM_RBUTTONDOWN:
+        ShowContextMenu();
+        return true;
+    case WM_WINDOWPOSCHANGING:
+        OnPositionChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
+        return false;
+    case WM_MOVE:
+        if (layer_) layer_->SyncWindowRect();
+        return false;
+    case WMU_EDIT_CHANGED:
+        ChangedNow();
+        return true;
+    case WMU_KAP_DROP:
+        OnDrop(dropTarget_.Dropped());
+        return true;
+    default:
+        (void)wParam;
+        return false;
+    }
+}
+
+} // namespace vimo

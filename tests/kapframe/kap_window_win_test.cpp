@@ -1,0 +1,325 @@
+// The behaviour every kap window shares, on a minimal kap type under Wine.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <fstream>
+#include <thread>
+
+#include "app/messages.h"
+#include "app/profile_store_win.h"
+#include "app/settings.h"
+#include "kapframe/base64.h"
+#include "kapframe/document_file_win.h"
+#include "kapframe/kap_window_win.h"
+
+namespace vimo {
+namespace {
+
+// A kap with nothing of its own but a payload line and a lock counter.
+class TestKap : public CKapWindow {
+public:
+    using CKapWindow::CKapWindow;
+    std::string payload = "payload";
+    int lockChanges = 0;
+    std::string dropped;
+    unsigned accept = KapDropTarget::kFiles | KapDropTarget::kText;
+
+protected:
+    void ReadPayload(DocumentReader& reader) override { payload = reader.NextString(); }
+    void WritePayload(DocumentWriter& writer) const override { writer.Line(payload); }
+    void OnLockChanged() override { ++lockChanges; }
+    unsigned DropAccept() const override { return accept; }
+    void OnDrop(const std::string& text) override { dropped = text; }
+};
+
+template <typename Pred> bool PumpUntil(Pred pred, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (pred()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(10);
+    }
+}
+
+class KapWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        OleInitialize(nullptr);
+        char base[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, base);
+        dir_ = std::string(base) + "vimo-kap-" + std::to_string(GetCurrentProcessId()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        CreateDirectoryA(dir_.c_str(), nullptr);
+        WinProfileStore store;
+        settings_.Load(store, dir_);
+        owner_ = CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    }
+    void TearDown() override {
+        DestroyWindow(owner_);
+        OleUninitialize();
+    }
+    std::unique_ptr<TestKap> Make(const std::string& path = "") {
+        auto kap = std::make_unique<TestKap>(owner_, KapType::Calc, settings_, path);
+        EXPECT_TRUE(kap->CreateKap());
+        ShowWindow(kap->Hwnd(), SW_SHOWNOACTIVATE);
+        return kap;
+    }
+    std::string dir_;
+    Settings settings_;
+    HWND owner_ = nullptr;
+};
+
+RECT WindowRect(HWND hwnd) {
+    RECT r = {};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+TEST_F(KapWindowTest, NewKapTakesTheCreatePositionAndSkinSizeAndRoundTripsItsDocument) {
+    auto kap = Make();
+    EXPECT_TRUE(IsValidKapName(kap->KapName()));
+    const RECT r = WindowRect(kap->Hwnd());
+    EXPECT_EQ(r.left, 30);
+    EXPECT_EQ(r.top, 30);
+    EXPECT_EQ(r.right - r.left, settings_.skins.Skin(SkinType::Calc).Int("IconWidth"));
+    EXPECT_TRUE(GetWindowLongA(kap->Hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_TRUE(GetWindowLongA(kap->Hwnd(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+
+    SetWindowPos(kap->Hwnd(), nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    kap->payload = "line six";
+    kap->SetLocked(true);
+    kap->SaveDocument();
+    const std::string path = kap->DocumentPath();
+    const std::string name = kap->KapName();
+    kap.reset();
+
+    std::string text;
+    ASSERT_EQ(ReadDocument(path, text), DocumentRead::Ok);
+    EXPECT_EQ(text.substr(0, 17), "A" + name + "LN");
+    auto again = Make(path);
+    EXPECT_EQ(again->KapName(), name);
+    EXPECT_TRUE(again->Locked());
+    EXPECT_EQ(again->payload, "line six");
+    EXPECT_EQ(WindowRect(again->Hwnd()).left, 200);
+    EXPECT_EQ(WindowRect(again->Hwnd()).top, 150);
+}
+
+TEST_F(KapWindowTest, UnusableDocumentBecomesANewKapAndIsKeptAside) {
+    CreateDirectoryA((dir_ + "\\Notes").c_str(), nullptr);
+    const std::string path = dir_ + "\\Notes\\20200101000000.VIMOCALC";
+    std::ofstream(path, std::ios::binary) << EncodeDocumentBase64("garbage\n1\n2");
+    auto kap = Make(path);
+    EXPECT_NE(kap->KapName(), "20200101000000");
+    EXPECT_EQ(kap->payload, "payload");
+    EXPECT_NE(GetFileAttributesA((path + ".bad").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(KapWindowTest, LockAndTopMostCommandsFollowTheirTransitions) {
+    auto kap = Make();
+    const KapTypeInfo& info = InfoOf(KapType::Calc);
+    const int changesBefore = kap->lockChanges;
+    SendMessageA(kap->Hwnd(), WM_COMMAND, info.lockCommand, 0);
+    EXPECT_TRUE(kap->Locked());
+    EXPECT_TRUE(kap->Dirty());
+    EXPECT_EQ(kap->lockChanges, changesBefore + 1);
+
+    kap->SendToDesktop();
+    EXPECT_FALSE(kap->IsRaised());
+    SendMessageA(kap->Hwnd(), WM_COMMAND, info.topMostCommand, 0);
+    EXPECT_TRUE(kap->TopMost());
+    EXPECT_TRUE(kap->IsRaised()) << "top-most implies raised";
+    EXPECT_TRUE(GetWindowLongA(kap->Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    kap->SendToDesktop();
+    EXPECT_TRUE(kap->IsRaised()) << "a top-most kap is not sent to the desktop";
+    SendMessageA(kap->Hwnd(), WM_COMMAND, info.topMostCommand, 0);
+    EXPECT_FALSE(kap->TopMost());
+    EXPECT_FALSE(GetWindowLongA(kap->Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(kap->IsRaised());
+    SendMessageA(kap->Hwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(kap->IsRaised()) << "a double click afterwards sends it to the desktop";
+    SendMessageA(kap->Hwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(kap->IsRaised());
+}
+
+TEST_F(KapWindowTest, MovesSnapToTheScreenEdges) {
+    auto kap = Make();
+    const RECT before = WindowRect(kap->Hwnd());
+    const int w = before.right - before.left, h = before.bottom - before.top;
+    SetWindowPos(kap->Hwnd(), nullptr, 12, -9, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(WindowRect(kap->Hwnd()).left, 0);
+    EXPECT_EQ(WindowRect(kap->Hwnd()).top, 0);
+    const int screenW = GetSystemMetrics(SM_CXSCREEN);
+    SetWindowPos(kap->Hwnd(), nullptr, screenW - w + 14, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(WindowRect(kap->Hwnd()).right, screenW);
+    SetWindowPos(kap->Hwnd(), nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(WindowRect(kap->Hwnd()).left, 300);
+    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    if (taskbar && IsWindowVisible(taskbar)) {
+        const RECT bar = WindowRect(taskbar);
+        SetWindowPos(kap->Hwnd(), nullptr, 300, bar.top - h + 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        EXPECT_EQ(WindowRect(kap->Hwnd()).bottom, bar.top) << "the bottom edge is the task bar's top";
+    }
+}
+
+// Answers the next "Delete KAP" message box of this process.
+std::thread AnswerDeleteBox(int answer) {
+    return std::thread([answer] {
+        HWND box = nullptr;
+        for (int i = 0; i < 500 && !box; ++i) {
+            box = FindWindowA("#32770", "Delete KAP");
+            if (!box) Sleep(10);
+        }
+        if (box) PostMessageA(box, WM_COMMAND, answer, 0);
+    });
+}
+
+TEST_F(KapWindowTest, DeleteAsksThenMovesTheDocumentAndTellsTheOwner) {
+    auto kap = Make();
+    kap->SaveDocument();
+    const std::string path = kap->DocumentPath();
+    const KapTypeInfo& info = InfoOf(KapType::Calc);
+
+    std::thread no = AnswerDeleteBox(IDNO);
+    SendMessageA(kap->Hwnd(), WM_COMMAND, info.deleteCommand, 0);
+    no.join();
+    EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << "No leaves the document";
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, owner_, info.deletedMessage, info.deletedMessage, PM_NOREMOVE));
+
+    std::thread yes = AnswerDeleteBox(IDYES);
+    SendMessageA(kap->Hwnd(), WM_COMMAND, info.deleteCommand, 0);
+    yes.join();
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA((dir_ + "\\Deleted\\" + kap->KapName() + ".VIMOCALC").c_str()),
+              INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(PeekMessageA(&msg, owner_, info.deletedMessage, info.deletedMessage, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, reinterpret_cast<WPARAM>(static_cast<Kap*>(kap.get())));
+}
+
+// A data object holding one clipboard format.
+class OneFormatData : public IDataObject {
+public:
+    OneFormatData(CLIPFORMAT format, HGLOBAL memory) : format_(format), memory_(memory) {}
+    ~OneFormatData() { GlobalFree(memory_); }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (iid == IID_IUnknown || iid == IID_IDataObject) {
+            *object = this;
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (format->cfFormat != format_) return DV_E_FORMATETC;
+        const SIZE_T size = GlobalSize(memory_);
+        HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+        memcpy(GlobalLock(copy), GlobalLock(memory_), size);
+        GlobalUnlock(copy);
+        GlobalUnlock(memory_);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = copy;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        return format->cfFormat == format_ ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+
+private:
+    CLIPFORMAT format_;
+    HGLOBAL memory_;
+};
+
+HGLOBAL FileList(const std::vector<std::string>& files) {
+    std::string names;
+    for (const std::string& f : files) names += f + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return memory;
+}
+
+HGLOBAL Text(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+DWORD DropOn(HWND window, IDataObject* data, std::string* droppedAfter = nullptr) {
+    auto* target = static_cast<IDropTarget*>(GetPropA(window, "OleDropTargetInterface"));
+    if (!target) return 0xFFFFFFFF;
+    DWORD effect = DROPEFFECT_COPY;
+    POINTL at = {10, 10};
+    target->DragEnter(data, MK_LBUTTON, at, &effect);
+    const DWORD enterEffect = effect;
+    effect = DROPEFFECT_COPY;
+    target->Drop(data, 0, at, &effect);
+    (void)droppedAfter;
+    return enterEffect;
+}
+
+TEST_F(KapWindowTest, DropTargetTakesOneFileOrTextAsAllowed) {
+    auto kap = Make();
+    const std::string file = dir_ + "\\dropped.txt";
+    std::ofstream(file) << "x";
+
+    OneFormatData two(CF_HDROP, FileList({file, file}));
+    EXPECT_EQ(DropOn(kap->Hwnd(), &two), static_cast<DWORD>(DROPEFFECT_NONE)) << "two files are refused";
+    OneFormatData directory(CF_HDROP, FileList({dir_}));
+    EXPECT_EQ(DropOn(kap->Hwnd(), &directory), static_cast<DWORD>(DROPEFFECT_NONE));
+    PumpUntil([] { return false; }, 100);
+    EXPECT_EQ(kap->dropped, "");
+
+    OneFormatData one(CF_HDROP, FileList({file}));
+    EXPECT_EQ(DropOn(kap->Hwnd(), &one), static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_TRUE(PumpUntil([&] { return !kap->dropped.empty(); }, 2000));
+    EXPECT_EQ(kap->dropped, file);
+
+    OneFormatData text(CF_TEXT, Text("hello drop"));
+    EXPECT_EQ(DropOn(kap->Hwnd(), &text), static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_TRUE(PumpUntil([&] { return kap->dropped == "hello drop"; }, 2000));
+}
+
+TEST_F(KapWindowTest, DroppedShortcutGivesItsTarget) {
+    auto kap = Make();
+    const std::string link = dir_ + "\\Editor.lnk";
+    {
+        IShellLinkA* shellLink = nullptr;
+        ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                                  reinterpret_cast<void**>(&shellLink)));
+        shellLink->SetPath("C:\\windows\\notepad.exe");
+        IPersistFile* persist = nullptr;
+        shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist));
+        std::wstring wide(link.begin(), link.end());
+        ASSERT_HRESULT_SUCCEEDED(persist->Save(wide.c_str(), TRUE));
+        persist->Release();
+        shellLink->Release();
+    }
+    OneFormatData one(CF_HDROP, FileList({link}));
+    DropOn(kap->Hwnd(), &one);
+    EXPECT_TRUE(PumpUntil([&] { return !kap->dropped.empty(); }, 2000));
+    EXPECT_STRCASEEQ(kap->dropped.c_str(), "C:\\windows\\notepad.exe");
+}
+
+} // namespace
+} // namespace vimo
