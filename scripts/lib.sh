@@ -15,16 +15,16 @@ vimo_configure_and_build() { # dir toolchain-or-empty extra-cmake-args...
   shift 2
   local args=(-G Ninja -S "$VIMO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@")
   [ -n "$toolchain" ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$VIMO_ROOT/cmake/$toolchain")
-  if [ ! -f "$dir/build.ninja" ]; then cmake "${args[@]}" >/dev/null; fi
+  if [ ! -f "$dir/build.ninja" ]; then cmake "${args[@]}" >/dev/null || return 1; fi
   cmake --build "$dir" -- -j"$(nproc)"
 }
 
 vimo_build_windows() { # builds the product and the build the tests run on; prints the latter's dir
   local arch
   arch=$(vimo_wine_arch)
-  vimo_configure_and_build "$VIMO_BUILD/win32" mingw-i686.cmake >&2
+  vimo_configure_and_build "$VIMO_BUILD/win32" mingw-i686.cmake >&2 || return 1
   if [ "$arch" = win64 ]; then
-    vimo_configure_and_build "$VIMO_BUILD/win64" mingw-x86_64.cmake >&2
+    vimo_configure_and_build "$VIMO_BUILD/win64" mingw-x86_64.cmake >&2 || return 1
   fi
   echo "$VIMO_BUILD/$arch"
 }
