@@ -1,5 +1,7 @@
 #include "app/wnd/dialog_win.h"
 
+#include "app/wnd/reflect_win.h"
+
 namespace vimo {
 
 namespace {
@@ -58,6 +60,10 @@ INT_PTR Dialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG:
         return OnInitDialog();
     case WM_COMMAND:
+        if (lParam) {
+            if (ReflectTarget* control = GetReflectTarget(reinterpret_cast<HWND>(lParam)))
+                if (control->OnReflectedCommand(HIWORD(wParam))) return TRUE;
+        }
         return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
     case WM_TIMER:
         OnTimer(wParam);

@@ -1,0 +1,66 @@
+#include "layer/controls/layer_control_win.h"
+
+#include <commctrl.h>
+
+#include "layer/layer_host_win.h"
+
+namespace vimo {
+
+namespace {
+const char kControlProp[] = "VimoLayerControl";
+constexpr UINT_PTR kSubclassId = 0x564B; // "VK"
+} // namespace
+
+CLayerControl::CLayerControl(CLayerHost* host, int x, int y, int width, int height, const char* inputClass,
+                             const char* caption, DWORD style, DWORD exStyle)
+    : CLayerItem(host, x, y, width, height), element_(std::make_unique<CLayerElement>(width, height, true)) {
+    HWND parent = host ? host->Owner() : nullptr;
+    HWND input = CreateWindowExA(exStyle, inputClass, caption, style | WS_CHILD, x, y, width, height, parent,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (input) {
+        SetPropA(input, kControlProp, this);
+        SetReflectTarget(input, this);
+        SetWindowSubclass(input, InputProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    }
+    Notifications().target = parent;
+    AttachControl(input, element_.get());
+}
+
+CLayerControl::~CLayerControl() {
+    if (Host()) {
+        Host()->RemoveItem(this);
+        DetachFromHost();
+    }
+    HWND input = InputWindow();
+    AttachControl(nullptr, nullptr);
+    element_.reset();
+    if (input) {
+        RemoveWindowSubclass(input, InputProc, kSubclassId);
+        SetReflectTarget(input, nullptr);
+        RemovePropA(input, kControlProp);
+        DestroyWindow(input);
+    }
+}
+
+CLayerControl* CLayerControl::FromInput(HWND input) {
+    return static_cast<CLayerControl*>(GetPropA(input, kControlProp));
+}
+
+void CLayerControl::Notify(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (message && Notifications().target) PostMessageA(Notifications().target, message, wParam, lParam);
+}
+
+void CLayerControl::NotifyClick() const {
+    if (Notifications().commandId) Notify(WM_COMMAND, Notifications().commandId, 0);
+    Notify(Notifications().clickMessage);
+}
+
+LRESULT CALLBACK CLayerControl::InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR selfParam) {
+    auto* self = reinterpret_cast<CLayerControl*>(selfParam);
+    LRESULT result = 0;
+    if (self && self->OnInputMessage(msg, wParam, lParam, result)) return result;
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+} // namespace vimo
