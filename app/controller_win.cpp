@@ -6,6 +6,7 @@
 #include "app/resource.h"
 #include "app/profile_store_win.h"
 #include "app/settings.h"
+#include "layer/layer_host_win.h"
 
 namespace vimo {
 
@@ -49,41 +50,6 @@ struct MenuHandle {
 
 } // namespace
 
-// The controller's layer surface: fully transparent, so the window is never seen.
-struct ControllerWindow::Surface {
-    explicit Surface(HWND hwnd) {
-        LONG_PTR exStyle = GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
-        SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED | WS_EX_TOOLWINDOW);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = kSurfaceSize;
-        info.bmiHeader.biHeight = -kSurfaceSize;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        ReleaseDC(nullptr, screen);
-        old_ = SelectObject(dc_, bitmap_);
-        POINT origin = {0, 0};
-        SIZE size = {kSurfaceSize, kSurfaceSize};
-        BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        UpdateLayeredWindow(hwnd, nullptr, nullptr, &size, dc_, &origin, 0, &blend, ULW_ALPHA);
-    }
-    ~Surface() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-};
-
 ControllerWindow::ControllerWindow(Settings& settings) : Dialog(IDD_CONTROLLER), settings_(settings) {}
 
 ControllerWindow::~ControllerWindow() = default;
@@ -106,9 +72,13 @@ BOOL ControllerWindow::OnInitDialog() {
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
     tray_.Add(hwnd, TrayMessage(), icon_, kAppName);
 
-    surface_ = std::make_unique<Surface>(hwnd);
+    SetWindowLongPtrA(hwnd, GWL_EXSTYLE, GetWindowLongPtrA(hwnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    layer_ = std::make_unique<CLayerHost>(hwnd); // no items: a transparent 10 x 10 surface
+    layer_->SetSize(kSurfaceSize, kSurfaceSize);
+    layer_->SetConstantAlpha(255);
     SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~WS_CAPTION);
     SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, kSurfaceSize, kSurfaceSize, SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    layer_->Refresh();
 
     if (settings_.hideTaskbarOnStartup) ShowTaskbar(false);
     // The dock and the window bar join here when they exist.
@@ -359,7 +329,7 @@ void ControllerWindow::OnDestroy() {
     DestroyAllKaps();
     WinProfileStore store;
     settings_.Save(store);
-    surface_.reset();
+    layer_.reset();
     tray_.Remove();
 }
 

@@ -15,6 +15,7 @@
 namespace vimo {
 
 class Settings;
+class CLayerHost;
 
 class ControllerWindow : public Dialog {
 public:
@@ -57,8 +58,7 @@ private:
 
     Settings& settings_;
     std::array<std::vector<std::unique_ptr<Kap>>, kKapTypeCount> kaps_;
-    struct Surface;
-    std::unique_ptr<Surface> surface_; // the controller's own 10 x 10 layer surface
+    std::unique_ptr<CLayerHost> layer_; // the controller's own 10 x 10 layer surface
     TrayIcon tray_;
     DesktopToggle desktop_;
     HICON icon_ = nullptr;
