@@ -1,0 +1,79 @@
+#pragma once
+// Owners of the drawing library's objects: images and bitmaps, brushes, pens, font families,
+// fonts, string formats and image attributes; and the library's session for the process.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "layer/gdiplus_api_win.h"
+
+namespace vimo {
+
+namespace gdip_delete {
+struct Image {
+    void operator()(Gdiplus::GpImage* p) const { Gdiplus::DllExports::GdipDisposeImage(p); }
+};
+struct Brush {
+    void operator()(Gdiplus::GpBrush* p) const { Gdiplus::DllExports::GdipDeleteBrush(p); }
+};
+struct Pen {
+    void operator()(Gdiplus::GpPen* p) const { Gdiplus::DllExports::GdipDeletePen(p); }
+};
+struct FontFamily {
+    void operator()(Gdiplus::GpFontFamily* p) const { Gdiplus::DllExports::GdipDeleteFontFamily(p); }
+};
+struct Font {
+    void operator()(Gdiplus::GpFont* p) const { Gdiplus::DllExports::GdipDeleteFont(p); }
+};
+struct StringFormat {
+    void operator()(Gdiplus::GpStringFormat* p) const { Gdiplus::DllExports::GdipDeleteStringFormat(p); }
+};
+struct ImageAttributes {
+    void operator()(Gdiplus::GpImageAttributes* p) const { Gdiplus::DllExports::GdipDisposeImageAttributes(p); }
+};
+struct Region {
+    void operator()(Gdiplus::GpRegion* p) const { Gdiplus::DllExports::GdipDeleteRegion(p); }
+};
+} // namespace gdip_delete
+
+using GdipImage = std::unique_ptr<Gdiplus::GpImage, gdip_delete::Image>;
+using GdipBitmap = std::unique_ptr<Gdiplus::GpBitmap, gdip_delete::Image>;
+using GdipBrush = std::unique_ptr<Gdiplus::GpBrush, gdip_delete::Brush>;
+using GdipPen = std::unique_ptr<Gdiplus::GpPen, gdip_delete::Pen>;
+using GdipFontFamily = std::unique_ptr<Gdiplus::GpFontFamily, gdip_delete::FontFamily>;
+using GdipFont = std::unique_ptr<Gdiplus::GpFont, gdip_delete::Font>;
+using GdipStringFormat = std::unique_ptr<Gdiplus::GpStringFormat, gdip_delete::StringFormat>;
+using GdipImageAttributes = std::unique_ptr<Gdiplus::GpImageAttributes, gdip_delete::ImageAttributes>;
+using GdipRegion = std::unique_ptr<Gdiplus::GpRegion, gdip_delete::Region>;
+
+// Loads an image file (PNG, JPEG, GIF, BMP); empty when the file cannot be read.
+GdipImage LoadImageFile(const std::wstring& path);
+// A new 32 bpp ARGB bitmap, fully transparent; empty on failure.
+GdipBitmap NewArgbBitmap(int width, int height);
+// Width and height of an image in pixels (0 x 0 for none).
+void ImagePixelSize(Gdiplus::GpImage* image, int& width, int& height);
+GdipBrush NewSolidBrush(std::uint32_t argb);
+GdipPen NewPen(std::uint32_t argb, float width);
+// A font of the family (falling back to the generic sans-serif family when the name is unknown),
+// size in pixels, style bits; empty when the size is not usable.
+GdipFont NewFont(const std::wstring& family, float sizePx, int style);
+GdipStringFormat NewStringFormat(int flags);
+// Image attributes with the element's colour matrix (alpha percent, luminosity percent) and
+// edge pixels repeated by mirroring, so stretched slices do not fade at their borders.
+GdipImageAttributes NewColourAttributes(int alphaPercent, int luminosityPercent);
+
+// The drawing library's session: started by the program's start-up code and by test suites,
+// shut down when the owner goes.
+class GdiplusSession {
+public:
+    GdiplusSession();
+    ~GdiplusSession();
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+    bool Started() const { return token_ != 0; }
+
+private:
+    ULONG_PTR token_ = 0;
+};
+
+} // namespace vimo

@@ -1,0 +1,92 @@
+#pragma once
+// CLayerElement: the drawable behind a control. Its parts are composed, in the element's
+// composition order, into a private 32 bpp ARGB bitmap that the control's item then copies onto
+// the layer surface:
+//   fill (first) - B background - I image - W window view - S stretched image - T text then
+//   title - E edit text (drawn by the edit controls through LayerEditPainter) - C scroll thumb -
+//   frame (last).
+// The properties and their setters are in LayerElementModel; this class adds the setters that
+// read image files or look at windows, and the render.
+#include <windows.h>
+
+#include <string>
+
+#include "layer/element_model.h"
+#include "layer/gdip_graphics_win.h"
+#include "layer/gdiplus_raii_win.h"
+
+namespace vimo {
+
+// The edit text part (letter E): the edit controls draw their text, caret and selection here.
+class LayerEditPainter {
+public:
+    virtual ~LayerEditPainter() = default;
+    // box is the element less the edit margins, in element pixels.
+    virtual void PaintEdit(GdipGraphics& g, const LayerRect& box) = 0;
+};
+
+class CLayerElement : public LayerElementModel {
+public:
+    // An element that keeps its bitmap allocates it at once and keeps it between draws; otherwise
+    // the bitmap lives for one render and draw.
+    CLayerElement(int width, int height, bool keepsBitmap);
+    ~CLayerElement() override;
+
+    // Background nine-slice image. An empty name removes it. A missing file, an image without
+    // pixels or cut widths that leave no middle are refused (last error) and switch the image off.
+    int SetBackgroundImage(const std::string& file, int cutLeft, int cutTop, int cutRight, int cutBottom);
+    // Image part. An empty name removes it; a missing file or an image without pixels is refused.
+    int SetImage(const std::string& file);
+    // Stretched image part; a file that cannot be read switches it off.
+    int SetStretchedImage(const std::string& file);
+    // Scroll thumb image, drawn at its own size; a file that cannot be read switches it off.
+    int SetThumbImage(const std::string& file);
+
+    // Window view part: the top-level window to show, its title and its program.
+    int SetWindow(HWND target, const std::string& title, const std::string& program);
+    HWND WindowTarget() const { return target_; }
+    // Window bar commands on the target, each recording the new state.
+    void MinimizeWindow();
+    void RestoreWindow();
+    void ToggleMaximizeWindow();
+    // Drops the kept capture so that the next render takes the window's picture again.
+    void DropWindowCapture();
+
+    // The painter of the edit text part; not owned, may be null.
+    void SetEditPainter(LayerEditPainter* painter);
+
+    // Composes the parts into the bitmap when the element is not valid.
+    void Render();
+    // The composed bitmap (null before the first render of an element that does not keep it).
+    Gdiplus::GpBitmap* Bitmap() const { return bitmap_.get(); }
+    // Status of the last render's drawing calls (Ok when every call succeeded).
+    Gdiplus::GpStatus RenderStatus() const { return renderStatus_; }
+    // After a draw by an element that does not keep its bitmap: releases it and clears the valid
+    // flag, so the next draw renders again.
+    void ReleaseBitmap();
+
+    // The height that the title block's string needs when wrapped to the given width (less the
+    // title margins), in whole pixels.
+    int MeasureTextHeight(int width);
+
+private:
+    void DrawBackground(GdipGraphics& g);
+    void DrawNineSlice(GdipGraphics& g, Gdiplus::GpImage* image, Gdiplus::GpImageAttributes* attributes);
+    void PrerenderBackground();
+    void DrawImagePart(GdipGraphics& g);
+    void DrawWindowView(GdipGraphics& g);
+    void CaptureWindow(const WINDOWPLACEMENT& placement, bool minimized, bool maximized);
+    void DrawStretched(GdipGraphics& g);
+    void DrawTextBlock(GdipGraphics& g, const TextBlockProps& block);
+    void DrawEdit(GdipGraphics& g);
+    void DrawThumb(GdipGraphics& g);
+
+    GdipBitmap bitmap_;
+    GdipBitmap backgroundCache_; // pre-rendered nine-slice of an element that keeps its bitmap
+    HWND target_ = nullptr;
+    GdipBitmap windowCache_; // the window capture scaled to the element
+    LayerEditPainter* editPainter_ = nullptr;
+    Gdiplus::GpStatus renderStatus_ = Gdiplus::Ok;
+};
+
+} // namespace vimo

@@ -1,0 +1,139 @@
+// The window view part of a layer element: a kept picture of another top-level window, scaled
+// into the element, and the window bar's minimize / restore / maximize commands on that window.
+#include "layer/layer_element_win.h"
+
+#include "layer/gdi_raii_win.h"
+
+namespace vimo {
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+
+namespace {
+
+// The target's state as its placement tells it.
+void ReadState(HWND target, WINDOWPLACEMENT& placement, bool& minimized, bool& maximized) {
+    placement = WINDOWPLACEMENT{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(target, &placement);
+    minimized = IsIconic(target) != FALSE;
+    maximized = IsZoomed(target) != FALSE;
+}
+
+} // namespace
+
+int CLayerElement::SetWindow(HWND target, const std::string& title, const std::string& program) {
+    if (target != target_) windowCache_.reset();
+    target_ = target;
+    window_.title = title;
+    window_.program = program;
+    window_.minimized = target && IsIconic(target);
+    window_.maximized = target && IsZoomed(target);
+    return Changed();
+}
+
+void CLayerElement::DropWindowCapture() {
+    windowCache_.reset();
+    Invalidate();
+}
+
+void CLayerElement::MinimizeWindow() {
+    if (!target_ || !IsWindow(target_)) return;
+    ShowWindow(target_, SW_MINIMIZE);
+    window_.minimized = true;
+}
+
+void CLayerElement::RestoreWindow() {
+    if (!target_ || !IsWindow(target_)) return;
+    if (IsIconic(target_)) {
+        ShowWindow(target_, window_.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+        SetForegroundWindow(target_);
+    }
+    window_.minimized = false;
+}
+
+void CLayerElement::ToggleMaximizeWindow() {
+    if (!target_ || !IsWindow(target_)) return;
+    const bool maximized = IsZoomed(target_) != FALSE;
+    ShowWindow(target_, maximized ? SW_SHOWNORMAL : SW_SHOWMAXIMIZED);
+    window_.maximized = !maximized;
+    window_.minimized = false;
+}
+
+void CLayerElement::DrawWindowView(GdipGraphics& g) {
+    if (!target_ || !IsWindow(target_) || !window_.marginsValid) return;
+    WINDOWPLACEMENT placement;
+    bool minimized = false, maximized = false;
+    ReadState(target_, placement, minimized, maximized);
+    if (minimized != window_.minimized || maximized != window_.maximized) {
+        window_.minimized = minimized;
+        window_.maximized = maximized;
+        windowCache_.reset();
+    }
+    if (!windowCache_) CaptureWindow(placement, minimized, maximized);
+    if (!windowCache_) {
+        g.Check(GenericError);
+        return;
+    }
+    GdipImageAttributes attributes = NewColourAttributes(window_.alphaPercent, window_.luminosityPercent);
+    g.DrawImage(windowCache_.get(),
+                LayerRectF{0.0f, 0.0f, static_cast<float>(Width()), static_cast<float>(Height())},
+                LayerRect{0, 0, Width(), Height()}, attributes.get());
+}
+
+void CLayerElement::CaptureWindow(const WINDOWPLACEMENT& placement, bool minimized, bool maximized) {
+    // A minimized window is shown in its restored place for the time of the capture, without
+    // activating it, and put back afterwards.
+    if (minimized) {
+        WINDOWPLACEMENT restored = placement;
+        restored.showCmd = SW_SHOWNOACTIVATE;
+        SetWindowPlacement(target_, &restored);
+        Sleep(5);
+        ShowWindow(target_, SW_SHOWNOACTIVATE);
+        Sleep(5);
+    }
+    RECT r{};
+    GetWindowRect(target_, &r);
+    int width = r.right - r.left, height = r.bottom - r.top;
+    if (maximized) {
+        width = GetSystemMetrics(SM_CXSCREEN);
+        height = GetSystemMetrics(SM_CYSCREEN);
+    }
+    GdipBitmap capture;
+    if (width > 0 && height > 0) {
+        ScreenDc screen;
+        MemoryDc dc(screen.Get());
+        GdiBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+        if (dc.Get() && bitmap.Get()) {
+            SelectScope select(dc.Get(), bitmap.Get());
+            PrintWindow(target_, nullptr, 0);
+            PrintWindow(target_, dc.Get(), 0);
+            PrintWindow(target_, dc.Get(), 0);
+            select.Reset();
+            GpBitmap* raw = nullptr;
+            if (GdipCreateBitmapFromHBITMAP(bitmap.Get(), nullptr, &raw) == Ok) capture.reset(raw);
+        }
+    }
+    if (minimized) {
+        Sleep(5);
+        SetWindowPlacement(target_, &placement);
+        Sleep(5);
+        SetWindowPlacement(target_, &placement);
+    }
+    if (!capture) return;
+
+    GdipBitmap cache = NewArgbBitmap(Width(), Height());
+    if (!cache) return;
+    GdipGraphics g = GdipGraphics::OnImage(cache.get());
+    if (!g) return;
+    g.Clear(0);
+    g.SetElementQuality();
+    const FittedImage fit = FitImage(Width(), Height(), window_.margins, width, height, window_.hPos, window_.vPos,
+                                     window_.zoomPercent);
+    g.DrawImage(capture.get(), LayerRectF{static_cast<float>(fit.x), static_cast<float>(fit.y), fit.width, fit.height},
+                LayerRect{0, 0, width, height});
+    if (g.LastStatus() == Ok) windowCache_ = std::move(cache);
+    RedrawWindow(target_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+} // namespace vimo

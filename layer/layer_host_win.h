@@ -1,0 +1,119 @@
+#pragma once
+// CLayerHost: one per layered window. It owns the layer surface (a 32 bpp top-down DIB section
+// selected into a memory device context, drawn through a GDI+ context), the ordered list of
+// layer items and the window's constant alpha; it composes the items into the surface and pushes
+// the surface to the screen with UpdateLayeredWindow.
+//
+// Item order: adding puts an item at the head; composition walks from the tail to the head, so
+// the item added (or brought to the front) last is painted last and lies on top.
+#include <windows.h>
+
+#include <cstdint>
+#include <list>
+#include <vector>
+
+#include "layer/gdi_raii_win.h"
+#include "layer/gdip_graphics_win.h"
+#include "layer/gdiplus_raii_win.h"
+#include "layer/layer_geometry.h"
+
+namespace vimo {
+
+class CLayerItem;
+
+class CLayerHost {
+public:
+    // owner is the layered top-level window; without one the host composes but shows nothing.
+    explicit CLayerHost(HWND owner);
+    // Deletes the items still in the list, then the surface and its device contexts.
+    ~CLayerHost();
+    CLayerHost(const CLayerHost&) = delete;
+    CLayerHost& operator=(const CLayerHost&) = delete;
+
+    HWND Owner() const { return owner_; }
+
+    // Size of the surface (and of the window once shown); set before the first show.
+    void SetSize(int width, int height);
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Constant alpha before the first show: clamped to 0..255.
+    void SetConstantAlpha(int alpha);
+    int Alpha() const { return alpha_; }
+    // Scroll offset added to the position of every viewport item.
+    void SetOrigin(int x, int y);
+    int OriginX() const { return originX_; }
+    int OriginY() const { return originY_; }
+    // The clip of the viewport items, in window coordinates.
+    void SetViewport(int x, int y, int width, int height);
+    LayerRect Viewport() const { return viewport_; }
+
+    void AddItem(CLayerItem* item);
+    // Takes an item out of the list without deleting it.
+    void RemoveItem(CLayerItem* item);
+    void BringToFront(CLayerItem* item);
+    bool IsTopmost(const CLayerItem* item) const;
+    // The topmost visible item whose painted rectangle holds the point (window coordinates).
+    CLayerItem* ItemAt(int x, int y) const;
+    std::size_t ItemCount() const { return items_.size(); }
+
+    // Full redraw and show.
+    void Refresh();
+    // Makes the surface again at a new size, then as Refresh; the current size does nothing.
+    void Resize(int width, int height);
+    // Redraws one rectangle and shows the surface; nothing before the first Refresh.
+    void RefreshRect(int x, int y, int width, int height);
+    void RefreshRect(const LayerRect& r) { RefreshRect(r.x, r.y, r.width, r.height); }
+    // Stores a new constant alpha (above 255 as 255, negative keeps the current one) and pushes
+    // the unchanged surface again (fading).
+    void SetAlpha(int alpha);
+
+    // Reads the window rectangle into the window position and size.
+    void SyncWindowRect();
+    int WindowX() const { return windowX_; }
+    int WindowY() const { return windowY_; }
+    // True when the cursor lies on the window (client coordinates within the size).
+    bool CursorInside() const;
+
+    bool HasSurface() const { return bits_ != nullptr; }
+    bool ShownOnce() const { return shownOnce_; }
+    bool UpdateInProgress() const { return updating_; }
+    // The surface: premultiplied 0xAARRGGBB pixels, top row first, Width() per row; null without
+    // a surface.
+    const std::uint32_t* Pixels() const { return bits_; }
+    std::uint32_t PixelAt(int x, int y) const;
+    // The surface's graphics context (null before the surface exists).
+    GdipGraphics* Graphics() { return HasSurface() ? &graphics_ : nullptr; }
+
+private:
+    class UpdateScope;
+
+    bool CreateSurface();
+    void DestroySurface();
+    void ReadWindowRect();
+    void EnsureLayeredAndVisible();
+    void Push();
+    std::vector<CLayerItem*> SnapshotTailToHead() const;
+    bool RemovedDuringUpdate(const CLayerItem* item) const;
+
+    HWND owner_;
+    int width_ = 0, height_ = 0;
+    int windowX_ = 0, windowY_ = 0, windowWidth_ = 0, windowHeight_ = 0;
+    int originX_ = 0, originY_ = 0;
+    LayerRect viewport_;
+    int alpha_ = 255;
+
+    ScreenDc screenDc_;
+    MemoryDc memoryDc_;
+    GdiBitmap dib_;
+    SelectScope dibSelection_;
+    std::uint32_t* bits_ = nullptr;
+    GdipBitmap surfaceBitmap_; // the DIB's pixels seen as 32 bpp premultiplied ARGB
+    GdipGraphics graphics_;
+
+    bool updating_ = false;
+    bool shownOnce_ = false;
+    std::list<CLayerItem*> items_; // front: head (topmost)
+    std::vector<const CLayerItem*> removedDuringUpdate_;
+};
+
+} // namespace vimo
