@@ -3,7 +3,9 @@
 #include <winsock.h>
 #include <gdiplus.h>
 #include <ole2.h>
+#include <commctrl.h>
 
+#include <clocale>
 #include <string>
 
 #include "app/activex_hosting_win.h"
@@ -26,6 +28,9 @@ int Run() {
     // A copy already running keeps the desktop: this one ends without a word.
     if (vimo::AnotherCopyIsRunning()) return 0;
 
+    // Times, dates and month names in the user's own language and format.
+    std::setlocale(LC_ALL, "");
+
     CoInitialize(nullptr);
     WSADATA wsa = {};
     if (WSAStartup(MAKEWORD(1, 1), &wsa) != 0) {
@@ -44,6 +49,10 @@ int Run() {
     Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
 
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+
+    // The dialogs' date pickers and the other common controls.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_DATE_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
 
     vimo::Settings& settings = vimo::TheSettings();
     vimo::WinProfileStore store;
