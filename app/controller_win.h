@@ -32,6 +32,9 @@ public:
     Kap* CreateKap(KapType type);
     void SaveAllKaps();
     std::size_t KapCount(KapType type) const { return kaps_[Index(type)].size(); }
+    // Set by a note while its corner is dragged; kaps then do not take the focus on hover.
+    void SetResizing(bool resizing) { resizing_ = resizing; }
+    bool Resizing() const { return resizing_; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -64,6 +67,7 @@ private:
     HICON icon_ = nullptr;
     bool clickPending_ = false;
     bool desktopShown_ = false;
+    bool resizing_ = false;
 };
 
 // Applies the rules that hold before the tray menu opens to its popup: the window commands and the

@@ -8,7 +8,7 @@
 //   rect          RefreshRect of one 180 x 20 text item;
 //   rect+render   RefreshRect of that item after its text changed;
 // each also composed by a host without a window (the engine's own share),
-// each also as a ratio to the floor. Run under Wine: win_bench.exe [iterations per batch].
+// each also as a ratio to the floor. Run under Wine: layer_win_bench.exe [calls per batch].
 #include <windows.h>
 
 #include <algorithm>
@@ -179,7 +179,9 @@ Figures MeasureNote(CLayerHost& host, Note& note, int iterations) {
     return f;
 }
 
-int Run(int iterations) {
+} // namespace
+
+int RunLayerBench(int iterations) {
     GdiplusSession gdiplus;
     const std::string background = TempFile("background.png"), icon = TempFile("icon.png");
     layertest::WritePng(background, 64, 64, [](int x, int y) {
@@ -213,10 +215,10 @@ int Run(int iterations) {
     return 0;
 }
 
-} // namespace
 } // namespace vimo
 
 int main(int argc, char** argv) {
     const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
-    return vimo::Run(iterations);
+    return vimo::RunLayerBench(iterations);
 }
+

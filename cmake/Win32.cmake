@@ -60,11 +60,13 @@ gtest_discover_tests(e2e_tests TEST_PREFIX "e2e." DISCOVERY_MODE PRE_TEST DISCOV
 endif()
 
 file(GLOB VIMO_BENCH_WIN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win_bench.cpp)
-if(VIMO_BENCH_WIN)
-  add_executable(win_bench ${VIMO_BENCH_WIN} ${VIMO_E2E_DRIVER})
-  target_include_directories(win_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
-  target_compile_definitions(win_bench PRIVATE ${VIMO_WIN_DEFS}
+# One program per benchmark; scripts/bench.sh runs them all.
+foreach(src ${VIMO_BENCH_WIN})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src} ${VIMO_E2E_DRIVER})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
+  target_compile_definitions(${name} PRIVATE ${VIMO_WIN_DEFS} VIMO_BENCH_STANDALONE
     VIMO_PROGRAM_DIR="${VIMO_PROGRAM_DIR}" VIMO_SCRATCH_DIR="${CMAKE_BINARY_DIR}/scratch")
-  target_link_libraries(win_bench PRIVATE vimo_win)
-  add_dependencies(win_bench VimoKap)
-endif()
+  target_link_libraries(${name} PRIVATE vimo_win)
+  add_dependencies(${name} VimoKap)
+endforeach()

@@ -229,4 +229,14 @@ int LayerElementModel::SetThumbLuminosityPercent(int percent) {
     return Changed();
 }
 
+void LayerElementModel::Resize(int width, int height) {
+    width_ = width;
+    height_ = height;
+    window_.marginsValid = MarginsFit(width_, height_, window_.margins);
+    title_.marginsValid = MarginsFit(width_, height_, title_.margins);
+    text_.marginsValid = MarginsFit(width_, height_, text_.margins);
+    edit_.marginsValid = MarginsFit(width_, height_, edit_.margins);
+    Changed();
+}
+
 } // namespace vimo

@@ -120,6 +120,8 @@ public:
 
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // A new size (a kap that grows): the margins are checked again and the element redrawn.
+    virtual void Resize(int width, int height);
     bool KeepsBitmap() const { return keepsBitmap_; }
     int Status() const { return status_; }
     const std::string& LastError() const { return lastError_; }

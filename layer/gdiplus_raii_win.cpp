@@ -65,12 +65,15 @@ GdipImageAttributes NewColourAttributes(int alphaPercent, int luminosityPercent)
     GpImageAttributes* attributes = nullptr;
     if (GdipCreateImageAttributes(&attributes) != Ok) return GdipImageAttributes();
     GdipImageAttributes owned(attributes);
-    const ColourMatrixValues values = LayerColourMatrix(alphaPercent, luminosityPercent);
-    ColorMatrix matrix{};
-    for (int row = 0; row < 5; ++row)
-        for (int col = 0; col < 5; ++col) matrix.m[row][col] = values[row][col];
-    GdipSetImageAttributesColorMatrix(attributes, ColorAdjustTypeDefault, TRUE, &matrix, nullptr,
-                                      ColorMatrixFlagsDefault);
+    // 100 % alpha and 100 % luminosity leave the image as it is: no matrix, no per-pixel work.
+    if (ClampAlphaPercent(alphaPercent) != 100 || ClampLuminosityPercent(luminosityPercent) != 100) {
+        const ColourMatrixValues values = LayerColourMatrix(alphaPercent, luminosityPercent);
+        ColorMatrix matrix{};
+        for (int row = 0; row < 5; ++row)
+            for (int col = 0; col < 5; ++col) matrix.m[row][col] = values[row][col];
+        GdipSetImageAttributesColorMatrix(attributes, ColorAdjustTypeDefault, TRUE, &matrix, nullptr,
+                                          ColorMatrixFlagsDefault);
+    }
     GdipSetImageAttributesWrapMode(attributes, WrapModeTileFlipXY, 0, FALSE);
     return owned;
 }

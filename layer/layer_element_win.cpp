@@ -103,6 +103,21 @@ void CLayerElement::SetEditPainter(LayerEditPainter* painter) {
     Invalidate();
 }
 
+void CLayerElement::Resize(int width, int height) {
+    if (width == Width() && height == Height()) return;
+    LayerElementModel::Resize(width, height);
+    // The cut widths must still leave a middle at the new size.
+    const BackgroundProps& b = background_;
+    background_.imageEnabled = !b.file.empty() && b.imageWidth > 0 && b.imageHeight > 0 &&
+                               SliceCutsFit(width, height, b.imageWidth, b.imageHeight, b.cuts);
+    bitmap_.reset();
+    backgroundCache_.reset();
+    if (KeepsBitmap()) {
+        bitmap_ = NewArgbBitmap(width, height);
+        if (background_.imageEnabled) PrerenderBackground();
+    }
+}
+
 void CLayerElement::ReleaseBitmap() {
     bitmap_.reset();
     Invalidate();

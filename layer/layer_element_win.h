@@ -54,6 +54,8 @@ public:
 
     // The painter of the edit text part; not owned, may be null.
     void SetEditPainter(LayerEditPainter* painter);
+    // A new size: the kept bitmap and the background's pre-render follow.
+    void Resize(int width, int height) override;
 
     // Composes the parts into the bitmap when the element is not valid.
     void Render();

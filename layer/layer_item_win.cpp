@@ -28,6 +28,18 @@ void CLayerItem::MoveTo(int x, int y, bool repaint) {
     if (repaint && host_) host_->RefreshRect(UnionOf(before, EffectiveRect()));
 }
 
+void CLayerItem::SetBounds(const LayerRect& bounds) {
+    x_ = bounds.x;
+    y_ = bounds.y;
+    width_ = bounds.width;
+    height_ = bounds.height;
+    if (element_) element_->Resize(width_, height_);
+    if (input_) {
+        const LayerRect r = EffectiveRect();
+        SetWindowPos(input_, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
+}
+
 void CLayerItem::Prepare() {
     if (input_ && !IsWindowVisible(input_)) ShowWindow(input_, SW_SHOWNA);
 }

@@ -50,6 +50,9 @@ public:
     virtual void Draw(GdipGraphics& g);
     // Moves the item; with repaint the host redraws the old and the new place.
     virtual void MoveTo(int x, int y, bool repaint);
+    // Moves and sizes the item, its element and its input window (no repaint: the kap lays out
+    // all its items, then refreshes).
+    virtual void SetBounds(const LayerRect& bounds);
     // Called just before Draw when the item is going to be painted: shows the input window.
     virtual void Prepare();
     // Called instead of Prepare and Draw when the item lies outside what is painted: hides the

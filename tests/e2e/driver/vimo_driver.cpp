@@ -2,6 +2,8 @@
 
 #include <gdiplus.h>
 
+#include "kapframe/base64.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -189,6 +191,160 @@ HWND OtherProgram::WaitWindow(DWORD timeoutMs) {
 }
 
 HWND TaskbarWindow() { return FindWindowA("Shell_TrayWnd", nullptr); }
+
+std::vector<HWND> VimoProcess::Kaps() const {
+    std::vector<HWND> kaps;
+    for (HWND hwnd : Windows()) {
+        char cls[64] = {};
+        GetClassNameA(hwnd, cls, sizeof(cls));
+        if (hwnd != controller_ && std::string(cls) == "#32770" && IsWindowVisible(hwnd) &&
+            (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED))
+            kaps.push_back(hwnd);
+    }
+    return kaps;
+}
+
+std::vector<HWND> VimoProcess::WaitKaps(std::size_t count, DWORD timeoutMs) const {
+    std::vector<HWND> kaps;
+    WaitFor(
+        [&] {
+            kaps = Kaps();
+            return kaps.size() == count;
+        },
+        timeoutMs);
+    return kaps;
+}
+
+namespace {
+struct ChildSearch {
+    const char* className;
+    HWND found;
+};
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<ChildSearch*>(param);
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof(cls));
+    if (lstrcmpiA(cls, search->className) == 0) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void SendKey(WORD vk, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(input));
+}
+
+void SendMouse(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+} // namespace
+
+HWND ChildOfClass(HWND parent, const char* className) {
+    ChildSearch search = {className, nullptr};
+    EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+void TypeInto(HWND window, const std::string& text) {
+    HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    const RECT r = WindowRectOf(window);
+    // A click gives the field the keyboard focus the way a user does.
+    MouseMove((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    MouseDown();
+    MouseUp();
+    Sleep(100);
+    for (char c : text) {
+        if (c == '\n') {
+            SendKey(VK_RETURN, false);
+            SendKey(VK_RETURN, true);
+            continue;
+        }
+        if (c == '\t') {
+            SendKey(VK_TAB, false);
+            SendKey(VK_TAB, true);
+            continue;
+        }
+        const SHORT scan = VkKeyScanA(c);
+        const bool shift = (scan >> 8) & 1;
+        if (shift) SendKey(VK_SHIFT, false);
+        SendKey(LOBYTE(scan), false);
+        SendKey(LOBYTE(scan), true);
+        if (shift) SendKey(VK_SHIFT, true);
+        Sleep(5);
+    }
+}
+
+void MouseMove(int x, int y) {
+    SetCursorPos(x, y);
+    SendMouse(MOUSEEVENTF_MOVE);
+}
+void MouseDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
+void MouseUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
+
+void Drag(int fromX, int fromY, int toX, int toY) {
+    MouseMove(fromX, fromY);
+    Sleep(50);
+    MouseDown();
+    Sleep(150);
+    const int steps = 20;
+    for (int i = 1; i <= steps; ++i) {
+        MouseMove(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+        Sleep(30);
+    }
+    Sleep(300);
+    MouseUp();
+    Sleep(200);
+}
+
+std::string ReadOnlyDocument(const ProgramDir& dir, const std::string& pattern, std::string* fileName) {
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA(dir.File(pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return {};
+    FindClose(search);
+    const std::string folder = pattern.substr(0, pattern.rfind('\\') + 1);
+    if (fileName) *fileName = found.cFileName;
+    return DecodeDocumentBase64(dir.Read(folder + found.cFileName));
+}
+
+struct DialogSearch {
+    DWORD processId;
+    std::string caption;
+    HWND found;
+};
+
+static BOOL CALLBACK FindDialogProc(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char title[256] = {};
+    GetWindowTextA(hwnd, title, sizeof(title));
+    if (pid == search->processId && search->caption == title && IsWindowVisible(hwnd)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindDialog(DWORD processId, const std::string& caption) {
+    DialogSearch search = {processId, caption, nullptr};
+    EnumWindows(FindDialogProc, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 bool WaitTaskbarShown(DWORD timeoutMs) {
     GetDesktopWindow(); // starts this session's desktop (and its task bar) if no program has yet

@@ -68,6 +68,10 @@ public:
     bool WaitExit(DWORD timeoutMs);
     DWORD ProcessId() const { return info_.dwProcessId; }
     std::vector<HWND> Windows() const { return WindowsOfProcess(ProcessId()); }
+    // The kap windows of the process (every visible layered dialog but the controller).
+    std::vector<HWND> Kaps() const;
+    // Waits until the process shows count kap windows; returns them.
+    std::vector<HWND> WaitKaps(std::size_t count, DWORD timeoutMs = 15000) const;
 
 private:
     PROCESS_INFORMATION info_ = {};
@@ -89,6 +93,23 @@ private:
 };
 
 HWND TaskbarWindow();
+// The first child window of a class (e.g. the "Edit" input window of a layered edit).
+HWND ChildOfClass(HWND parent, const char* className);
+RECT WindowRectOf(HWND window);
+// Real keyboard input: brings window's top-level window to the front, focuses window and types
+// the text key by key (Enter for "\n", Tab for "\t").
+void TypeInto(HWND window, const std::string& text);
+// Real mouse input at screen coordinates.
+void MouseMove(int x, int y);
+void MouseDown();
+void MouseUp();
+// Drags with the left button from one screen point to another in small steps.
+void Drag(int fromX, int fromY, int toX, int toY);
+// The decoded plain text of the only document matching pattern (e.g. "Notes\\*.VIMONOTE") in dir;
+// empty when there is none.
+std::string ReadOnlyDocument(const ProgramDir& dir, const std::string& pattern, std::string* fileName = nullptr);
+// Finds a top-level dialog of a process by its caption.
+HWND FindDialog(DWORD processId, const std::string& caption);
 // The desktop's task bar appears a moment after the first program of a session starts.
 bool WaitTaskbarShown(DWORD timeoutMs = 10000);
 

@@ -1,0 +1,480 @@
+#include "kaps/desk/note/vimo_note_win.h"
+
+#include <windowsx.h>
+
+#include "app/controller_win.h"
+#include "app/messages.h"
+#include "app/resource.h"
+#include "app/settings.h"
+#include "kaps/desk/note/vimo_alarm_win.h"
+#include "layer/controls/layer_edit_win.h"
+#include "layer/controls/layer_link_win.h"
+#include "layer/controls/layer_static_win.h"
+#include "layer/layer_host_win.h"
+#include "layer/skin/skin_layout.h"
+
+namespace vimo {
+
+namespace {
+
+constexpr int kCornerSquare = 30;
+constexpr UINT kCirclePeriod = 20, kResizePeriod = 100;
+constexpr int kLinkNormalZoom = 60;
+
+// Context-menu commands of the note.
+enum NoteCommand : UINT {
+    kCopy = 225,
+    kPaste = 226,
+    kClear = 227,
+    kBackgroundFirst = 291, // 291 ... 295: backgrounds 0 ... 4
+    kFontArial = 151,
+    kFontCourier = 152,
+    kColourBlack = 133,
+    kColourRed = 134,
+    kColourBlue = 135,
+    kColourWhite = 181,
+    kStyleNormal = 136,
+    kStyleBold = 137,
+    kStyleItalic = 138,
+    kReminder = 195,
+    kRemoveLink = 286,
+};
+
+struct SizeCommand {
+    UINT id;
+    int size;
+};
+constexpr SizeCommand kSizeCommands[] = {{143, 8}, {144, 10}, {145, 12}, {146, 14}, {147, 16}, {149, 20}};
+struct NameCommand {
+    UINT id;
+    const char* name;
+};
+constexpr NameCommand kColourCommands[] = {
+    {kColourBlack, "BLACK"}, {kColourRed, "RED"}, {kColourBlue, "BLUE"}, {kColourWhite, "WHITE"}};
+constexpr NameCommand kStyleCommands[] = {
+    {kStyleNormal, "TXT_REGULAR"}, {kStyleBold, "TXT_BOLD"}, {kStyleItalic, "TXT_ITALIC"}};
+constexpr NameCommand kFontCommands[] = {{kFontArial, "Arial"}, {kFontCourier, "Courier New"}};
+
+const char* kBackgroundKeys[] = {"BackgroundDefault", "Background1", "Background2", "Background3", "Background4"};
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void Check(HMENU menu, UINT id, bool on) { CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); }
+void Enable(HMENU menu, UINT id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); }
+
+} // namespace
+
+CVimoNote::CVimoNote(HWND owner, Settings& settings, const std::string& documentPath)
+    : CKapWindow(owner, KapType::Note, settings, documentPath) {}
+
+CVimoNote::~CVimoNote() = default;
+
+std::unique_ptr<Kap> MakeNote(HWND owner, const std::string& documentPath) {
+    auto note = std::make_unique<CVimoNote>(owner, TheSettings(), documentPath);
+    if (!note->CreateKap()) return nullptr;
+    return note;
+}
+
+std::string CVimoNote::HeaderTail() const { return values_.alarm; }
+
+void CVimoNote::WritePayload(DocumentWriter& writer) const {
+    NoteValues values = values_;
+    if (edit_) values.text = edit_->Text();
+    WriteNotePayload(writer, values);
+}
+
+std::string CVimoNote::BackgroundFile(int index) const {
+    return Skin().ImagePath(kBackgroundKeys[index < 0 || index > 4 ? 0 : index]);
+}
+
+void CVimoNote::BuildItems() {
+    CLayerHost* host = Layer();
+    const SkinRecord& skin = Skin();
+    const KapRect& r = Rect();
+
+    background_ = new CLayerStatic(host, 0, 0, r.width, r.height);
+    background_->Elem().SetBackgroundColour(skin.Int("BackgroundAlpha"), skin.Int("BackgroundRed"),
+                                            skin.Int("BackgroundGreen"), skin.Int("BackgroundBlue"));
+    ApplyBackground();
+
+    lock_ = new CLayerStatic(host, skin.Int("LockPosX"), skin.Int("LockPosY"), skin.Int("LockWidth"),
+                             skin.Int("LockHeight"));
+    lock_->Elem().SetImage(skin.Str("LockFileName"));
+
+    date_ = new CLayerStatic(host, skin.Int("DatePosX"), skin.Int("DatePosY"), skin.Int("DateWidth"),
+                             skin.Int("DateHeight"));
+    CLayerElement& date = date_->Elem();
+    date.SetCompositionOrder("T");
+    date.SetBlockFont(TextBlockId::Text, skin.Str("DateFont"), skin.Int("DateSize"), skin.Int("DateType"));
+    date.SetBlockPosition(TextBlockId::Text, skin.Int("DateHPos"), skin.Int("DateVPos"));
+    date.SetBlockColour(TextBlockId::Text, skin.Int("DateAlpha"), skin.Int("DateRed"), skin.Int("DateGreen"),
+                        skin.Int("DateBlue"));
+    date.SetBlockShadowed(TextBlockId::Text, skin.Int("DateShadowed") != 0);
+
+    alarm_ = new CLayerStatic(host, skin.Int("AlarmPosX"), skin.Int("AlarmPosY"), skin.Int("AlarmWidth"),
+                              skin.Int("AlarmHeight"));
+    alarm_->Elem().SetImage(skin.Str("AlarmFileName"));
+
+    link_ = new CLayerLink(host, skin.Int("LinkPosX"), skin.Int("LinkPosY"), skin.Int("LinkWidth"),
+                           skin.Int("LinkHeight"));
+    CLayerElement& link = link_->Elem();
+    link.SetBlockFont(TextBlockId::Title, skin.Str("LinkFont"), skin.Int("LinkSize"), skin.Int("LinkType"));
+    link.SetBlockPosition(TextBlockId::Title, skin.Int("LinkHPos"), skin.Int("LinkVPos"));
+    link.SetBlockColour(TextBlockId::Title, skin.Int("LinkAlpha"), skin.Int("LinkRed"), skin.Int("LinkGreen"),
+                        skin.Int("LinkBlue"));
+    link.SetBlockShadowed(TextBlockId::Title, skin.Int("LinkShadowed") != 0);
+    link_->Notifications().target = Hwnd();
+
+    edit_ = new CLayerEdit(host, skin.Int("EditPosX"), skin.Int("EditPosY"), skin.Int("EditWidth"),
+                           skin.Int("EditHeight"));
+    edit_->SetEditMargins(skin.Int("EditMarginLeft"), skin.Int("EditMarginTop"), skin.Int("EditMarginRight"),
+                          skin.Int("EditMarginBottom"));
+    edit_->SetBackgroundColour(skin.Int("EditBackgroundAlpha"), skin.Int("EditBackgroundRed"),
+                               skin.Int("EditBackgroundGreen"), skin.Int("EditBackgroundBlue"));
+    edit_->SetFocusedBackgroundColour(skin.Int("EditBackgroundFocusedAlpha"), skin.Int("EditBackgroundFocusedRed"),
+                                      skin.Int("EditBackgroundFocusedGreen"), skin.Int("EditBackgroundFocusedBlue"));
+    edit_->SetScrollSizes(skin.Int("EditVScrollSize"), skin.Int("EditHScrollSize"));
+    edit_->SetScrollColour(skin.Int("EditScrollAlpha"), skin.Int("EditScrollRed"), skin.Int("EditScrollGreen"),
+                           skin.Int("EditScrollBlue"));
+    edit_->SetFocusFrame(skin.Int("EditFocusFrameSize"), skin.Int("EditFocusFrameAlpha"),
+                         skin.Int("EditFocusFrameRed"), skin.Int("EditFocusFrameGreen"),
+                         skin.Int("EditFocusFrameBlue"));
+    edit_->SetTextShadowed(skin.Int("EditTextShadowed") != 0);
+    LayerNotifications& forward = edit_->Notifications();
+    forward.target = Hwnd();
+    forward.clickMessage = WM_LBUTTONDOWN;
+    forward.rightButtonMessage = WM_RBUTTONDOWN;
+    forward.doubleClickMessage = WM_LBUTTONDBLCLK;
+    edit_->SetText(values_.text);
+    ApplyFont();
+    ApplyLink();
+    ApplyAlarmLook();
+}
+
+void CVimoNote::LayoutItems() {
+    const SkinRecord& skin = Skin();
+    const KapRect& r = Rect();
+    const SkinSize kap{r.width, r.height};
+    const int growX = r.width - skin.Int("IconWidth"), growY = r.height - skin.Int("IconHeight");
+    background_->SetBounds(LayerRect{0, 0, r.width, r.height});
+    edit_->SetBounds(LayerRect{skin.Int("EditPosX"), skin.Int("EditPosY"), growX + skin.Int("EditWidth"),
+                               growY + skin.Int("EditHeight")});
+    LayerRect link = ElementRect(skin, "Link", kap);
+    link.width = growX + skin.Int("LinkWidth");
+    link_->SetBounds(link);
+    lock_->SetBounds(ElementRect(skin, "Lock", kap));
+    alarm_->SetBounds(ElementRect(skin, "Alarm", kap));
+    date_->SetBounds(ElementRect(skin, "Date", kap));
+}
+
+void CVimoNote::ApplyBackground() {
+    const SkinRecord& skin = Skin();
+    background_->Elem().SetBackgroundImage(BackgroundFile(values_.background), skin.Int("BackgroundCutLeft"),
+                                           skin.Int("BackgroundCutTop"), skin.Int("BackgroundCutRight"),
+                                           skin.Int("BackgroundCutBottom"));
+    background_->Repaint();
+}
+
+void CVimoNote::ApplyFont() {
+    const Argb colour = NoteColour(values_.fontColour);
+    edit_->SetTextFont(values_.fontName, values_.fontSize, NoteStyleType(values_.fontStyle));
+    edit_->SetTextColour(colour.a, colour.r, colour.g, colour.b);
+    edit_->Repaint();
+}
+
+void CVimoNote::ApplyLink() {
+    CLayerElement& element = link_->Elem();
+    if (values_.link.empty()) {
+        link_->SetTarget("");
+        element.SetBlockText(TextBlockId::Title, "");
+        element.SetImage("");
+        link_->Hide();
+        return;
+    }
+    link_->SetTarget(values_.link);
+    element.SetBlockText(TextBlockId::Title, LinkTitle(values_.link));
+    const std::string image = Skin().Str("LinkFileName");
+    if (FileExists(image)) {
+        element.SetImage(image);
+        link_->SetNormalZoom(kLinkNormalZoom);
+    } else {
+        element.SetImage("");
+    }
+    link_->Show();
+}
+
+void CVimoNote::ApplyAlarmLook() {
+    alarm_->Elem().SetImageAlphaPercent(HasAlarm(values_.alarm) ? 100 : 0);
+    date_->Elem().SetBlockText(TextBlockId::Text, AlarmDisplay(values_.alarm));
+    alarm_->Repaint();
+    date_->Repaint();
+}
+
+void CVimoNote::OnLockChanged() {
+    if (!lock_) return;
+    lock_->Elem().SetImageAlphaPercent(Locked() ? 100 : 0);
+    lock_->Repaint();
+    if (edit_) SendMessageA(edit_->Input(), EM_SETREADONLY, Locked() ? TRUE : FALSE, 0);
+}
+
+void CVimoNote::PrepareContextMenu(HMENU popup) {
+    Enable(popup, kPaste, !Locked());
+    for (int i = 0; i < 5; ++i) {
+        Enable(popup, kBackgroundFirst + i, FileExists(BackgroundFile(i)));
+        Check(popup, kBackgroundFirst + i, values_.background == i);
+    }
+    for (const NameCommand& c : kFontCommands) Check(popup, c.id, values_.fontName == c.name);
+    for (const NameCommand& c : kColourCommands) Check(popup, c.id, values_.fontColour == c.name);
+    for (const NameCommand& c : kStyleCommands) Check(popup, c.id, values_.fontStyle == c.name);
+    for (const SizeCommand& c : kSizeCommands) Check(popup, c.id, values_.fontSize == c.size);
+    Check(popup, kReminder, HasAlarm(values_.alarm));
+}
+
+bool CVimoNote::OnKapCommand(UINT id) {
+    for (const NameCommand& c : kFontCommands)
+        if (id == c.id) {
+            values_.fontName = c.name;
+            ApplyFont();
+            SetDirty();
+            return true;
+        }
+    for (const NameCommand& c : kColourCommands)
+        if (id == c.id) {
+            values_.fontColour = c.name;
+            ApplyFont();
+            SetDirty();
+            return true;
+        }
+    for (const NameCommand& c : kStyleCommands)
+        if (id == c.id) {
+            values_.fontStyle = c.name;
+            ApplyFont();
+            SetDirty();
+            return true;
+        }
+    for (const SizeCommand& c : kSizeCommands)
+        if (id == c.id) {
+            values_.fontSize = c.size;
+            ApplyFont();
+            SetDirty();
+            return true;
+        }
+    if (id >= kBackgroundFirst && id < kBackgroundFirst + 5) {
+        values_.background = static_cast<int>(id - kBackgroundFirst);
+        ApplyBackground();
+        SetDirty();
+        return true;
+    }
+    switch (id) {
+    case kCopy:
+        CopyAll();
+        return true;
+    case kPaste:
+        if (!Locked()) SendMessageA(edit_->Input(), WM_PASTE, 0, 0);
+        return true;
+    case kClear:
+        edit_->SetText("");
+        ChangedNow();
+        return true;
+    case kReminder:
+        OpenAlarmDialog();
+        return true;
+    case kRemoveLink:
+        values_.link.clear();
+        ApplyLink();
+        LayoutItems();
+        Layer()->Refresh();
+        SetDirty();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CVimoNote::CopyAll() {
+    HWND input = edit_->Input();
+    DWORD start = 0, end = 0;
+    SendMessageA(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageA(input, EM_SETSEL, 0, -1);
+    SendMessageA(input, WM_COPY, 0, 0);
+    SendMessageA(input, EM_SETSEL, start, end);
+}
+
+void CVimoNote::OpenAlarmDialog() {
+    CVimoAlarm dialog(values_.alarm);
+    if (dialog.DoModal(Hwnd()) != IDOK) return;
+    values_.alarm = dialog.Stamp();
+    PostMessageA(Owner(), WMU_ALARMS_CHANGED, 0, 0);
+    ApplyAlarmLook();
+    Layer()->Refresh();
+    SetDirty();
+}
+
+unsigned CVimoNote::DropAccept() const {
+    return KapDropTarget::kFiles | KapDropTarget::kText | KapDropTarget::kDirectories;
+}
+
+void CVimoNote::OnDrop(const std::string& dropped) {
+    values_.link = LinkAsOneLine(dropped);
+    ApplyLink();
+    LayoutItems();
+    Layer()->Refresh();
+    SetDirty();
+}
+
+void CVimoNote::TakeFocus() {
+    if (edit_) SetFocus(edit_->Input());
+}
+
+bool CVimoNote::FocusOnHover() const { return Locked() && !OwnerResizing(); }
+
+void CVimoNote::SetOwnerResizing(bool resizing) {
+    if (auto* controller = dynamic_cast<ControllerWindow*>(Dialog::FromHandle(Owner())))
+        controller->SetResizing(resizing);
+}
+
+bool CVimoNote::OwnerResizing() const {
+    auto* controller = dynamic_cast<ControllerWindow*>(Dialog::FromHandle(Owner()));
+    return controller ? controller->Resizing() : resizing_;
+}
+
+bool CVimoNote::OnKapMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+        OnLeftButtonDown();
+        result = 0;
+        return true;
+    case WM_SETCURSOR: {
+        if (Locked()) return false;
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(Hwnd(), &p);
+        const KapRect& r = Rect();
+        if (resizing_ || (p.x >= r.width - kCornerSquare && p.y >= r.height - kCornerSquare)) {
+            SetCursor(LoadCursor(nullptr, IDC_SIZENWSE));
+            result = TRUE;
+            return true;
+        }
+        return false;
+    }
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+        if (resizing_) ResizeStepNow();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void CVimoNote::OnLeftButtonDown() {
+    if (ringing_) {
+        StopRinging();
+        return;
+    }
+    if (Locked()) return;
+    SetDirty();
+    TakeFocus();
+    POINT p;
+    GetCursorPos(&p);
+    ScreenToClient(Hwnd(), &p);
+    const KapRect& r = Rect();
+    if (p.x >= r.width - kCornerSquare && p.x < r.width && p.y >= r.height - kCornerSquare && p.y < r.height) {
+        anchor_ = p;
+        resizing_ = true;
+        SetOwnerResizing(true);
+        SetCapture(Hwnd());
+        SetTimer(Hwnd(), kResizeTimer, kResizePeriod, nullptr);
+        return;
+    }
+    GetCursorPos(&p);
+    PostMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(p.x, p.y));
+}
+
+void CVimoNote::ResizeStepNow() {
+    if (!resizing_) return;
+    if (!(GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) & 0x8000) ||
+        GetCapture() != Hwnd()) {
+        resizing_ = false;
+        SetOwnerResizing(false);
+        KillTimer(Hwnd(), kResizeTimer);
+        if (GetCapture() == Hwnd()) ReleaseCapture();
+        return;
+    }
+    POINT p;
+    GetCursorPos(&p);
+    ScreenToClient(Hwnd(), &p);
+    if (p.x == anchor_.x && p.y == anchor_.y) return;
+    KapRect& r = MutableRect();
+    const ResizeAxis w = ResizeStep(r.width, anchor_.x, p.x, Skin().Int("IconWidth"));
+    const ResizeAxis h = ResizeStep(r.height, anchor_.y, p.y, Skin().Int("IconHeight"));
+    r.width = w.size;
+    anchor_.x = w.anchor;
+    r.height = h.size;
+    anchor_.y = h.anchor;
+    if (w.changed || h.changed) {
+        LayoutItems();
+        Layer()->Resize(r.width, r.height);
+        SetDirty();
+    }
+}
+
+void CVimoNote::OnTimer(UINT_PTR id) {
+    if (id == kResizeTimer) {
+        ResizeStepNow();
+        return;
+    }
+    if (id == kCircleTimer) {
+        if (!ringing_) return;
+        angle_ += 5;
+        MoveWindowTo(CirclingPosition(circle_, angle_));
+        return;
+    }
+    CKapWindow::OnTimer(id);
+}
+
+void CVimoNote::MoveWindowTo(NotePoint point) {
+    SetWindowPos(Hwnd(), nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CVimoNote::Ring() {
+    if (ringing_) return;
+    topMostBeforeRinging_ = TopMost();
+    Raise();
+    if (!TopMost()) SwitchTopMost();
+    RECT r;
+    GetWindowRect(Hwnd(), &r);
+    home_ = {r.left, r.top};
+    circle_ = CirclePoint(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), r.right - r.left,
+                          r.bottom - r.top);
+    ringing_ = true; // snapping stays out of the glide
+    for (int i = 0; i < 100; ++i) MoveWindowTo(GlidePoint(home_, circle_, i));
+    MoveWindowTo(circle_);
+    // The reminder is spent: written at the next save, so a restart does not ring it again.
+    values_.alarm = kNoAlarm;
+    ApplyAlarmLook();
+    SetDirty();
+    PostMessageA(Owner(), WMU_ALARMS_CHANGED, 0, 0);
+    SetTimer(Hwnd(), kCircleTimer, kCirclePeriod, nullptr);
+}
+
+void CVimoNote::StopRinging() {
+    ringing_ = false;
+    angle_ = 0;
+    KillTimer(Hwnd(), kCircleTimer);
+    RECT r;
+    GetWindowRect(Hwnd(), &r);
+    const NotePoint current{r.left, r.top};
+    for (int i = 100; i >= 1; --i) MoveWindowTo(GlidePoint(home_, current, i));
+    MoveWindowTo(home_);
+    if (!topMostBeforeRinging_) {
+        if (TopMost()) SwitchTopMost();
+        SendToDesktop();
+    }
+    SetForegroundWindow(Hwnd());
+    TakeFocus();
+}
+
+} // namespace vimo
