@@ -55,6 +55,29 @@ void CLayerControl::NotifyClick() const {
     Notify(Notifications().clickMessage);
 }
 
+void CLayerControl::StartInputTimer(UINT_PTR id, UINT milliseconds) const {
+    if (Input()) SetTimer(Input(), id, milliseconds, nullptr);
+}
+
+void CLayerControl::StopInputTimer(UINT_PTR id) const {
+    if (Input()) KillTimer(Input(), id);
+}
+
+bool CLayerControl::PointerOnInput(POINT* clientPoint) const {
+    HWND input = Input();
+    POINT p{};
+    if (!input || !GetCursorPos(&p)) return false;
+    RECT r{};
+    const bool inside = IsWindowVisible(input) && GetWindowRect(input, &r) && PtInRect(&r, p);
+    if (clientPoint) {
+        ScreenToClient(input, &p);
+        *clientPoint = p;
+    }
+    return inside;
+}
+
+bool CLayerControl::HasKeyboardFocus() const { return Input() && GetFocus() == Input(); }
+
 LRESULT CALLBACK CLayerControl::InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR selfParam) {
     auto* self = reinterpret_cast<CLayerControl*>(selfParam);

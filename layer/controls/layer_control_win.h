@@ -42,6 +42,14 @@ protected:
     // The command identifier (as WM_COMMAND) then the click message, as a click does.
     void NotifyClick() const;
 
+    // Window timers of the input window; their WM_TIMER messages reach OnInputMessage.
+    void StartInputTimer(UINT_PTR id, UINT milliseconds) const;
+    void StopInputTimer(UINT_PTR id) const;
+    // True when the pointer lies on the visible input window. clientPoint, when given, receives the
+    // pointer in the input window's coordinates.
+    bool PointerOnInput(POINT* clientPoint = nullptr) const;
+    bool HasKeyboardFocus() const;
+
 private:
     static LRESULT CALLBACK InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);

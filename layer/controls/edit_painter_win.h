@@ -1,0 +1,116 @@
+#pragma once
+// EditPainter: the edit text part (letter E) of an edit box's element. It keeps a copy of the
+// text with the lines, caret and selection of the edit window, lays the lines out (no wrapping,
+// ten tab stops 20 pixels apart), keeps the scroll offsets and decides the scroll bands, and
+// draws in this order: scroll bands, current line, selection, text (shadow, outline, text),
+// caret, current-line frame.
+#include <string>
+#include <vector>
+
+#include "layer/controls/edit_layout.h"
+#include "layer/controls/edit_text_measure_win.h"
+#include "layer/layer_colour.h"
+#include "layer/layer_element_win.h"
+
+namespace vimo {
+
+// The caret's halo: white at alpha 150.
+constexpr std::uint32_t kCaretHaloArgb = 0x96FFFFFFu;
+// The text begins this far right of the box's left edge, so that the caret before the first
+// character (one pixel left of it) and its halo stay inside the box.
+constexpr int kEditTextInset = 2;
+
+class EditPainter : public LayerEditPainter {
+public:
+    EditPainter();
+
+    // Text style: font family, size in pixels and style type (1 italic, 2 bold, 3 bold italic,
+    // 4 underline, 5 strike-out, others regular), colour, shadow and one-pixel outline (on when
+    // its alpha is above 0).
+    void SetFont(const std::string& family, int sizePx, int type);
+    void SetTextColour(const LayerColour& colour);
+    void SetShadowed(bool shadowed);
+    void SetDoubledColour(const LayerColour& colour);
+    // Colours of the selection boxes and of the caret (the caret follows the text colour until
+    // one is given).
+    void SetSelectionColour(const LayerColour& colour);
+    void SetCaretColour(const LayerColour& colour);
+    // The current line (the line of the caret): filled while the caret is not shown, framed while
+    // it is; off while the colour's alpha is 0.
+    void SetCurrentLineColour(const LayerColour& colour);
+    void SetCaretShown(bool shown);
+    // Scroll bands: their colour and their sizes (width of the vertical band, height of the
+    // horizontal one).
+    void SetScrollColour(const LayerColour& colour);
+    void SetScrollSizes(int vertical, int horizontal);
+    // The edit box: the element less the edit margins.
+    void SetBox(const LayerRect& box);
+
+    // The text (the program's code page) and its lines as the edit window breaks them. caret is
+    // the caret index, -1 for no caret (nor selection); anchor is the other end of the selection
+    // (equal to caret when nothing is selected).
+    void SetContent(const std::string& text, std::vector<EditLineSpan> lines, int caret, int anchor);
+    const std::string& Text() const { return text_; }
+    const std::vector<EditLineSpan>& Lines() const { return lines_; }
+    int Caret() const { return caret_; }
+    int Anchor() const { return anchor_; }
+
+    // Scrolls as little as needed to show the caret.
+    void RevealCaret();
+    // The mouse wheel: the vertical offset decreases by delta / 10.
+    void Wheel(int delta);
+    // The character index nearest to a point of the element.
+    int IndexAt(int x, int y);
+
+    bool NeedsHScroll();
+    bool NeedsVScroll();
+    // -1 without the band, 0 to 100 otherwise.
+    int HScrollPercent();
+    int VScrollPercent();
+    int ScrollX() const { return scrollX_; }
+    int ScrollY() const { return scrollY_; }
+    int LineHeight() const { return measure_.LineHeight(); }
+
+    // Where things are drawn, in element pixels: the text area (the box less the scroll bands),
+    // the caret's one-pixel line (empty without a caret) and the selection boxes.
+    LayerRect TextArea();
+    LayerRect CaretLine();
+    std::vector<LayerRectF> SelectionBoxes();
+
+    void PaintEdit(GdipGraphics& g, const LayerRect& box) override;
+
+private:
+    void Layout();
+    const std::vector<float>& EdgesOf(int line) const { return edges_[static_cast<std::size_t>(line)]; }
+    std::wstring LineText(int line) const;
+    int CurrentLine() const;
+    // Where text x = 0 and y = 0 lie in the element, scrolled.
+    float OriginX() const { return static_cast<float>(box_.x + kEditTextInset - scrollX_); }
+    float OriginY() const { return static_cast<float>(box_.y - scrollY_); }
+    void DrawText(GdipGraphics& g, int firstLine, int lastLine, float ox, float oy, int dx, int dy, std::uint32_t argb);
+
+    EditTextMeasure measure_;
+    LayerColour textColour_{255, 0, 0, 0};
+    bool shadowed_ = false;
+    LayerColour doubled_;
+    LayerColour selectionColour_{120, 51, 153, 255};
+    LayerColour caretColour_{255, 0, 0, 0};
+    bool caretColourSet_ = false;
+    LayerColour currentLineColour_;
+    bool caretShown_ = true;
+    LayerColour scrollColour_;
+    int vScrollSize_ = 10, hScrollSize_ = 10;
+    LayerRect box_;
+
+    std::string text_;
+    std::wstring wide_;
+    std::vector<EditLineSpan> lines_{EditLineSpan{}};
+    int caret_ = -1, anchor_ = -1;
+
+    bool laidOut_ = false;
+    std::vector<std::vector<float>> edges_; // per line
+    EditViewport view_;
+    int scrollX_ = 0, scrollY_ = 0;
+};
+
+} // namespace vimo

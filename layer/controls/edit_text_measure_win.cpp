@@ -1,0 +1,157 @@
+#include "layer/controls/edit_text_measure_win.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "layer/controls/edit_layout.h"
+#include "layer/text_block_layout.h"
+
+namespace vimo {
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+
+namespace {
+
+// The drawing library measures at most this many character ranges in one call.
+constexpr int kRangesPerCall = 32;
+// A layout box wide and tall enough that no line of an edit is ever cut.
+const RectF kUnboundedLayout(0.0f, 0.0f, 1.0e6f, 1.0e4f);
+
+struct MatrixDelete {
+    void operator()(GpMatrix* m) const { GdipDeleteMatrix(m); }
+};
+using GdipMatrix = std::unique_ptr<GpMatrix, MatrixDelete>;
+
+GdipMatrix NewIdentityMatrix() {
+    GpMatrix* m = nullptr;
+    return GdipMatrix(GdipCreateMatrix(&m) == Ok ? m : nullptr);
+}
+
+// Lines are laid out by the edit box itself: no wrapping, trailing spaces count, nothing is
+// clipped, and no padding beyond what the typographic format has.
+GdipStringFormat NewEditFormat() {
+    GpStringFormat* typographic = nullptr;
+    if (GdipStringFormatGetGenericTypographic(&typographic) != Ok || !typographic) return GdipStringFormat();
+    GpStringFormat* clone = nullptr;
+    if (GdipCloneStringFormat(typographic, &clone) != Ok) return GdipStringFormat();
+    GdipStringFormat format(clone);
+    GdipSetStringFormatFlags(clone, StringFormatFlagsNoWrap | StringFormatFlagsMeasureTrailingSpaces |
+                                        StringFormatFlagsNoClip | StringFormatFlagsNoFitBlackBox);
+    GdipSetStringFormatAlign(clone, StringAlignmentNear);
+    GdipSetStringFormatLineAlign(clone, StringAlignmentNear);
+    return format;
+}
+
+// The horizontal extent of a region from its scans; false when it has none.
+bool RegionExtent(GpRegion* region, GpMatrix* matrix, float& left, float& right) {
+    UINT count = 0;
+    if (GdipGetRegionScansCount(region, &count, matrix) != Ok || count == 0) return false;
+    std::vector<RectF> scans(count);
+    INT got = static_cast<INT>(count);
+    if (GdipGetRegionScans(region, scans.data(), &got, matrix) != Ok || got <= 0) return false;
+    left = scans[0].X;
+    right = scans[0].X + scans[0].Width;
+    for (INT i = 1; i < got; ++i) {
+        left = std::min(left, scans[static_cast<std::size_t>(i)].X);
+        right = std::max(right, scans[static_cast<std::size_t>(i)].X + scans[static_cast<std::size_t>(i)].Width);
+    }
+    return right > left;
+}
+
+} // namespace
+
+EditTextMeasure::EditTextMeasure() : scratch_(NewArgbBitmap(1, 1)), format_(NewEditFormat()) {
+    graphics_ = GdipGraphics::OnImage(scratch_.get());
+    graphics_.SetElementQuality();
+    SetFont(L"Arial", 12, kStyleRegular);
+}
+
+TextRenderingHint EditTextMeasure::Hint() const {
+    return UsesGridFit(sizePx_) ? TextRenderingHintAntiAliasGridFit : TextRenderingHintAntiAlias;
+}
+
+void EditTextMeasure::SetFont(const std::wstring& family, int sizePx, int style) {
+    sizePx_ = sizePx;
+    font_ = NewFont(family, static_cast<float>(sizePx), style);
+    kept_.clear();
+    graphics_.SetTextHint(Hint());
+    lineHeight_ = 1;
+    if (font_ && graphics_) {
+        REAL height = 0.0f;
+        if (GdipGetFontHeight(font_.get(), graphics_.Get(), &height) == Ok)
+            lineHeight_ = std::max(1, static_cast<int>(std::lround(height)));
+    }
+    lead_ = MeasureLead();
+}
+
+float EditTextMeasure::MeasureLead() {
+    if (!font_ || !format_ || !graphics_) return 0.0f;
+    const wchar_t probe[] = L"x";
+    CharacterRange range(0, 1);
+    if (GdipSetStringFormatMeasurableCharacterRanges(format_.get(), 1, &range) != Ok) return 0.0f;
+    GpRegion* raw = nullptr;
+    if (GdipCreateRegion(&raw) != Ok) return 0.0f;
+    GdipRegion region(raw);
+    GdipMatrix matrix = NewIdentityMatrix();
+    float left = 0.0f, right = 0.0f;
+    if (GdipMeasureCharacterRanges(graphics_.Get(), probe, 1, font_.get(), kUnboundedLayout, format_.get(), 1, &raw) !=
+            Ok ||
+        !RegionExtent(raw, matrix.get(), left, right))
+        return 0.0f;
+    return left;
+}
+
+const std::vector<float>& EditTextMeasure::LineEdges(const std::wstring& line) {
+    auto it = kept_.find(line);
+    if (it != kept_.end()) return it->second;
+    // Kept measures of lines that are gone would pile up while the user types: start afresh now
+    // and then.
+    if (kept_.size() > 4096) kept_.clear();
+    std::vector<float> edges = EditLineEdges(line, [this](std::wstring_view run) { return MeasureRun(run); });
+    return kept_.emplace(line, std::move(edges)).first->second;
+}
+
+std::vector<float> EditTextMeasure::MeasureRun(std::wstring_view run) {
+    const int length = static_cast<int>(run.size());
+    std::vector<float> edges(static_cast<std::size_t>(length) + 1, 0.0f);
+    if (length == 0 || !font_ || !format_ || !graphics_) return edges;
+    GdipMatrix matrix = NewIdentityMatrix();
+    std::vector<GdipRegion> regions;
+    std::vector<GpRegion*> raw;
+    float end = 0.0f;
+    for (int first = 0; first < length; first += kRangesPerCall) {
+        const int count = std::min(kRangesPerCall, length - first);
+        std::vector<CharacterRange> ranges;
+        for (int i = 0; i < count; ++i) ranges.emplace_back(first + i, 1);
+        regions.clear();
+        raw.clear();
+        for (int i = 0; i < count; ++i) {
+            GpRegion* r = nullptr;
+            if (GdipCreateRegion(&r) != Ok) return edges;
+            regions.emplace_back(r);
+            raw.push_back(r);
+        }
+        if (graphics_.Check(GdipSetStringFormatMeasurableCharacterRanges(format_.get(), count, ranges.data())) != Ok ||
+            graphics_.Check(GdipMeasureCharacterRanges(graphics_.Get(), run.data(), length, font_.get(),
+                                                       kUnboundedLayout, format_.get(), count, raw.data())) != Ok)
+            return edges;
+        for (int i = 0; i < count; ++i) {
+            const std::size_t at = static_cast<std::size_t>(first + i);
+            float left = 0.0f, right = 0.0f;
+            if (RegionExtent(raw[static_cast<std::size_t>(i)], matrix.get(), left, right)) {
+                edges[at] = std::max(left - lead_, 0.0f);
+                end = std::max(end, right - lead_);
+            } else {
+                // No box (a character the font draws as nothing): it takes no room, so it begins
+                // where the one before it ends.
+                edges[at] = end;
+            }
+        }
+    }
+    edges[static_cast<std::size_t>(length)] = std::max(end, edges[static_cast<std::size_t>(length) - 1]);
+    return edges;
+}
+
+} // namespace vimo

@@ -1,0 +1,56 @@
+#pragma once
+// The font of an edit box's text part and the measuring of its lines: where every character of a
+// line begins, read from the boxes that the drawing library gives measured character ranges (the
+// scans of their regions), so that caret and selection sit on the drawn glyphs. Measures are
+// taken on a graphics context of its own with the element's text quality, and kept per line text
+// until the font changes.
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "layer/gdip_graphics_win.h"
+#include "layer/gdiplus_raii_win.h"
+
+namespace vimo {
+
+class EditTextMeasure {
+public:
+    EditTextMeasure();
+    EditTextMeasure(const EditTextMeasure&) = delete;
+    EditTextMeasure& operator=(const EditTextMeasure&) = delete;
+
+    // Font family, size in pixels and style bits (FontStyleBits). Drops the kept measures.
+    void SetFont(const std::wstring& family, int sizePx, int style);
+    int SizePx() const { return sizePx_; }
+
+    Gdiplus::GpFont* Font() const { return font_.get(); }
+    Gdiplus::GpStringFormat* Format() const { return format_.get(); }
+    // The text rendering the measures were taken with (and the text must be drawn with): grid
+    // fitting for small sizes.
+    Gdiplus::TextRenderingHint Hint() const;
+    // The font's line spacing in whole pixels (at least 1): the height of a line, of the caret
+    // and of a selection box.
+    int LineHeight() const { return lineHeight_; }
+    // How far right of the layout rectangle's x the first character of a string begins: a string
+    // whose first character must begin at x is drawn with the layout rectangle at x - Lead().
+    float Lead() const { return lead_; }
+
+    // The edges of a line (EditLineEdges with tabs on their stops), kept for the line's text.
+    const std::vector<float>& LineEdges(const std::wstring& line);
+
+private:
+    std::vector<float> MeasureRun(std::wstring_view run);
+    float MeasureLead();
+
+    GdipBitmap scratch_;
+    GdipGraphics graphics_;
+    GdipFont font_;
+    GdipStringFormat format_;
+    int sizePx_ = 0;
+    int lineHeight_ = 1;
+    float lead_ = 0.0f;
+    std::unordered_map<std::wstring, std::vector<float>> kept_;
+};
+
+} // namespace vimo
