@@ -225,6 +225,12 @@ void ControllerWindow::OnTimer(UINT_PTR id) {
     }
 }
 
+std::vector<Kap*> ControllerWindow::KapsOf(KapType type) const {
+    std::vector<Kap*> kaps;
+    for (const auto& kap : kaps_[Index(type)]) kaps.push_back(kap.get());
+    return kaps;
+}
+
 Kap* ControllerWindow::CreateKap(KapType type) {
     KapFactory factory = FactoryOf(type);
     auto& list = kaps_[Index(type)];

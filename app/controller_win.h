@@ -32,6 +32,8 @@ public:
     Kap* CreateKap(KapType type);
     void SaveAllKaps();
     std::size_t KapCount(KapType type) const { return kaps_[Index(type)].size(); }
+    // The living kaps of a type, in creation order (the calendar reads the notes' reminders).
+    std::vector<Kap*> KapsOf(KapType type) const;
     // Set by a note while its corner is dragged; kaps then do not take the focus on hover.
     void SetResizing(bool resizing) { resizing_ = resizing; }
     bool Resizing() const { return resizing_; }

@@ -1,6 +1,10 @@
 #include "app/kap_win.h"
 
+#include "kaps/desk/calc/vimo_calc_win.h"
+#include "kaps/desk/calendar/vimo_calendar_win.h"
+#include "kaps/desk/clock/vimo_clock_win.h"
 #include "kaps/desk/note/vimo_note_win.h"
+#include "kaps/desk/photoalbum/vimo_photoalbum_win.h"
 
 namespace vimo {
 
@@ -9,6 +13,14 @@ KapFactory FactoryOf(KapType type) {
     switch (type) {
     case KapType::Note:
         return MakeNote;
+    case KapType::Clock:
+        return MakeClock;
+    case KapType::Calc:
+        return MakeCalc;
+    case KapType::Calendar:
+        return MakeCalendar;
+    case KapType::PhotoAlbum:
+        return MakePhotoAlbum;
     default:
         return nullptr;
     }
