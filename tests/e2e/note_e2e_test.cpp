@@ -157,14 +157,10 @@ TEST(Note, AlarmDialogStoresTheChosenReminder) {
     EXPECT_EQ(header.substr(17), expected) << header;
 }
 
-TEST(Note, ReminderOfThisMinuteBringsTheNoteToTheCentreAndAClickBringsItHome) {
-    ProgramDir dir("note-ringing");
+// Writes a note whose reminder is due in the current minute.
+std::string WriteRingingNote(const ProgramDir& dir) {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    if (now.wSecond > 45) {
-        Sleep((61 - now.wSecond) * 1000); // leave the minute enough time for the check to see it
-        GetLocalTime(&now);
-    }
     char stamp[32];
     snprintf(stamp, sizeof(stamp), "%04d%02d%02d%02d%02d00", now.wYear, now.wMonth, now.wDay, now.wHour,
              now.wMinute);
@@ -174,34 +170,59 @@ TEST(Note, ReminderOfThisMinuteBringsTheNoteToTheCentreAndAClickBringsItHome) {
     writer.Line("ring ring");
     CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
     dir.Write("Notes\\20240101000000.VIMONOTE", EncodeDocumentBase64(writer.Text()));
+    return stamp;
+}
 
-    VimoProcess app;
-    ASSERT_TRUE(app.Start(dir));
-    ASSERT_NE(app.WaitController(), nullptr);
-    std::vector<HWND> kaps = app.WaitKaps(1);
-    ASSERT_EQ(kaps.size(), 1u);
-    HWND note = kaps[0];
+TEST(Note, ReminderOfThisMinuteBringsTheNoteToTheCentreAndAClickBringsItHome) {
     const int screenW = GetSystemMetrics(SM_CXSCREEN);
-    const bool centred = WaitFor(
-        [&] {
-            const RECT r = WindowRectOf(note);
-            return std::abs((r.left + r.right) / 2 - screenW / 2) < 80;
-        },
-        9000);
-    EXPECT_TRUE(centred) << "the note glides to the centre within 5 s of the check";
-    EXPECT_TRUE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) << "it rings on top";
-    Screenshot("note-ringing");
-    const RECT ringing = WindowRectOf(note);
-    MouseMove((ringing.left + ringing.right) / 2, ringing.top + 12);
-    MouseDown();
-    MouseUp();
-    EXPECT_TRUE(WaitFor([&] { return WindowRectOf(note).left == 40 && WindowRectOf(note).top == 60; }, 5000))
-        << "one click brings it back to its place";
-    EXPECT_FALSE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) << "it was not top-most before";
-    app.Command(kExit);
-    ASSERT_TRUE(app.WaitExit(15000));
-    const std::string saved = DocumentReader(ReadOnlyDocument(dir, "Notes\\*.VIMONOTE")).NextString();
-    EXPECT_EQ(saved.substr(17), "00000000000000") << "the reminder is spent";
+    auto centred = [&](HWND note) {
+        const RECT r = WindowRectOf(note);
+        return std::abs((r.left + r.right) / 2 - screenW / 2) < 80;
+    };
+    // The check compares minutes: a start that runs into the next minute misses it, so try again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ProgramDir dir("note-ringing");
+        const std::string stamp = WriteRingingNote(dir);
+        VimoProcess app;
+        ASSERT_TRUE(app.Start(dir));
+        ASSERT_NE(app.WaitController(), nullptr);
+        std::vector<HWND> kaps = app.WaitKaps(1);
+        ASSERT_EQ(kaps.size(), 1u);
+        HWND note = kaps[0];
+        const bool rang = WaitFor(
+            [&] {
+                if (centred(note)) return true;
+                SYSTEMTIME now;
+                GetLocalTime(&now);
+                char minute[32];
+                snprintf(minute, sizeof(minute), "%04d%02d%02d%02d%02d00", now.wYear, now.wMonth, now.wDay,
+                         now.wHour, now.wMinute);
+                return minute != stamp && now.wSecond >= 6; // the minute is over and checked once more
+            },
+            70000) &&
+                          centred(note);
+        if (!rang) {
+            app.Command(kExit);
+            app.WaitExit(15000);
+            continue;
+        }
+        EXPECT_TRUE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) << "it rings on top";
+        Screenshot("note-ringing");
+        const RECT ringing = WindowRectOf(note);
+        MouseMove((ringing.left + ringing.right) / 2, ringing.top + 12);
+        MouseDown();
+        MouseUp();
+        EXPECT_TRUE(
+            WaitFor([&] { return WindowRectOf(note).left == 40 && WindowRectOf(note).top == 60; }, 5000))
+            << "one click brings it back to its place";
+        EXPECT_FALSE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) << "it was not top-most before";
+        app.Command(kExit);
+        ASSERT_TRUE(app.WaitExit(15000));
+        const std::string saved = DocumentReader(ReadOnlyDocument(dir, "Notes\\*.VIMONOTE")).NextString();
+        EXPECT_EQ(saved.substr(17), "00000000000000") << "the reminder is spent";
+        return;
+    }
+    FAIL() << "the note did not ring in three attempts";
 }
 
 } // namespace
