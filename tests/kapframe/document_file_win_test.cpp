@@ -140,14 +140,14 @@ TEST(DocumentFile, KilledWhileSavingLeavesACompleteDocument) {
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     SetEnvironmentVariableA("VIMO_SAVER_DIR", dir.c_str());
     std::mt19937 random(11);
-    for (int round = 0; round < 25; ++round) {
+    for (int round = 0; round < 200; ++round) {
         std::string command = std::string("\"") + self + "\" --gtest_filter=DocumentSaverChild.SavesUntilKilled";
         STARTUPINFOA startup = {};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION process = {};
         ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                    &process));
-        Sleep(50 + random() % 400);
+        Sleep(20 + random() % 200);
         TerminateProcess(process.hProcess, 9);
         WaitForSingleObject(process.hProcess, 10000);
         CloseHandle(process.hProcess);

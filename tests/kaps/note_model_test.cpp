@@ -1,6 +1,7 @@
 // The note's document lines, reminder and the arithmetic of resizing and ringing.
 #include <gtest/gtest.h>
 
+#include "kapframe/resize_step.h"
 #include "kaps/desk/note/note_model.h"
 
 namespace vimo {

@@ -113,13 +113,6 @@ std::string StampFromAlarmChoice(const AlarmChoice& choice) {
     return stamp;
 }
 
-ResizeAxis ResizeStep(int size, int anchor, int pointer, int minimum) {
-    const int wanted = size + (pointer - anchor);
-    if (wanted >= minimum) return {wanted, pointer, true};
-    if (size != minimum) return {minimum, anchor, true};
-    return {size, anchor, false};
-}
-
 NotePoint CirclePoint(int screenWidth, int screenHeight, int width, int height) {
     return {(screenWidth - width) / 2, (screenHeight - height) / 2 + 60};
 }

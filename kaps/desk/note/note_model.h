@@ -55,14 +55,6 @@ struct AlarmChoice {
 AlarmChoice AlarmChoiceFromStamp(const std::string& stamp);
 std::string StampFromAlarmChoice(const AlarmChoice& choice);
 
-// One axis of the corner resize: the new size and anchor for a pointer at p; changed tells
-// whether the layout must follow. The size never goes below minimum.
-struct ResizeAxis {
-    int size, anchor;
-    bool changed;
-};
-ResizeAxis ResizeStep(int size, int anchor, int pointer, int minimum);
-
 // The point the ringing note circles around, for a window of w x h on a W x H screen.
 struct NotePoint {
     int x, y;

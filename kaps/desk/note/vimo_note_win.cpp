@@ -17,8 +17,7 @@ namespace vimo {
 
 namespace {
 
-constexpr int kCornerSquare = 30;
-constexpr UINT kCirclePeriod = 20, kResizePeriod = 100;
+constexpr UINT kCirclePeriod = 20;
 constexpr int kLinkNormalZoom = 60;
 
 // Context-menu commands of the note.
@@ -68,7 +67,8 @@ void Enable(HMENU menu, UINT id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAN
 } // namespace
 
 CVimoNote::CVimoNote(HWND owner, Settings& settings, const std::string& documentPath)
-    : CKapWindow(owner, KapType::Note, settings, documentPath) {}
+    : CKapWindow(owner, KapType::Note, settings, documentPath),
+      grip_(kResizeTimer, [this](bool resizing) { SetOwnerResizing(resizing); }) {}
 
 CVimoNote::~CVimoNote() = default;
 
@@ -338,7 +338,7 @@ void CVimoNote::SetOwnerResizing(bool resizing) {
 
 bool CVimoNote::OwnerResizing() const {
     auto* controller = dynamic_cast<ControllerWindow*>(Dialog::FromHandle(Owner()));
-    return controller ? controller->Resizing() : resizing_;
+    return controller ? controller->Resizing() : grip_.Active();
 }
 
 bool CVimoNote::OnKapMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
@@ -352,8 +352,7 @@ bool CVimoNote::OnKapMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
         POINT p;
         GetCursorPos(&p);
         ScreenToClient(Hwnd(), &p);
-        const KapRect& r = Rect();
-        if (resizing_ || (p.x >= r.width - kCornerSquare && p.y >= r.height - kCornerSquare)) {
+        if (grip_.Active() || ResizeGrip::InCorner(p, Rect().width, Rect().height)) {
             SetCursor(LoadCursor(nullptr, IDC_SIZENWSE));
             result = TRUE;
             return true;
@@ -362,7 +361,7 @@ bool CVimoNote::OnKapMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
     }
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
-        if (resizing_) ResizeStepNow();
+        if (grip_.Active()) ResizeStepNow();
         return false;
     default:
         return false;
@@ -380,13 +379,8 @@ void CVimoNote::OnLeftButtonDown() {
     POINT p;
     GetCursorPos(&p);
     ScreenToClient(Hwnd(), &p);
-    const KapRect& r = Rect();
-    if (p.x >= r.width - kCornerSquare && p.x < r.width && p.y >= r.height - kCornerSquare && p.y < r.height) {
-        anchor_ = p;
-        resizing_ = true;
-        SetOwnerResizing(true);
-        SetCapture(Hwnd());
-        SetTimer(Hwnd(), kResizeTimer, kResizePeriod, nullptr);
+    if (ResizeGrip::InCorner(p, Rect().width, Rect().height)) {
+        grip_.Begin(Hwnd(), p);
         return;
     }
     GetCursorPos(&p);
@@ -394,31 +388,11 @@ void CVimoNote::OnLeftButtonDown() {
 }
 
 void CVimoNote::ResizeStepNow() {
-    if (!resizing_) return;
-    if (!(GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) & 0x8000) ||
-        GetCapture() != Hwnd()) {
-        resizing_ = false;
-        SetOwnerResizing(false);
-        KillTimer(Hwnd(), kResizeTimer);
-        if (GetCapture() == Hwnd()) ReleaseCapture();
-        return;
-    }
-    POINT p;
-    GetCursorPos(&p);
-    ScreenToClient(Hwnd(), &p);
-    if (p.x == anchor_.x && p.y == anchor_.y) return;
     KapRect& r = MutableRect();
-    const ResizeAxis w = ResizeStep(r.width, anchor_.x, p.x, Skin().Int("IconWidth"));
-    const ResizeAxis h = ResizeStep(r.height, anchor_.y, p.y, Skin().Int("IconHeight"));
-    r.width = w.size;
-    anchor_.x = w.anchor;
-    r.height = h.size;
-    anchor_.y = h.anchor;
-    if (w.changed || h.changed) {
-        LayoutItems();
-        Layer()->Resize(r.width, r.height);
-        SetDirty();
-    }
+    if (!grip_.Step(Hwnd(), r.width, r.height, Skin().Int("IconWidth"), Skin().Int("IconHeight"))) return;
+    LayoutItems();
+    Layer()->Resize(r.width, r.height);
+    SetDirty();
 }
 
 void CVimoNote::OnTimer(UINT_PTR id) {

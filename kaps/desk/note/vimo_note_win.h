@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "kapframe/kap_window_win.h"
+#include "kapframe/resize_grip_win.h"
 #include "kaps/desk/note/note_model.h"
 
 namespace vimo {
@@ -71,8 +72,7 @@ private:
     int angle_ = 0;
     NotePoint home_ = {0, 0}, circle_ = {0, 0};
     bool topMostBeforeRinging_ = false;
-    bool resizing_ = false;
-    POINT anchor_ = {0, 0};
+    ResizeGrip grip_;
 };
 
 std::unique_ptr<Kap> MakeNote(HWND owner, const std::string& documentPath);
