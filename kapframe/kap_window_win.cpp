@@ -65,10 +65,15 @@ bool CKapWindow::CreateKap() {
         StartNew();
     else
         LoadDocument();
-    return Create(nullptr) != nullptr;
+    if (!Create(nullptr)) return false;
+    // A new kap claims its name on disk at once, so a second kap made in the same second takes
+    // another name and no two kaps ever write one document.
+    if (madeNew_) SaveDocument();
+    return true;
 }
 
 void CKapWindow::StartNew() {
+    madeNew_ = true;
     const std::string notes = settings_.programDir + "\\NOTES\\";
     const std::string extension = std::string(".") + InfoOf(type_).tag;
     header_ = KapHeader{};

@@ -123,6 +123,7 @@ private:
     bool raised_ = true;
     bool hoverTracking_ = false;
     bool dirty_ = false;
+    bool madeNew_ = false;
     std::unique_ptr<CLayerHost> layer_;
     KapDropTarget dropTarget_;
 };
