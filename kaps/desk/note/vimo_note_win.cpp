@@ -143,6 +143,7 @@ void CVimoNote::BuildItems() {
                          skin.Int("EditFocusFrameRed"), skin.Int("EditFocusFrameGreen"),
                          skin.Int("EditFocusFrameBlue"));
     edit_->SetTextShadowed(skin.Int("EditTextShadowed") != 0);
+    edit_->SetFocusable(true); // the focus frame shows while the text has the keyboard focus
     LayerNotifications& forward = edit_->Notifications();
     forward.target = Hwnd();
     forward.clickMessage = WM_LBUTTONDOWN;
