@@ -4,12 +4,32 @@
 
 #include "layer/gdi_raii_win.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace vimo {
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
 namespace {
+
+// True when a captured picture holds no colour at all: what printing another program's window gives
+// under some window systems.
+bool AllBlack(HDC dc, HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    if (!GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS)) return false;
+    for (std::uint32_t p : pixels)
+        if (p & 0x00FFFFFFu) return false;
+    return true;
+}
 
 // The target's state as its placement tells it.
 void ReadState(HWND target, WINDOWPLACEMENT& placement, bool& minimized, bool& maximized) {
@@ -110,6 +130,14 @@ void CLayerElement::CaptureWindow(const WINDOWPLACEMENT& placement, bool minimiz
             PrintWindow(target_, dc.Get(), 0);
             PrintWindow(target_, dc.Get(), 0);
             select.Reset();
+            if (AllBlack(dc.Get(), bitmap.Get(), width, height)) {
+                // Printing gave nothing: copy what the window shows on the screen instead.
+                SelectScope copy(dc.Get(), bitmap.Get());
+                if (HDC windowDc = GetWindowDC(target_)) {
+                    BitBlt(dc.Get(), 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+                    ReleaseDC(target_, windowDc);
+                }
+            }
             GpBitmap* raw = nullptr;
             if (GdipCreateBitmapFromHBITMAP(bitmap.Get(), nullptr, &raw) == Ok) capture.reset(raw);
         }

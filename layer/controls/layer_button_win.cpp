@@ -112,18 +112,15 @@ void CLayerButton::OnPointerMove(int x, int y) {
 
 void CLayerButton::CheckLeave() {
     if (!hovered_) return;
-    const bool inside = PointerOnInput();
-    if (inside && IsTopmost()) return;
+    if (PointerOnInput() && IsTopmost()) return;
     StopInputTimer(kLeaveTimer);
     StopInputTimer(kRepaintTimer);
     hovered_ = false;
     ApplyHoverLook(false);
     Repaint();
     if (stay_.TakeLeave(Notifications().leaveMessage != 0)) Notify(Notifications().leaveMessage);
-    // A pointer that went away and comes back to the pixel it left from starts a new stay; one
-    // that stays while another item covers the button keeps its position, so that the same
-    // position does not start the hover again.
-    if (!inside) stay_ = PointerStay();
+    // The last position is kept: a mouse move repeated at the same place (windows moving under a
+    // pointer that stays) does not start the hover again.
 }
 
 void CLayerButton::OnFocusChange(bool gained) {

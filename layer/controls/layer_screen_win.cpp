@@ -30,6 +30,11 @@ void CLayerScreen::SetNormalLuminosity(int percent) {
     if (!IsHovered()) Elem().SetWindowLuminosityPercent(normalLuminosity_);
 }
 
+void CLayerScreen::SetBounds(const LayerRect& bounds) {
+    CLayerButton::SetBounds(bounds);
+    Elem().DropWindowCapture();
+}
+
 void CLayerScreen::SetRenewalDelay(bool on, int seconds) {
     renewalDelayMs_ = vimo::RenewalDelayMs(on, seconds);
     if (renewalDelayMs_ > 0)

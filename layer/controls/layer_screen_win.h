@@ -54,6 +54,9 @@ public:
     void Restore();
     void ToggleMaximize();
 
+    // A new place and size: the picture is taken again at the new size.
+    void SetBounds(const LayerRect& bounds) override;
+
     static constexpr UINT_PTR kRenewalTimer = 3;
 
 protected:

@@ -137,11 +137,9 @@ bool CLayerScroll::Dragging() const {
 
 void CLayerScroll::CheckLeave() {
     if (!hovered_) return;
-    const bool inside = PointerOnInput();
-    if (inside && IsTopmost()) return;
+    if (PointerOnInput() && IsTopmost()) return;
     if (Dragging()) return;
     if (stay_.TakeLeave(Notifications().leaveMessage != 0)) Notify(Notifications().leaveMessage);
-    if (!inside) stay_ = PointerStay(); // coming back to the same pixel is a new stay
     hovered_ = false;
     StopInputTimer(kLeaveTimer);
     StopInputTimer(kRepaintTimer);

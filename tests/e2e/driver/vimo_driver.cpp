@@ -389,4 +389,64 @@ std::vector<std::string> IniKeys(const std::string& text) {
     return keys;
 }
 
+void PressKey(WORD virtualKey) {
+    SendKey(virtualKey, false);
+    SendKey(virtualKey, true);
+}
+
+std::vector<DWORD> ScreenPixels(const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    std::vector<DWORD> pixels;
+    if (width <= 0 || height <= 0) return pixels;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && bits) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        SelectObject(memory, old);
+        const DWORD* first = static_cast<const DWORD*>(bits);
+        pixels.reserve(static_cast<std::size_t>(width) * height);
+        for (int i = 0; i < width * height; ++i) pixels.push_back(first[i] & 0x00FFFFFF);
+    }
+    if (bitmap) DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+std::string WindowTextOf(HWND window) {
+    char text[512] = {};
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
+                             nullptr))
+        return {};
+    return text;
+}
+
+void ClickAt(int x, int y) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    // The smallest normalised coordinate that maps back to the pixel (x * 65536 / width, rounded up).
+    const LONG dx = static_cast<LONG>((static_cast<long long>(x) * 65536 + width - 1) / width);
+    const LONG dy = static_cast<LONG>((static_cast<long long>(y) * 65536 + height - 1) / height);
+    INPUT inputs[3] = {};
+    const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN,
+                            MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 3; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dx = dx;
+        inputs[i].mi.dy = dy;
+        inputs[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE;
+    }
+    SetCursorPos(x, y);
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
 } // namespace vimo::e2e

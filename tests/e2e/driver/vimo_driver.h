@@ -119,4 +119,15 @@ std::string Screenshot(const std::string& name);
 // The keys of an INI file's lines, in file order.
 std::vector<std::string> IniKeys(const std::string& text);
 
+// Real keyboard input: one press and release of a virtual key, to the window with the focus.
+void PressKey(WORD virtualKey);
+// The screen's pixels (0x00RRGGBB) in a rectangle of screen coordinates, row by row.
+std::vector<DWORD> ScreenPixels(const RECT& area);
+// The text a window answers to WM_GETTEXT (sent across processes, bounded).
+std::string WindowTextOf(HWND window);
+
+// Real mouse input: a left click whose every event carries the screen position itself, so the press
+// cannot land where an earlier, still pending pointer move left the cursor.
+void ClickAt(int x, int y);
+
 } // namespace vimo::e2e
