@@ -220,15 +220,15 @@ TEST(MenuResource, QuotedLabelsAreExact) {
 // Dialog templates
 // ---------------------------------------------------------------------------------------------
 
-struct DialogSpec {
+struct DialogExpectation {
     const char* name;
     UINT id;
     const wchar_t* caption; // null: a window without caption
     std::vector<int> controls;
 };
 
-const std::vector<DialogSpec>& ModalDialogs() {
-    static const std::vector<DialogSpec> dialogs = {
+const std::vector<DialogExpectation>& ModalDialogs() {
+    static const std::vector<DialogExpectation> dialogs = {
         {"alarm", IDD_ALARM, L"Alarm Setup",
          {IDC_ALARM_ENABLE, IDC_ALARM_DATE, IDC_ALARM_HOUR, IDC_ALARM_MINUTE, IDOK, IDCANCEL}},
         {"setup", IDD_SETUP, L"VimoKap Options",
@@ -253,8 +253,8 @@ const std::vector<DialogSpec>& ModalDialogs() {
 }
 
 // Templates of windows that the program draws itself.
-const std::vector<DialogSpec>& ControlLessWindows() {
-    static const std::vector<DialogSpec> windows = {
+const std::vector<DialogExpectation>& ControlLessWindows() {
+    static const std::vector<DialogExpectation> windows = {
         {"controller", IDD_CONTROLLER, nullptr, {}},
         {"kap", IDD_KAP, nullptr, {}},
         {"video", IDD_REMOTE_VIDEO, nullptr, {}},
@@ -272,22 +272,22 @@ protected:
 
 TEST_F(DialogResources, EveryTemplateIsPresent) {
     for (const auto* table : {&ModalDialogs(), &ControlLessWindows()})
-        for (const DialogSpec& dialog : *table)
+        for (const DialogExpectation& dialog : *table)
             EXPECT_NE(FindResourceW(Module(), MAKEINTRESOURCEW(dialog.id), MAKEINTRESOURCEW(5) /* RT_DIALOG */),
                       nullptr)
                 << dialog.name;
 }
 
 TEST_F(DialogResources, ModalDialogsCreateWithTheirControls) {
-    for (const DialogSpec& spec : ModalDialogs()) {
-        SCOPED_TRACE(spec.name);
-        DialogWindow dialog(spec.id);
+    for (const DialogExpectation& want : ModalDialogs()) {
+        SCOPED_TRACE(want.name);
+        DialogWindow dialog(want.id);
         ASSERT_NE(dialog.get(), nullptr);
         wchar_t caption[64] = {};
         GetWindowTextW(dialog.get(), caption, 64);
-        EXPECT_STREQ(caption, spec.caption);
+        EXPECT_STREQ(caption, want.caption);
         EXPECT_EQ(GetWindowLongPtrW(dialog.get(), GWL_STYLE) & WS_CAPTION, static_cast<LONG_PTR>(WS_CAPTION));
-        for (int id : spec.controls) EXPECT_NE(GetDlgItem(dialog.get(), id), nullptr) << "control " << id;
+        for (int id : want.controls) EXPECT_NE(GetDlgItem(dialog.get(), id), nullptr) << "control " << id;
     }
 }
 
@@ -304,9 +304,9 @@ TEST_F(DialogResources, DatePickersAreDateTimePickerControls) {
 }
 
 TEST_F(DialogResources, ControlLessTemplatesArePopupToolWindows) {
-    for (const DialogSpec& spec : ControlLessWindows()) {
-        SCOPED_TRACE(spec.name);
-        DialogWindow window(spec.id);
+    for (const DialogExpectation& want : ControlLessWindows()) {
+        SCOPED_TRACE(want.name);
+        DialogWindow window(want.id);
         ASSERT_NE(window.get(), nullptr);
         const LONG_PTR style = GetWindowLongPtrW(window.get(), GWL_STYLE);
         EXPECT_TRUE(style & WS_POPUP);
