@@ -38,10 +38,19 @@ TEST(Note, TypedTextIsSavedAndEverythingComesBackAfterARestart) {
 
     const std::string typed = "Buy milk\n\tand bread, 100% ok; fine";
     TypeInto(edit, typed);
-    char shown[256] = {};
-    SendMessageTimeoutA(edit, WM_GETTEXT, sizeof(shown), reinterpret_cast<LPARAM>(shown), SMTO_BLOCK, 5000, nullptr);
+    // Key input is queued: wait until the last key has reached the edit.
+    std::string shown;
+    WaitFor(
+        [&] {
+            char buffer[256] = {};
+            SendMessageTimeoutA(edit, WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
+                                nullptr);
+            shown = buffer;
+            return shown == "Buy milk\r\n\tand bread, 100% ok; fine";
+        },
+        5000);
     Screenshot("note-after-typing");
-    EXPECT_EQ(std::string(shown), "Buy milk\r\n\tand bread, 100% ok; fine");
+    EXPECT_EQ(shown, "Buy milk\r\n\tand bread, 100% ok; fine");
     std::string text;
     const bool saved = WaitFor(
         [&] {
