@@ -6,6 +6,7 @@
 #include "app/resource.h"
 #include "app/profile_store_win.h"
 #include "app/settings.h"
+#include "app/wnd/menu_handle_win.h"
 #include "layer/layer_host_win.h"
 
 namespace vimo {
@@ -37,16 +38,6 @@ enum Command : UINT {
 
 constexpr int kSurfaceSize = 10;
 const char kAppName[] = "VimoKap";
-
-struct MenuHandle {
-    HMENU menu;
-    explicit MenuHandle(HMENU m) : menu(m) {}
-    ~MenuHandle() {
-        if (menu) DestroyMenu(menu);
-    }
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-};
 
 } // namespace
 
@@ -145,7 +136,7 @@ void ControllerWindow::ShowTrayMenu() {
     POINT cursor = {};
     GetCursorPos(&cursor);
     MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS)));
-    HMENU popup = menu.menu ? GetSubMenu(menu.menu, 0) : nullptr;
+    HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), 0) : nullptr;
     if (!popup) return;
     PrepareTrayMenu(popup, /*hasWindowBar=*/false, settings_);
     TrackPopupMenu(popup, TPM_RIGHTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, hwnd, nullptr);

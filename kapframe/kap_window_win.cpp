@@ -10,6 +10,7 @@
 #include "app/messages.h"
 #include "app/resource.h"
 #include "app/settings.h"
+#include "app/wnd/menu_handle_win.h"
 #include "kapframe/document_file_win.h"
 #include "kapframe/edge_snap.h"
 #include "layer/layer_host_win.h"
@@ -19,16 +20,6 @@ namespace vimo {
 namespace {
 
 constexpr const char* kTaskbarClass = "Shell_TrayWnd";
-
-struct MenuHandle {
-    HMENU menu;
-    explicit MenuHandle(HMENU m) : menu(m) {}
-    ~MenuHandle() {
-        if (menu) DestroyMenu(menu);
-    }
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-};
 
 bool DocumentExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -240,7 +231,7 @@ void CKapWindow::ToggleDesktop() {
 void CKapWindow::ShowContextMenu() {
     const KapTypeInfo& info = InfoOf(type_);
     MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS)));
-    HMENU popup = menu.menu ? GetSubMenu(menu.menu, static_cast<int>(info.popup) - 1) : nullptr;
+    HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), static_cast<int>(info.popup) - 1) : nullptr;
     if (!popup) return;
     SetForegroundWindow(Hwnd());
     POINT cursor = {};
