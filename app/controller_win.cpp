@@ -7,6 +7,7 @@
 #include "app/profile_store_win.h"
 #include "app/settings.h"
 #include "app/wnd/menu_handle_win.h"
+#include "bars/dock/vimo_remote_kap_win.h"
 #include "layer/layer_host_win.h"
 
 namespace vimo {
@@ -72,7 +73,8 @@ BOOL ControllerWindow::OnInitDialog() {
     layer_->Refresh();
 
     if (settings_.hideTaskbarOnStartup) ShowTaskbar(false);
-    // The dock and the window bar join here when they exist.
+    if (settings_.loadRemoteKap) CreateDock();
+    // The window bar joins here when it exists.
     LoadAllKaps();
     if (HWND progman = FindWindowA("Progman", nullptr)) SetParent(hwnd, progman);
     SetTimer(hwnd, kReminderTimer, kReminderPeriod, nullptr);
@@ -308,9 +310,12 @@ void ControllerWindow::Exit() {
     WinProfileStore store;
     settings_.Save(store);
     SaveAllKaps();
-    // The media player remote, the dock and the window bar run their closing steps here once they exist.
+    // The media player remote and the window bar run their closing steps here once they exist.
+    if (dock_) dock_->Close();
     EndModal(IDOK);
 }
+
+void ControllerWindow::CreateDock() { dock_ = MakeRemoteKap(Hwnd(), settings_); }
 
 void ControllerWindow::DestroyAllKaps() {
     for (auto& list : kaps_) {
@@ -324,6 +329,7 @@ void ControllerWindow::DestroyAllKaps() {
 
 void ControllerWindow::OnDestroy() {
     DestroyAllKaps();
+    dock_.reset(); // its window goes, its document is written
     WinProfileStore store;
     settings_.Save(store);
     layer_.reset();

@@ -16,6 +16,7 @@ namespace vimo {
 
 class Settings;
 class CLayerHost;
+class CVimoRemoteKap;
 
 class ControllerWindow : public Dialog {
 public:
@@ -60,10 +61,12 @@ private:
     void ShowDesktop();
     void ShowWindows();
     void Exit();
+    void CreateDock();
 
     Settings& settings_;
     std::array<std::vector<std::unique_ptr<Kap>>, kKapTypeCount> kaps_;
     std::unique_ptr<CLayerHost> layer_; // the controller's own 10 x 10 layer surface
+    std::unique_ptr<CVimoRemoteKap> dock_;
     TrayIcon tray_;
     DesktopToggle desktop_;
     HICON icon_ = nullptr;

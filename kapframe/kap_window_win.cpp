@@ -21,9 +21,7 @@ namespace {
 
 constexpr const char* kTaskbarClass = "Shell_TrayWnd";
 
-bool DocumentExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool DocumentExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // The visible task bar's rectangle, if it has one.
 std::optional<ScreenRect> VisibleTaskbar() {
@@ -308,30 +306,21 @@ bool CKapWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
             TrackMouseEvent(&track);
         }
         return false;
-    case WM_MOUSELEAVE:
-        hoverTracking_ = false;
-        return true;
-    case WM_LBUTTONDBLCLK:
-        ToggleDesktop();
-        return true;
-    case WM_RBUTTONDOWN:
-        ShowContextMenu();
-        return true;
-    case WM_WINDOWPOSCHANGING:
-        OnPositionChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
-        return false;
+    case WM_MOUSELEAVE: hoverTracking_ = false; return true;
+    case WM_LBUTTONDBLCLK: ToggleDesktop(); return true;
+    case WM_RBUTTONDOWN: ShowContextMenu(); return true;
+    case WM_WINDOWPOSCHANGING: OnPositionChanging(*reinterpret_cast<WINDOWPOS*>(lParam)); return false;
     case WM_MOVE:
-        if (layer_) layer_->SyncWindowRect();
+        // Some window systems move a layered window by copying the screen's pixels (and whatever
+        // covered the window) to the new place: the unchanged surface is pushed again there.
+        if (layer_) {
+            layer_->SyncWindowRect();
+            layer_->SetAlpha(-1);
+        }
         return false;
-    case WMU_EDIT_CHANGED:
-        ChangedNow();
-        return true;
-    case WMU_KAP_DROP:
-        OnDrop(dropTarget_.Dropped());
-        return true;
-    default:
-        (void)wParam;
-        return false;
+    case WMU_EDIT_CHANGED: ChangedNow(); return true;
+    case WMU_KAP_DROP: OnDrop(dropTarget_.Dropped()); return true;
+    default: (void)wParam; return false;
     }
 }
 

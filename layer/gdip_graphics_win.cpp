@@ -102,8 +102,22 @@ void GdipGraphics::DrawImage(GpImage* image, const LayerRectF& dest, const Layer
                                 static_cast<REAL>(source.height), UnitPixel, attributes, nullptr, nullptr));
 }
 
-void GdipGraphics::DrawString(const std::wstring& text, GpFont* font, const LayerRectF& layout,
-                              GpStringFormat* format, std::uint32_t argb) {
+void GdipGraphics::DrawImageExactly(GpImage* image, int imageWidth, int imageHeight, const LayerRect& dest,
+                                    GpImageAttributes* attributes) {
+    if (!g_ || !image || dest.Empty() || imageWidth <= 0 || imageHeight <= 0) return;
+    GraphicsState state = 0;
+    if (Check(GdipSaveGraphics(g_, &state)) != Ok) return;
+    Check(GdipSetClipRectI(g_, dest.x, dest.y, dest.width, dest.height, CombineModeIntersect));
+    // One destination pixel more on each side is this much of the source.
+    const REAL sx = static_cast<REAL>(imageWidth) / dest.width, sy = static_cast<REAL>(imageHeight) / dest.height;
+    Check(GdipDrawImageRectRect(g_, image, static_cast<REAL>(dest.x - 1), static_cast<REAL>(dest.y - 1),
+                                static_cast<REAL>(dest.width + 2), static_cast<REAL>(dest.height + 2), -sx, -sy,
+                                imageWidth + 2 * sx, imageHeight + 2 * sy, UnitPixel, attributes, nullptr, nullptr));
+    Check(GdipRestoreGraphics(g_, state));
+}
+
+void GdipGraphics::DrawString(const std::wstring& text, GpFont* font, const LayerRectF& layout, GpStringFormat* format,
+                              std::uint32_t argb) {
     if (!g_ || !font) return;
     GdipBrush brush = NewSolidBrush(argb);
     if (!brush) {

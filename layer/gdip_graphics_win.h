@@ -47,6 +47,12 @@ public:
     // Draws a source rectangle of an image into a destination rectangle (pixel units).
     void DrawImage(Gdiplus::GpImage* image, const LayerRectF& dest, const LayerRect& source,
                    Gdiplus::GpImageAttributes* attributes = nullptr);
+    // Draws a whole image stretched over exactly the pixels of `dest` and no others: the stretch is
+    // drawn one pixel wider on every side under a clip, so no rounding of the library can leave the
+    // first or last row or column of the destination empty. Wants a wrap mode on `attributes` for the
+    // pixels beyond the image's edges.
+    void DrawImageExactly(Gdiplus::GpImage* image, int imageWidth, int imageHeight, const LayerRect& dest,
+                          Gdiplus::GpImageAttributes* attributes);
     void DrawString(const std::wstring& text, Gdiplus::GpFont* font, const LayerRectF& layout,
                     Gdiplus::GpStringFormat* format, std::uint32_t argb);
     // The bounding box the string needs in the layout rectangle.

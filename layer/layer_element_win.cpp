@@ -26,15 +26,13 @@ LayerRectF WholeElement(int width, int height) {
 
 } // namespace
 
-CLayerElement::CLayerElement(int width, int height, bool keepsBitmap)
-    : LayerElementModel(width, height, keepsBitmap) {
+CLayerElement::CLayerElement(int width, int height, bool keepsBitmap) : LayerElementModel(width, height, keepsBitmap) {
     if (keepsBitmap) bitmap_ = NewArgbBitmap(width, height);
 }
 
 CLayerElement::~CLayerElement() = default;
 
-int CLayerElement::SetBackgroundImage(const std::string& file, int cutLeft, int cutTop, int cutRight,
-                                      int cutBottom) {
+int CLayerElement::SetBackgroundImage(const std::string& file, int cutLeft, int cutTop, int cutRight, int cutBottom) {
     background_.file = file;
     background_.cuts = SliceCuts{cutLeft, cutTop, cutRight, cutBottom};
     background_.imageEnabled = false;
@@ -186,12 +184,11 @@ void CLayerElement::DrawNineSlice(GdipGraphics& g, GpImage* image, GpImageAttrib
         // Each piece is cut out before it is stretched, so the interpolation sees only the piece's
         // own pixels and no colour of the neighbouring pieces bleeds into its edges.
         GpBitmap* cut = nullptr;
-        if (type == ImageTypeBitmap &&
-            Gdiplus::DllExports::GdipCloneBitmapAreaI(piece.source.x, piece.source.y, piece.source.width,
-                                                      piece.source.height, PixelFormat32bppARGB,
-                                                      static_cast<GpBitmap*>(image), &cut) == Ok) {
+        if (type == ImageTypeBitmap && Gdiplus::DllExports::GdipCloneBitmapAreaI(
+                                           piece.source.x, piece.source.y, piece.source.width, piece.source.height,
+                                           PixelFormat32bppARGB, static_cast<GpBitmap*>(image), &cut) == Ok) {
             GdipBitmap owned(cut);
-            g.DrawImage(owned.get(), dest, LayerRect{0, 0, piece.source.width, piece.source.height}, attributes);
+            g.DrawImageExactly(owned.get(), piece.source.width, piece.source.height, piece.dest, attributes);
         } else {
             g.DrawImage(image, dest, piece.source, attributes);
         }

@@ -40,12 +40,18 @@ void CLayerItem::SetBounds(const LayerRect& bounds) {
     }
 }
 
+namespace {
+// The input window's own visibility. IsWindowVisible also asks about its parent, so before the kap is
+// first shown every input window would look hidden and a skipped one would never be hidden.
+bool ShownItself(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+} // namespace
+
 void CLayerItem::Prepare() {
-    if (input_ && !IsWindowVisible(input_)) ShowWindow(input_, SW_SHOWNA);
+    if (input_ && !ShownItself(input_)) ShowWindow(input_, SW_SHOWNA);
 }
 
 void CLayerItem::Skip() {
-    if (input_ && IsWindowVisible(input_)) ShowWindow(input_, SW_HIDE);
+    if (input_ && ShownItself(input_)) ShowWindow(input_, SW_HIDE);
 }
 
 void CLayerItem::TabStopOn() {
@@ -81,8 +87,10 @@ void CLayerItem::Hide() {
 
 void CLayerItem::SetFocusable(bool focusable) {
     focusable_ = focusable;
-    if (focusable) TabStopOn();
-    else TabStopOff();
+    if (focusable)
+        TabStopOn();
+    else
+        TabStopOff();
 }
 
 void CLayerItem::BringToFront() {
@@ -103,7 +111,7 @@ void CLayerItem::AttachControl(HWND input, CLayerElement* element) {
 void CLayerItem::DrawControl(GdipGraphics& g) {
     const LayerRect r = EffectiveRect();
     if (input_) {
-        if (inViewport_ && !IsWindowVisible(input_)) return;
+        if (inViewport_ && !ShownItself(input_)) return;
         // A focusable control keeps its place among its siblings (tab order); the others follow
         // the painting order, so the input window of the item painted last lies on top.
         const UINT flags = SWP_NOREDRAW | SWP_NOACTIVATE | (focusable_ ? SWP_NOZORDER : 0);

@@ -18,4 +18,12 @@ private:
     HMENU menu_;
 };
 
+// Sets the check mark or the enabled state of a command's item.
+inline void CheckCommand(HMENU menu, UINT id, bool on) {
+    CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+inline void EnableCommand(HMENU menu, UINT id, bool on) {
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
 } // namespace vimo

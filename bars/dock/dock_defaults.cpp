@@ -6,10 +6,12 @@
 
 namespace vimo {
 
-DockDocument NewDockDocument(int designWidth, int designHeight, const std::string& skinFolder) {
+DockDocument NewDockDocument(int designWidth, int designHeight, const std::string& skinFolder,
+                             const std::function<bool(KapType)>& available) {
     DockDocument document;
     document.rect = KapRect{0, 0, designWidth, designHeight};
     for (const DockIconTypeInfo& info : AllDockIconTypes()) {
+        if (!available(info.kap)) continue;
         if (std::optional<DockIcon> icon = IconForAddCommand(InfoOf(info.kap).createCommand, skinFolder))
             document.icons.push_back(*icon);
     }

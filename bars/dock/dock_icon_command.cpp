@@ -66,4 +66,9 @@ bool AddCommandEditsIcon(unsigned command) { return command == ID_NEW_SHORTCUT; 
 
 std::string DockIconTypeImageName(const std::string& type) { return ToUpperAscii(type) + ".PNG"; }
 
+std::optional<ShellLaunch> ShellPlaceFallback(const std::string& target) {
+    if (target.compare(0, 3, "::{") != 0) return std::nullopt;
+    return ShellLaunch{"explorer.exe", "/e," + target};
+}
+
 } // namespace vimo

@@ -44,4 +44,15 @@ bool AddCommandEditsIcon(unsigned command);
 // The image of the dock skin for an icon type ("KAP_NOTE.PNG", "KAP_SHORTCUT.PNG").
 std::string DockIconTypeImageName(const std::string& type);
 
+// A program and its parameters, as given to the shell.
+struct ShellLaunch {
+    std::string file;
+    std::string parameters;
+};
+
+// The second try for a target the shell did not open: a shell place ("::{CLSID}", possibly
+// followed by more "\::{CLSID}" parts) opens through the explorer as "explorer.exe" with
+// "/e," and the place. None for any other target: it is not tried again.
+std::optional<ShellLaunch> ShellPlaceFallback(const std::string& target);
+
 } // namespace vimo

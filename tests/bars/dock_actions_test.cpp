@@ -61,14 +61,35 @@ TEST(DockActionList, TextsInDialogOrderWithSeparatorLines) {
     const std::string sep = "------------------------------";
     EXPECT_EQ(sep, kDockActionSeparator);
     const std::vector<std::string> expected = {
-        "None", sep,
-        "Start Menu", "My Computer", "My Network Place", "My Network Connexions", "My Documents", "Control Panel",
-        "Recycle Bin", sep,
-        "Show Desktop", "Show Windows", sep,
-        "Send to Back", "Bring to Front", "Lock All", "Unlock All", sep,
-        "Show Normal", "Restore Windows", "Minimize Windows", "Maximize Windows", "Reduce Windows", "Close Windows",
+        "None",
         sep,
-        "Show / Hide Taskbar", "Config", "Exit", sep,
+        "Start Menu",
+        "My Computer",
+        "My Network Place",
+        "My Network Connexions",
+        "My Documents",
+        "Control Panel",
+        "Recycle Bin",
+        sep,
+        "Show Desktop",
+        "Show Windows",
+        sep,
+        "Send to Back",
+        "Bring to Front",
+        "Lock All",
+        "Unlock All",
+        sep,
+        "Show Normal",
+        "Restore Windows",
+        "Minimize Windows",
+        "Maximize Windows",
+        "Reduce Windows",
+        "Close Windows",
+        sep,
+        "Show / Hide Taskbar",
+        "Config",
+        "Exit",
+        sep,
         "User Shortcut",
     };
     EXPECT_EQ(DockActionListEntries(), expected);
@@ -207,7 +228,7 @@ TEST(DockAddMenu, KapCommandsAppendKapIconsAndTheShortcutCommandAShortcut) {
 }
 
 TEST(NewDock, OneIconPerKapTypeThenShellPlaces) {
-    const DockDocument dock = NewDockDocument(244, 144, kFolder);
+    const DockDocument dock = NewDockDocument(244, 144, kFolder, [](KapType) { return true; });
     EXPECT_FALSE(dock.locked);
     EXPECT_EQ(dock.rect.width, 244);
     EXPECT_EQ(dock.rect.height, 144);
@@ -230,6 +251,15 @@ TEST(NewDock, OneIconPerKapTypeThenShellPlaces) {
         EXPECT_EQ(icon.image, kFolder + DockActionImageName(*DockActionFromText(places[i])));
         EXPECT_NE(ResolveIconClick(icon).kind, DockIconCommand::Kind::Nothing);
     }
+}
+
+TEST(NewDock, HoldsOnlyTheKapTypesTheProgramCanMake) {
+    const DockDocument dock = NewDockDocument(
+        244, 144, kFolder, [](KapType type) { return type == KapType::Note || type == KapType::Clock; });
+    ASSERT_EQ(dock.icons.size(), 2u + 5u);
+    EXPECT_EQ(ResolveIconClick(dock.icons[0]).kap, KapType::Note);
+    EXPECT_EQ(ResolveIconClick(dock.icons[1]).kap, KapType::Clock);
+    EXPECT_EQ(dock.icons[2].action, "My Computer");
 }
 
 } // namespace

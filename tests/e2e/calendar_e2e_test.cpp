@@ -258,6 +258,68 @@ TEST(Calendar, ReminderDayIsMarkedBouncesItsNoteAndLosesTheMarkWhenTheNoteIsDele
     Exit(app);
 }
 
+TEST(Calendar, DayOfTwoRemindersBouncesBothNotesOneAfterTheOther) {
+    const CalendarDate today = Today();
+    const YearMonth month{today.year, today.month};
+    const int day = today.day <= 14 ? 20 : 5;
+    ProgramDir dir = KapsOnlyDir("calendar-two-notes");
+    WriteNote(dir, "20240101000004", CalendarDate{month.year, month.month, day}, 420, 60);
+    WriteNote(dir, "20240101000005", CalendarDate{month.year, month.month, day}, 700, 60);
+    VimoProcess app;
+    HWND window = StartWithNewCalendar(app, dir);
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(app.WaitKaps(3).size(), 3u);
+    std::vector<HWND> notes;
+    for (HWND kap : app.Kaps())
+        if (HasEdit(kap)) notes.push_back(kap);
+    ASSERT_EQ(notes.size(), 2u);
+    Calendar calendar(dir, window);
+    const CellLookCount marked = calendar.WaitLook(month, day, [](CellLookCount c) { return c.Marked(); });
+    EXPECT_TRUE(marked.Marked()) << marked;
+    Screenshot("calendar-two-reminders");
+
+    // Watch both notes from the click until both are back: each must go down at least 30 pixels
+    // and come home, and never both be away at once.
+    struct Watch {
+        HWND note;
+        RECT home;
+        int lowest;
+        bool left = false, back = false;
+    };
+    std::vector<Watch> watches;
+    for (HWND note : notes) watches.push_back(Watch{note, WindowRectOf(note), WindowRectOf(note).top});
+    std::vector<HWND> order; // the notes in the order they started to bounce
+    bool together = false;
+    const RECT cell = calendar.DayRect(month, day);
+    ClickAt((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    const bool bothBounced = WaitFor(
+        [&] {
+            int away = 0;
+            for (Watch& w : watches) {
+                const RECT now = WindowRectOf(w.note);
+                w.lowest = std::max<int>(w.lowest, now.top);
+                if (now.top != w.home.top) {
+                    ++away;
+                    if (!w.left) order.push_back(w.note);
+                    w.left = true;
+                } else if (w.left && w.lowest >= w.home.top + 30) {
+                    w.back = true;
+                }
+                EXPECT_EQ(now.left, w.home.left) << "a bounce goes straight down and up";
+            }
+            together = together || away > 1;
+            return watches[0].back && watches[1].back;
+        },
+        8000, 1);
+    for (const Watch& w : watches) EXPECT_TRUE(w.back) << "lowest top " << w.lowest << ", home " << w.home.top;
+    EXPECT_TRUE(bothBounced);
+    EXPECT_FALSE(together) << "the second note bounces after the first is home";
+    ASSERT_EQ(order.size(), 2u);
+    EXPECT_TRUE(WaitFor([&] { return HasFocusIn(order[1]); }, 3000)) << "the note bounced last keeps the focus";
+    for (const Watch& w : watches) EXPECT_EQ(WindowRectOf(w.note).top, w.home.top);
+    Exit(app);
+}
+
 TEST(Calendar, PlaceAndLockComeBackAfterARestart) {
     ProgramDir dir = KapsOnlyDir("calendar-restart");
     VimoProcess app;

@@ -6,6 +6,8 @@
 #include "kapframe/base64.h"
 #include "kapframe/kap_document.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,13 +18,20 @@ constexpr UINT kExit = 131;
 constexpr UINT kNoteLock = 162, kNoteBackground3 = 294, kNoteCourier = 152, kNoteRed = 134, kNoteBold = 137,
                kNoteSize16 = 147, kNoteReminder = 195;
 
+// A program directory without the launch bars, so that the notes have the screen to themselves.
+ProgramDir KapsOnlyDir(const std::string& name) {
+    ProgramDir dir(name);
+    dir.Write("VimoKap.ini", "[VimoKap]\r\nLoadRemoteKAP=0\r\nLoadRemoteWIN=0\r\n");
+    return dir;
+}
+
 void Exit(VimoProcess& app) {
     app.Command(kExit);
     EXPECT_TRUE(app.WaitExit(15000));
 }
 
 TEST(Note, TypedTextIsSavedAndEverythingComesBackAfterARestart) {
-    ProgramDir dir("note-roundtrip");
+    ProgramDir dir = KapsOnlyDir("note-roundtrip");
     VimoProcess app;
     ASSERT_TRUE(app.Start(dir));
     ASSERT_NE(app.WaitController(), nullptr);
@@ -109,7 +118,7 @@ TEST(Note, TypedTextIsSavedAndEverythingComesBackAfterARestart) {
 }
 
 TEST(Note, CornerDragStopsAtTheSkinSize) {
-    ProgramDir dir("note-resize");
+    ProgramDir dir = KapsOnlyDir("note-resize");
     VimoProcess app;
     ASSERT_TRUE(app.Start(dir));
     ASSERT_NE(app.WaitController(), nullptr);
@@ -136,7 +145,7 @@ TEST(Note, CornerDragStopsAtTheSkinSize) {
 }
 
 TEST(Note, AlarmDialogStoresTheChosenReminder) {
-    ProgramDir dir("note-alarm-dialog");
+    ProgramDir dir = KapsOnlyDir("note-alarm-dialog");
     VimoProcess app;
     ASSERT_TRUE(app.Start(dir));
     ASSERT_NE(app.WaitController(), nullptr);
@@ -166,73 +175,258 @@ TEST(Note, AlarmDialogStoresTheChosenReminder) {
     EXPECT_EQ(header.substr(17), expected) << header;
 }
 
-// Writes a note whose reminder is due in the current minute.
-std::string WriteRingingNote(const ProgramDir& dir) {
+// The mean colour of a screen area as (red, green, blue).
+std::array<int, 3> MeanColour(const RECT& area) {
+    const std::vector<DWORD> pixels = ScreenPixels(area);
+    std::array<long long, 3> sum = {0, 0, 0};
+    for (DWORD p : pixels) {
+        sum[0] += (p >> 16) & 0xFF;
+        sum[1] += (p >> 8) & 0xFF;
+        sum[2] += p & 0xFF;
+    }
+    const long long n = pixels.empty() ? 1 : static_cast<long long>(pixels.size());
+    return {static_cast<int>(sum[0] / n), static_cast<int>(sum[1] / n), static_cast<int>(sum[2] / n)};
+}
+
+int Distance(const std::array<int, 3>& a, const std::array<int, 3>& b) {
+    return std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]);
+}
+
+TEST(Note, EveryBackgroundAndBothFontsAreDrawn) {
+    ProgramDir dir = KapsOnlyDir("note-looks");
+    KapHeader header{"20240101000020", false, "", false, "00000000000000"};
+    DocumentWriter writer(header);
+    writer.Int(300).Int(150).Int(220).Int(240).Int(0).Line("Arial").Int(14).Line("TXT_REGULAR").Line("BLACK");
+    writer.Line("").Line("The quick brown fox\njumps over 0123456789");
+    CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
+    dir.Write("Notes\\20240101000020.VIMONOTE", EncodeDocumentBase64(writer.Text()));
+    VimoProcess app;
+    ASSERT_TRUE(app.Start(dir));
+    ASSERT_NE(app.WaitController(), nullptr);
+    std::vector<HWND> kaps = app.WaitKaps(1);
+    ASSERT_EQ(kaps.size(), 1u);
+    HWND note = kaps[0];
+    MouseMove(1000, 700);
+    const RECT r = WindowRectOf(note);
+    const RECT body = {r.left + 30, r.top + 150, r.left + 190, r.top + 190}; // below the text
+    const RECT text = {r.left + 18, r.top + 46, r.left + 200, r.top + 90};
+    auto command = [&](UINT id) { SendMessageTimeoutA(note, WM_COMMAND, id, 0, SMTO_BLOCK, 5000, nullptr); };
+
+    std::vector<std::array<int, 3>> backgrounds;
+    for (UINT i = 0; i < 5; ++i) {
+        command(291 + i);
+        std::array<int, 3> colour = {};
+        // The look settles once two reads agree.
+        WaitFor(
+            [&] {
+                const std::array<int, 3> now = MeanColour(body);
+                const bool still = now == colour;
+                colour = now;
+                return still;
+            },
+            3000, 100);
+        backgrounds.push_back(colour);
+        Screenshot("note-background-" + std::to_string(i));
+    }
+    for (std::size_t a = 0; a < backgrounds.size(); ++a)
+        for (std::size_t b = a + 1; b < backgrounds.size(); ++b)
+            EXPECT_GT(Distance(backgrounds[a], backgrounds[b]), 20) << "backgrounds " << a << " and " << b;
+
+    command(291);
+    std::vector<std::vector<DWORD>> fonts;
+    for (UINT id : {kNoteCourier, 151u}) {
+        command(id);
+        std::vector<DWORD> last;
+        WaitFor(
+            [&] {
+                const std::vector<DWORD> now = ScreenPixels(text);
+                const bool still = now == last && (fonts.empty() || now != fonts.back());
+                last = now;
+                return still;
+            },
+            3000, 100);
+        fonts.push_back(last);
+        Screenshot(id == kNoteCourier ? "note-font-courier" : "note-font-arial");
+    }
+    EXPECT_NE(fonts[0], fonts[1]) << "the two fonts draw the text differently";
+    // Dark text pixels: the text is drawn in both fonts.
+    for (const std::vector<DWORD>& pixels : fonts)
+        EXPECT_GT(std::count_if(pixels.begin(), pixels.end(),
+                                [](DWORD p) { return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 200; }),
+                  100);
+    for (UINT id : {kNoteRed, kNoteBold, kNoteSize16}) command(id);
+    std::vector<DWORD> last;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            const std::vector<DWORD> now = ScreenPixels(text);
+            const bool still = now == last && now != fonts.back();
+            last = now;
+            return still;
+        },
+        3000, 100));
+    Screenshot("note-red-bold-16");
+    Exit(app);
+}
+
+// The current local minute as an alarm stamp.
+std::string ThisMinute() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     char stamp[32];
-    snprintf(stamp, sizeof(stamp), "%04d%02d%02d%02d%02d00", now.wYear, now.wMonth, now.wDay, now.wHour,
-             now.wMinute);
-    KapHeader header{"20240101000000", false, "", false, stamp};
-    DocumentWriter writer(header);
-    writer.Int(40).Int(60).Int(200).Int(300).Int(0).Line("Arial").Int(12).Line("TXT_REGULAR").Line("BLACK").Line("");
-    writer.Line("ring ring");
-    CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
-    dir.Write("Notes\\20240101000000.VIMONOTE", EncodeDocumentBase64(writer.Text()));
+    snprintf(stamp, sizeof(stamp), "%04d%02d%02d%02d%02d00", now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute);
     return stamp;
 }
 
-TEST(Note, ReminderOfThisMinuteBringsTheNoteToTheCentreAndAClickBringsItHome) {
+// Puts a note into Notes\ before the program starts.
+void WriteNote(const ProgramDir& dir, const std::string& name, const std::string& stamp, int x, int y, bool topMost) {
+    KapHeader header{name, false, "", topMost, stamp};
+    DocumentWriter writer(header);
+    writer.Int(x).Int(y).Int(200).Int(300).Int(0).Line("Arial").Int(12).Line("TXT_REGULAR").Line("BLACK").Line("");
+    writer.Line("ring ring");
+    CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
+    dir.Write("Notes\\" + name + ".VIMONOTE", EncodeDocumentBase64(writer.Text()));
+}
+
+// The check marks of a shown popup menu: the centre rows (menu window coordinates) of the dark
+// runs in the margin left of the entries' texts, top to bottom.
+std::vector<int> MarkRows(HWND menu) {
+    const RECT r = WindowRectOf(menu);
+    const int margin = GetSystemMetrics(SM_CXMENUCHECK);
+    const RECT strip = {r.left + 2, r.top, r.left + margin, r.bottom};
+    const std::vector<DWORD> pixels = ScreenPixels(strip);
+    const int width = strip.right - strip.left, height = strip.bottom - strip.top;
+    std::vector<int> rows;
+    int runStart = -1;
+    for (int y = 0; y <= height; ++y) {
+        bool dark = false;
+        for (int x = 0; y < height && x < width && !dark; ++x) {
+            const DWORD p = pixels[static_cast<std::size_t>(y) * width + x];
+            dark = ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 96;
+        }
+        if (dark && runStart < 0) runStart = y;
+        if (!dark && runStart >= 0) {
+            rows.push_back((runStart + y - 1) / 2);
+            runStart = -1;
+        }
+    }
+    return rows;
+}
+
+// Opens a note's context menu with the right button, reads its marks and closes it with Escape.
+std::vector<int> ContextMenuMarks(const VimoProcess& app, HWND note, const std::string& shot) {
+    const RECT r = WindowRectOf(note);
+    RightClickAt(r.right - 20, r.top + 60);
+    HWND menu = nullptr;
+    if (!WaitFor([&] { return (menu = ShownPopupMenu(app.ProcessId())) != nullptr; }, 5000)) {
+        ADD_FAILURE() << "the context menu did not open";
+        return {};
+    }
+    // The menu is drawn once most of its pixels have the menu colour, and it is still once two
+    // reads agree.
+    const DWORD menuColour = GetSysColor(COLOR_MENU);
+    const DWORD menuPixel = (GetRValue(menuColour) << 16) | (GetGValue(menuColour) << 8) | GetBValue(menuColour);
+    std::vector<DWORD> last;
+    const bool drawn = WaitFor(
+        [&] {
+            const std::vector<DWORD> pixels = ScreenPixels(WindowRectOf(menu));
+            const auto plain = std::count(pixels.begin(), pixels.end(), menuPixel);
+            const bool still = pixels == last;
+            last = pixels;
+            return still && plain * 2 > static_cast<std::ptrdiff_t>(pixels.size());
+        },
+        5000, 100);
+    EXPECT_TRUE(drawn) << "the context menu is drawn";
+    Screenshot(shot);
+    const std::vector<int> rows = MarkRows(menu);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return ShownPopupMenu(app.ProcessId()) == nullptr; }, 5000));
+    return rows;
+}
+
+std::string Rows(const std::vector<int>& rows) {
+    std::string text;
+    for (int row : rows) text += std::to_string(row) + " ";
+    return text;
+}
+
+// A note with a reminder of this minute rings; one click brings it home. A second note, with a
+// reminder next year and the same top-most state, shows what the context menu marks look like.
+void RingAndBringBack(bool topMost) {
     const int screenW = GetSystemMetrics(SM_CXSCREEN);
     auto centred = [&](HWND note) {
         const RECT r = WindowRectOf(note);
         return std::abs((r.left + r.right) / 2 - screenW / 2) < 80;
     };
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    char nextYear[32];
+    snprintf(nextYear, sizeof(nextYear), "%04d0615120000", today.wYear + 1);
     // The check compares minutes: a start that runs into the next minute misses it, so try again.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        ProgramDir dir("note-ringing");
-        const std::string stamp = WriteRingingNote(dir);
+        ProgramDir dir = KapsOnlyDir(topMost ? "note-ringing-topmost" : "note-ringing");
+        const std::string stamp = ThisMinute();
+        WriteNote(dir, "20240101000000", stamp, 40, 60, topMost);
+        WriteNote(dir, "20240101000001", nextYear, 780, 60, topMost);
         VimoProcess app;
         ASSERT_TRUE(app.Start(dir));
         ASSERT_NE(app.WaitController(), nullptr);
-        std::vector<HWND> kaps = app.WaitKaps(1);
-        ASSERT_EQ(kaps.size(), 1u);
-        HWND note = kaps[0];
-        const bool rang = WaitFor(
-            [&] {
-                if (centred(note)) return true;
-                SYSTEMTIME now;
-                GetLocalTime(&now);
-                char minute[32];
-                snprintf(minute, sizeof(minute), "%04d%02d%02d%02d%02d00", now.wYear, now.wMonth, now.wDay,
-                         now.wHour, now.wMinute);
-                return minute != stamp && now.wSecond >= 6; // the minute is over and checked once more
-            },
-            70000) &&
-                          centred(note);
+        ASSERT_EQ(app.WaitKaps(2).size(), 2u);
+        HWND note = nullptr, reference = nullptr;
+        for (HWND kap : app.Kaps()) (WindowRectOf(kap).left == 780 ? reference : note) = kap;
+        ASSERT_NE(note, nullptr);
+        ASSERT_NE(reference, nullptr);
+        const bool rang =
+            WaitFor(
+                [&] {
+                    if (centred(note)) return true;
+                    SYSTEMTIME now;
+                    GetLocalTime(&now);
+                    return ThisMinute() != stamp && now.wSecond >= 6; // the minute is over and checked once more
+                },
+                70000) &&
+            centred(note);
         if (!rang) {
             app.Command(kExit);
             app.WaitExit(15000);
             continue;
         }
         EXPECT_TRUE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) << "it rings on top";
-        Screenshot("note-ringing");
+        Screenshot(topMost ? "note-ringing-topmost" : "note-ringing");
         const RECT ringing = WindowRectOf(note);
-        MouseMove((ringing.left + ringing.right) / 2, ringing.top + 12);
-        MouseDown();
-        MouseUp();
-        EXPECT_TRUE(
-            WaitFor([&] { return WindowRectOf(note).left == 40 && WindowRectOf(note).top == 60; }, 5000))
+        // The note circles while the click is on its way: aim at its middle, far from every edge.
+        ClickAt((ringing.left + ringing.right) / 2, (ringing.top + ringing.bottom) / 2);
+        EXPECT_TRUE(WaitFor([&] { return WindowRectOf(note).left == 40 && WindowRectOf(note).top == 60; }, 5000))
             << "one click brings it back to its place";
-        EXPECT_FALSE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) << "it was not top-most before";
+        if (topMost)
+            EXPECT_TRUE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) << "it was top-most before: it stays so";
+        else
+            EXPECT_FALSE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) << "it was not top-most before";
+
+        // The reference shows the reminder mark (and the top-most one below it); the note that rang
+        // shows the same marks but the reminder's.
+        const std::vector<int> expected = ContextMenuMarks(app, reference, "note-menu-with-reminder");
+        const std::vector<int> marks = ContextMenuMarks(app, note, "note-menu-after-ringing");
+        ASSERT_EQ(expected.size(), topMost ? 2u : 1u) << "marks of the reference menu at rows " << Rows(expected);
+        EXPECT_EQ(marks.size(), expected.size() - 1)
+            << "marks at rows " << Rows(marks) << "; with a reminder " << Rows(expected);
+        for (std::size_t i = 0; i < marks.size() && i + 1 < expected.size(); ++i)
+            EXPECT_LE(std::abs(marks[i] - expected[i + 1]), 2) << Rows(marks) << "/ " << Rows(expected);
+
         app.Command(kExit);
         ASSERT_TRUE(app.WaitExit(15000));
-        const std::string saved = DocumentReader(ReadOnlyDocument(dir, "Notes\\*.VIMONOTE")).NextString();
-        EXPECT_EQ(saved.substr(17), "00000000000000") << "the reminder is spent";
+        KapHeader saved;
+        ASSERT_TRUE(ParseHeader(
+            DocumentReader(DecodeDocumentBase64(dir.Read("Notes\\20240101000000.VIMONOTE"))).NextString(), 0, saved));
+        EXPECT_EQ(saved.tail, "00000000000000") << "the reminder is spent";
+        EXPECT_EQ(saved.topMost, topMost);
         return;
     }
     FAIL() << "the note did not ring in three attempts";
 }
+
+TEST(Note, ReminderOfThisMinuteBringsTheNoteToTheCentreAndAClickBringsItHome) { RingAndBringBack(false); }
+
+TEST(Note, TopMostNoteStaysTopMostAfterRingingAndLosesItsReminderMark) { RingAndBringBack(true); }
 
 } // namespace
 } // namespace vimo::e2e

@@ -12,10 +12,13 @@
 #include "app/settings.h"
 #include "kapframe/base64.h"
 #include "kapframe/document_file_win.h"
+#include "kapframe/drop_data_win.h"
 #include "kapframe/kap_window_win.h"
 
 namespace vimo {
 namespace {
+
+using namespace droptest;
 
 // A kap with nothing of its own but a payload line and a lock counter.
 class TestKap : public CKapWindow {
@@ -201,81 +204,6 @@ TEST_F(KapWindowTest, DeleteAsksThenMovesTheDocumentAndTellsTheOwner) {
               INVALID_FILE_ATTRIBUTES);
     ASSERT_TRUE(PeekMessageA(&msg, owner_, info.deletedMessage, info.deletedMessage, PM_REMOVE));
     EXPECT_EQ(msg.wParam, reinterpret_cast<WPARAM>(static_cast<Kap*>(kap.get())));
-}
-
-// A data object holding one clipboard format.
-class OneFormatData : public IDataObject {
-public:
-    OneFormatData(CLIPFORMAT format, HGLOBAL memory) : format_(format), memory_(memory) {}
-    ~OneFormatData() { GlobalFree(memory_); }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (iid == IID_IUnknown || iid == IID_IDataObject) {
-            *object = this;
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
-        if (format->cfFormat != format_) return DV_E_FORMATETC;
-        const SIZE_T size = GlobalSize(memory_);
-        HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-        memcpy(GlobalLock(copy), GlobalLock(memory_), size);
-        GlobalUnlock(copy);
-        GlobalUnlock(memory_);
-        medium->tymed = TYMED_HGLOBAL;
-        medium->hGlobal = copy;
-        medium->pUnkForRelease = nullptr;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
-        return format->cfFormat == format_ ? S_OK : DV_E_FORMATETC;
-    }
-    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-
-private:
-    CLIPFORMAT format_;
-    HGLOBAL memory_;
-};
-
-HGLOBAL FileList(const std::vector<std::string>& files) {
-    std::string names;
-    for (const std::string& f : files) names += f + '\0';
-    names += '\0';
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
-    GlobalUnlock(memory);
-    return memory;
-}
-
-HGLOBAL Text(const std::string& text) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    return memory;
-}
-
-DWORD DropOn(HWND window, IDataObject* data, std::string* droppedAfter = nullptr) {
-    auto* target = static_cast<IDropTarget*>(GetPropA(window, "OleDropTargetInterface"));
-    if (!target) return 0xFFFFFFFF;
-    DWORD effect = DROPEFFECT_COPY;
-    POINTL at = {10, 10};
-    target->DragEnter(data, MK_LBUTTON, at, &effect);
-    const DWORD enterEffect = effect;
-    effect = DROPEFFECT_COPY;
-    target->Drop(data, 0, at, &effect);
-    (void)droppedAfter;
-    return enterEffect;
 }
 
 TEST_F(KapWindowTest, DropTargetTakesOneFileOrTextAsAllowed) {

@@ -99,24 +99,26 @@ TEST_F(LinkTest, UnderlineGoesWithTheHoverEvenWhenTheTargetWasClearedMeanwhile) 
     EXPECT_FALSE(Underlined());
 }
 
+struct TitleSearch {
+    const std::string* part;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTitle(HWND hwnd, LPARAM lParam) {
+    auto* s = reinterpret_cast<TitleSearch*>(lParam);
+    char title[256] = {};
+    GetWindowTextA(hwnd, title, sizeof(title));
+    if (IsWindowVisible(hwnd) && std::string(title).find(*s->part) != std::string::npos) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The window of another program whose title holds a text; null when there is none.
 HWND FindTitled(const std::string& part) {
-    struct Search {
-        const std::string* part;
-        HWND found;
-    } search{&part, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            char title[256] = {};
-            GetWindowTextA(hwnd, title, sizeof(title));
-            if (IsWindowVisible(hwnd) && std::string(title).find(*s->part) != std::string::npos) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TitleSearch search{&part, nullptr};
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

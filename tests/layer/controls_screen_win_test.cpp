@@ -39,25 +39,27 @@ public:
     HWND Edit() const { return edit_; }
 
 private:
+    struct Search {
+        DWORD pid;
+        HWND found;
+    };
+
+    static BOOL CALLBACK MatchNotepad(HWND hwnd, LPARAM lParam) {
+        auto* s = reinterpret_cast<Search*>(lParam);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        char cls[32] = {};
+        GetClassNameA(hwnd, cls, sizeof(cls));
+        if (owner == s->pid && std::string(cls) == "Notepad" && IsWindowVisible(hwnd)) {
+            s->found = hwnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
     static HWND Find(DWORD pid) {
-        struct Search {
-            DWORD pid;
-            HWND found;
-        } search{pid, nullptr};
-        EnumWindows(
-            [](HWND hwnd, LPARAM lParam) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lParam);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(hwnd, &owner);
-                char cls[32] = {};
-                GetClassNameA(hwnd, cls, sizeof(cls));
-                if (owner == s->pid && std::string(cls) == "Notepad" && IsWindowVisible(hwnd)) {
-                    s->found = hwnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        Search search{pid, nullptr};
+        EnumWindows(MatchNotepad, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
 

@@ -58,11 +58,12 @@ inline bool PointerAt(POINT screen) {
     GetCursorPos(&p);
     return p.x == screen.x && p.y == screen.y;
 }
-inline bool XMouseTo(POINT screen) {
+// Runs xdotool with the arguments given; false when it is not installed or did not start.
+inline bool XDo(const char* arguments) {
     static const bool available = GetFileAttributesA("Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES;
     if (!available) return false;
     char command[128];
-    wsprintfA(command, "/usr/bin/xdotool mousemove %ld %ld", screen.x, screen.y);
+    wsprintfA(command, "/usr/bin/xdotool %s", arguments);
     STARTUPINFOA si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
@@ -72,6 +73,14 @@ inline bool XMouseTo(POINT screen) {
     CloseHandle(pi.hProcess);
     return true;
 }
+inline bool XMouseTo(POINT screen) {
+    char arguments[64];
+    wsprintfA(arguments, "mousemove %ld %ld", screen.x, screen.y);
+    return XDo(arguments);
+}
+// The left button pressed or released on the X display. A button pressed by SendInput is not
+// pressed for X: the next pointer motion on the display would carry "no button" and release it.
+inline bool XLeftButton(bool down) { return XDo(down ? "mousedown 1" : "mouseup 1"); }
 inline void MouseTo(POINT screen) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (!XMouseTo(screen)) break;

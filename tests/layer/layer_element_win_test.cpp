@@ -24,9 +24,8 @@ protected:
     // colour, and the top-left corner is a one-pixel checkerboard of red and blue (any scaling or
     // shift of a corner would blur it).
     std::string NineSliceSource() {
-        static const std::uint32_t region[3][3] = {{0, 0xFF00FF00, 0xFF0000FF},
-                                                    {0xFFFFFF00, 0xFF00FFFF, 0xFFFF00FF},
-                                                    {0xFF808080, 0xFFFF8000, 0xFF004080}};
+        static const std::uint32_t region[3][3] = {
+            {0, 0xFF00FF00, 0xFF0000FF}, {0xFFFFFF00, 0xFF00FFFF, 0xFFFF00FF}, {0xFF808080, 0xFFFF8000, 0xFF004080}};
         const std::string path = dir.File("slice.png");
         EXPECT_TRUE(WritePng(path, 30, 30, [](int x, int y) {
             if (x < 10 && y < 10) return ((x + y) % 2) ? kBlue : kRed;
@@ -57,19 +56,41 @@ TEST_F(LayerElementTest, NineSliceCornersUnscaledEdgesAndCentreStretched) {
             for (int x = 0; x < 10; ++x)
                 ASSERT_TRUE(Near(Px(e, x, y), ((x + y) % 2) ? kBlue : kRed, 8)) << x << "," << y;
         // Edges stretched along one axis, the centre along both; corners stay 10 px.
-        EXPECT_TRUE(Near(Px(e, 11, 5), kGreen, 8));          // top edge starts right after the corner
-        EXPECT_TRUE(Near(Px(e, 88, 5), kGreen, 8));          // ... and runs to the top-right corner
-        EXPECT_TRUE(Near(Px(e, 91, 1), kBlue, 8));           // top-right corner
-        EXPECT_TRUE(Near(Px(e, 5, 40), 0xFFFFFF00, 8));      // left edge
-        EXPECT_TRUE(Near(Px(e, 50, 40), 0xFF00FFFF, 8));     // centre
+        EXPECT_TRUE(Near(Px(e, 11, 5), kGreen, 8));      // top edge starts right after the corner
+        EXPECT_TRUE(Near(Px(e, 88, 5), kGreen, 8));      // ... and runs to the top-right corner
+        EXPECT_TRUE(Near(Px(e, 91, 1), kBlue, 8));       // top-right corner
+        EXPECT_TRUE(Near(Px(e, 5, 40), 0xFFFFFF00, 8));  // left edge
+        EXPECT_TRUE(Near(Px(e, 50, 40), 0xFF00FFFF, 8)); // centre
         EXPECT_TRUE(Near(Px(e, 12, 12), 0xFF00FFFF, 8));
         EXPECT_TRUE(Near(Px(e, 87, 67), 0xFF00FFFF, 8));
-        EXPECT_TRUE(Near(Px(e, 95, 40), 0xFFFF00FF, 8));     // right edge
-        EXPECT_TRUE(Near(Px(e, 5, 75), 0xFF808080, 8));      // bottom-left corner
-        EXPECT_TRUE(Near(Px(e, 50, 75), 0xFFFF8000, 8));     // bottom edge
-        EXPECT_TRUE(Near(Px(e, 95, 75), 0xFF004080, 8));     // bottom-right corner
-        EXPECT_TRUE(Near(Px(e, 70, 71), 0xFFFF8000, 8));     // bottom band is 10 px high (70..79)
+        EXPECT_TRUE(Near(Px(e, 95, 40), 0xFFFF00FF, 8)); // right edge
+        EXPECT_TRUE(Near(Px(e, 5, 75), 0xFF808080, 8));  // bottom-left corner
+        EXPECT_TRUE(Near(Px(e, 50, 75), 0xFFFF8000, 8)); // bottom edge
+        EXPECT_TRUE(Near(Px(e, 95, 75), 0xFF004080, 8)); // bottom-right corner
+        EXPECT_TRUE(Near(Px(e, 70, 71), 0xFFFF8000, 8)); // bottom band is 10 px high (70..79)
         EXPECT_TRUE(Near(Px(e, 70, 68), 0xFF00FFFF, 8));
+    }
+}
+
+TEST_F(LayerElementTest, OpaqueNineSliceLeavesNoSeamAtAnySize) {
+    // An opaque source must give an opaque element: no row or column where two pieces meet may
+    // let the transparent surface show through, whatever the stretch factor.
+    const std::string src = SolidPng("opaque.png", 0xFF336699, 30, 30);
+    for (bool keeps : {true, false}) {
+        for (const auto& size :
+             {std::pair{100, 80}, std::pair{57, 83}, std::pair{31, 31}, std::pair{203, 45}, std::pair{64, 250}}) {
+            SCOPED_TRACE(std::to_string(size.first) + " x " + std::to_string(size.second) +
+                         (keeps ? ", pre-rendered" : ", from the file"));
+            CLayerElement e(size.first, size.second, keeps);
+            e.SetBackgroundImage(src, 10, 10, 10, 10);
+            e.Render();
+            ASSERT_NE(e.Bitmap(), nullptr);
+            int seams = 0;
+            for (int y = 0; y < size.second; ++y)
+                for (int x = 0; x < size.first; ++x)
+                    if (A(Px(e, x, y)) < 250 && seams++ < 3) ADD_FAILURE() << "see-through pixel at " << x << "," << y;
+            EXPECT_EQ(seams, 0);
+        }
     }
 }
 
@@ -82,7 +103,7 @@ TEST_F(LayerElementTest, KeptElementPreRendersTheNineSliceOnce) {
     kept.Render();
     loaded.Render();
     EXPECT_TRUE(Near(Px(kept, 30, 30), 0xFF00FFFF, 8)); // drawn from the pre-render
-    EXPECT_EQ(A(Px(loaded, 30, 30)), 0);               // the file is gone: nothing to draw
+    EXPECT_EQ(A(Px(loaded, 30, 30)), 0);                // the file is gone: nothing to draw
 }
 
 TEST_F(LayerElementTest, ResizedElementStretchesItsNineSliceToTheNewSize) {
@@ -332,10 +353,13 @@ TEST_F(LayerElementTest, TextBackgroundSitsUnderTheAlignedText) {
         e.SetBlockBackground(TextBlockId::Text, 255, 0, 0, 255);
         e.Render();
         const InkBox box = FindInk(160, 60, ElementPixels(e), 128);
-        const InkBox ink = FindInk(160, 60, [&](int x, int y) {
-            const std::uint32_t p = Px(e, x, y);
-            return R(p) > 128 ? p : 0u;
-        }, 128);
+        const InkBox ink = FindInk(
+            160, 60,
+            [&](int x, int y) {
+                const std::uint32_t p = Px(e, x, y);
+                return R(p) > 128 ? p : 0u;
+            },
+            128);
         ASSERT_FALSE(ink.Empty());
         EXPECT_LE(box.left, ink.left);
         EXPECT_LE(box.top, ink.top);
@@ -424,9 +448,9 @@ TEST_F(LayerElementTest, BackgroundValidationMessagesSwitchOnlyTheImageOff) {
     const Case cases[] = {
         {dir.File("missing.png"), 2, 2, 2, 2, kMsgBackgroundFileName},
         {text, 2, 2, 2, 2, kMsgBackgroundDimension},
-        {slice, 10, 2, 10, 2, kMsgBackgroundCut},  // cut widths add up to the image width
-        {slice, 2, 12, 2, 8, kMsgBackgroundCut},   // ... to its height
-        {slice, 15, 2, 15, 2, kMsgBackgroundCut},  // ... beyond the element's width (30)
+        {slice, 10, 2, 10, 2, kMsgBackgroundCut}, // cut widths add up to the image width
+        {slice, 2, 12, 2, 8, kMsgBackgroundCut},  // ... to its height
+        {slice, 15, 2, 15, 2, kMsgBackgroundCut}, // ... beyond the element's width (30)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -437,7 +461,7 @@ TEST_F(LayerElementTest, BackgroundValidationMessagesSwitchOnlyTheImageOff) {
         EXPECT_EQ(e.LastError(), c.message);
         EXPECT_EQ(e.Status(), kLayerStatusGood);
         e.Render();
-        EXPECT_TRUE(Near(Px(e, 15, 15), kBlue)) << std::hex << Px(e, 15, 15); // colour, no image
+        EXPECT_TRUE(Near(Px(e, 15, 15), kBlue)) << std::hex << Px(e, 15, 15);    // colour, no image
         EXPECT_TRUE(Near(Px(e, 0, 15), kGreen, 40)) << std::hex << Px(e, 0, 15); // frame
     }
     CLayerElement ok(30, 30, true);
@@ -450,8 +474,8 @@ TEST_F(LayerElementTest, BackgroundValidationMessagesSwitchOnlyTheImageOff) {
 TEST_F(LayerElementTest, ImageValidationMessagesKeepTheOtherParts) {
     const std::string text = dir.File("not-an-image.png");
     ASSERT_TRUE(WriteTextFile(text, "plain text"));
-    for (auto [file, message] : {std::pair{dir.File("missing.png"), kMsgImageFileName},
-                                 std::pair{text, kMsgImageDimension}}) {
+    for (auto [file, message] :
+         {std::pair{dir.File("missing.png"), kMsgImageFileName}, std::pair{text, kMsgImageDimension}}) {
         SCOPED_TRACE(message);
         CLayerElement e(30, 30, true);
         e.SetBackgroundColour(255, 0, 0, 255);

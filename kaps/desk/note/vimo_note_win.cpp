@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "app/wnd/menu_handle_win.h"
 #include "app/controller_win.h"
 #include "app/messages.h"
 #include "app/resource.h"
@@ -61,9 +62,6 @@ bool FileExists(const std::string& path) {
     return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void Check(HMENU menu, UINT id, bool on) { CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); }
-void Enable(HMENU menu, UINT id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); }
-
 } // namespace
 
 CVimoNote::CVimoNote(HWND owner, Settings& settings, const std::string& documentPath)
@@ -118,8 +116,8 @@ void CVimoNote::BuildItems() {
                               skin.Int("AlarmHeight"));
     alarm_->Elem().SetImage(skin.Str("AlarmFileName"));
 
-    link_ = new CLayerLink(host, skin.Int("LinkPosX"), skin.Int("LinkPosY"), skin.Int("LinkWidth"),
-                           skin.Int("LinkHeight"));
+    link_ =
+        new CLayerLink(host, skin.Int("LinkPosX"), skin.Int("LinkPosY"), skin.Int("LinkWidth"), skin.Int("LinkHeight"));
     CLayerElement& link = link_->Elem();
     link.SetBlockFont(TextBlockId::Title, skin.Str("LinkFont"), skin.Int("LinkSize"), skin.Int("LinkType"));
     link.SetBlockPosition(TextBlockId::Title, skin.Int("LinkHPos"), skin.Int("LinkVPos"));
@@ -128,8 +126,8 @@ void CVimoNote::BuildItems() {
     link.SetBlockShadowed(TextBlockId::Title, skin.Int("LinkShadowed") != 0);
     link_->Notifications().target = Hwnd();
 
-    edit_ = new CLayerEdit(host, skin.Int("EditPosX"), skin.Int("EditPosY"), skin.Int("EditWidth"),
-                           skin.Int("EditHeight"));
+    edit_ =
+        new CLayerEdit(host, skin.Int("EditPosX"), skin.Int("EditPosY"), skin.Int("EditWidth"), skin.Int("EditHeight"));
     edit_->SetEditMargins(skin.Int("EditMarginLeft"), skin.Int("EditMarginTop"), skin.Int("EditMarginRight"),
                           skin.Int("EditMarginBottom"));
     edit_->SetBackgroundColour(skin.Int("EditBackgroundAlpha"), skin.Int("EditBackgroundRed"),
@@ -139,9 +137,8 @@ void CVimoNote::BuildItems() {
     edit_->SetScrollSizes(skin.Int("EditVScrollSize"), skin.Int("EditHScrollSize"));
     edit_->SetScrollColour(skin.Int("EditScrollAlpha"), skin.Int("EditScrollRed"), skin.Int("EditScrollGreen"),
                            skin.Int("EditScrollBlue"));
-    edit_->SetFocusFrame(skin.Int("EditFocusFrameSize"), skin.Int("EditFocusFrameAlpha"),
-                         skin.Int("EditFocusFrameRed"), skin.Int("EditFocusFrameGreen"),
-                         skin.Int("EditFocusFrameBlue"));
+    edit_->SetFocusFrame(skin.Int("EditFocusFrameSize"), skin.Int("EditFocusFrameAlpha"), skin.Int("EditFocusFrameRed"),
+                         skin.Int("EditFocusFrameGreen"), skin.Int("EditFocusFrameBlue"));
     edit_->SetTextShadowed(skin.Int("EditTextShadowed") != 0);
     edit_->SetFocusable(true); // the focus frame shows while the text has the keyboard focus
     LayerNotifications& forward = edit_->Notifications();
@@ -222,16 +219,16 @@ void CVimoNote::OnLockChanged() {
 }
 
 void CVimoNote::PrepareContextMenu(HMENU popup) {
-    Enable(popup, kPaste, !Locked());
+    EnableCommand(popup, kPaste, !Locked());
     for (int i = 0; i < 5; ++i) {
-        Enable(popup, kBackgroundFirst + i, FileExists(BackgroundFile(i)));
-        Check(popup, kBackgroundFirst + i, values_.background == i);
+        EnableCommand(popup, kBackgroundFirst + i, FileExists(BackgroundFile(i)));
+        CheckCommand(popup, kBackgroundFirst + i, values_.background == i);
     }
-    for (const NameCommand& c : kFontCommands) Check(popup, c.id, values_.fontName == c.name);
-    for (const NameCommand& c : kColourCommands) Check(popup, c.id, values_.fontColour == c.name);
-    for (const NameCommand& c : kStyleCommands) Check(popup, c.id, values_.fontStyle == c.name);
-    for (const SizeCommand& c : kSizeCommands) Check(popup, c.id, values_.fontSize == c.size);
-    Check(popup, kReminder, HasAlarm(values_.alarm));
+    for (const NameCommand& c : kFontCommands) CheckCommand(popup, c.id, values_.fontName == c.name);
+    for (const NameCommand& c : kColourCommands) CheckCommand(popup, c.id, values_.fontColour == c.name);
+    for (const NameCommand& c : kStyleCommands) CheckCommand(popup, c.id, values_.fontStyle == c.name);
+    for (const SizeCommand& c : kSizeCommands) CheckCommand(popup, c.id, values_.fontSize == c.size);
+    CheckCommand(popup, kReminder, HasAlarm(values_.alarm));
 }
 
 bool CVimoNote::OnKapCommand(UINT id) {
@@ -270,9 +267,7 @@ bool CVimoNote::OnKapCommand(UINT id) {
         return true;
     }
     switch (id) {
-    case kCopy:
-        CopyAll();
-        return true;
+    case kCopy: CopyAll(); return true;
     case kPaste:
         if (!Locked()) SendMessageA(edit_->Input(), WM_PASTE, 0, 0);
         return true;
@@ -280,9 +275,7 @@ bool CVimoNote::OnKapCommand(UINT id) {
         edit_->SetText("");
         ChangedNow();
         return true;
-    case kReminder:
-        OpenAlarmDialog();
-        return true;
+    case kReminder: OpenAlarmDialog(); return true;
     case kRemoveLink:
         values_.link.clear();
         ApplyLink();
@@ -290,8 +283,7 @@ bool CVimoNote::OnKapCommand(UINT id) {
         Layer()->Refresh();
         SetDirty();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -364,8 +356,7 @@ bool CVimoNote::OnKapMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
     case WM_CAPTURECHANGED:
         if (grip_.Active()) ResizeStepNow();
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -422,8 +413,8 @@ void CVimoNote::Ring() {
     RECT r;
     GetWindowRect(Hwnd(), &r);
     home_ = {r.left, r.top};
-    circle_ = CirclePoint(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), r.right - r.left,
-                          r.bottom - r.top);
+    circle_ =
+        CirclePoint(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), r.right - r.left, r.bottom - r.top);
     ringing_ = true; // snapping stays out of the glide
     for (int i = 0; i < 100; ++i) MoveWindowTo(GlidePoint(home_, circle_, i));
     MoveWindowTo(circle_);

@@ -1,9 +1,13 @@
 #include "e2e/driver/vimo_driver.h"
 
 #include <gdiplus.h>
+#include <ole2.h>
+#include <shlobj.h>
 
 #include "kapframe/base64.h"
 
+#include <atomic>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -197,11 +201,24 @@ std::vector<HWND> VimoProcess::Kaps() const {
     for (HWND hwnd : Windows()) {
         char cls[64] = {};
         GetClassNameA(hwnd, cls, sizeof(cls));
+        // The dock is a layered window of the same class, but no kap.
         if (hwnd != controller_ && std::string(cls) == "#32770" && IsWindowVisible(hwnd) &&
-            (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED))
+            (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) && WindowTextOf(hwnd) != "VimoRemoteKap")
             kaps.push_back(hwnd);
     }
     return kaps;
+}
+
+HWND VimoProcess::WaitNewKap(const std::vector<HWND>& known, DWORD timeoutMs) const {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND kap : Kaps())
+                if (std::find(known.begin(), known.end(), kap) == known.end()) found = kap;
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
 }
 
 std::vector<HWND> VimoProcess::WaitKaps(std::size_t count, DWORD timeoutMs) const {
@@ -447,6 +464,236 @@ void ClickAt(int x, int y) {
     }
     SetCursorPos(x, y);
     SendInput(3, inputs, sizeof(INPUT));
+}
+
+} // namespace vimo::e2e
+
+namespace vimo::e2e {
+
+namespace {
+
+// What a folder window offers when one of its files is dragged: the path as CF_HDROP. The object
+// lives on the stack of the drag; the reference count only guards against early release.
+class FileDragData : public IDataObject {
+public:
+    explicit FileDragData(const std::string& path) {
+        const std::string names = path + '\0' + '\0';
+        files_ = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+        if (auto* drop = static_cast<DROPFILES*>(GlobalLock(files_))) {
+            drop->pFiles = sizeof(DROPFILES);
+            memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+            GlobalUnlock(files_);
+        }
+    }
+    virtual ~FileDragData() { GlobalFree(files_); }
+    FileDragData(const FileDragData&) = delete;
+    FileDragData& operator=(const FileDragData&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (iid == IID_IUnknown || iid == IID_IDataObject) {
+            *object = static_cast<IDataObject*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references_; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+        const SIZE_T size = GlobalSize(files_);
+        HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+        if (!copy) return E_OUTOFMEMORY;
+        memcpy(GlobalLock(copy), GlobalLock(files_), size);
+        GlobalUnlock(copy);
+        GlobalUnlock(files_);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = copy;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        return format && format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+        if (out) out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override {
+        if (direction != DATADIR_GET) return E_NOTIMPL;
+        FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        return SHCreateStdEnumFmtEtc(1, &format, formats);
+    }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+
+private:
+    HGLOBAL files_ = nullptr;
+    ULONG references_ = 1;
+};
+
+// The dragging side: drops when the left button is up, gives up on Escape or after the deadline.
+class DragSource : public IDropSource {
+public:
+    explicit DragSource(ULONGLONG deadline) : deadline_(deadline) {}
+    virtual ~DragSource() = default;
+    DragSource(const DragSource&) = delete;
+    DragSource& operator=(const DragSource&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (iid == IID_IUnknown || iid == IID_IDropSource) {
+            *object = static_cast<IDropSource*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references_; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
+        if (escape || GetTickCount64() >= deadline_) return DRAGDROP_S_CANCEL;
+        return (keys & MK_LBUTTON) ? S_OK : DRAGDROP_S_DROP;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+
+private:
+    ULONGLONG deadline_;
+    ULONG references_ = 1;
+};
+
+// OLE for the calling thread, for the scope.
+class OleScope {
+public:
+    OleScope() : ready_(SUCCEEDED(OleInitialize(nullptr))) {}
+    ~OleScope() {
+        if (ready_) OleUninitialize();
+    }
+    OleScope(const OleScope&) = delete;
+    OleScope& operator=(const OleScope&) = delete;
+
+private:
+    bool ready_;
+};
+
+// The window a drag starts from: a small square of this process, like a file in a folder window.
+class DragSourceWindow {
+public:
+    DragSourceWindow(int x, int y) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.lpszClassName = "VimoDragSource";
+        RegisterClassA(&wc);
+        hwnd_ =
+            CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "VimoDragSource", "drag source", WS_POPUP | WS_VISIBLE,
+                            x - 16, y - 16, 32, 32, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        SetForegroundWindow(hwnd_);
+    }
+    ~DragSourceWindow() {
+        if (hwnd_) DestroyWindow(hwnd_);
+    }
+    DragSourceWindow(const DragSourceWindow&) = delete;
+    DragSourceWindow& operator=(const DragSourceWindow&) = delete;
+    HWND Hwnd() const { return hwnd_; }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+// One absolute pointer event at a screen point.
+void PointerAt(int x, int y, DWORD flags) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = static_cast<LONG>((static_cast<long long>(x) * 65536 + width - 1) / width);
+    input.mi.dy = static_cast<LONG>((static_cast<long long>(y) * 65536 + height - 1) / height);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SetCursorPos(x, y);
+    SendInput(1, &input, sizeof(input));
+}
+
+// Waits until a thread holds the mouse capture (the drag loop has taken the pointer).
+bool WaitCapture(DWORD threadId, DWORD timeoutMs) {
+    return WaitFor(
+        [&] {
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof(info);
+            return GetGUIThreadInfo(threadId, &info) && info.hwndCapture != nullptr;
+        },
+        timeoutMs, 10);
+}
+
+} // namespace
+
+DWORD DragFileOnto(const std::string& path, int fromX, int fromY, int toX, int toY, DWORD timeoutMs) {
+    OleScope ole;
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    FileDragData data(path);
+    DragSource source(deadline);
+    DragSourceWindow window(fromX, fromY);
+    const DWORD dragThread = GetCurrentThreadId();
+    std::atomic<bool> pressed{false};
+
+    // The hand: press on the source, wait for the drag loop to take the pointer, move over the
+    // target in small steps, rest there a moment (the target answers each move), release.
+    std::thread hand([&] {
+        PointerAt(fromX, fromY, 0);
+        Sleep(50);
+        PointerAt(fromX, fromY, MOUSEEVENTF_LEFTDOWN);
+        WaitFor([&] { return pressed.load(); }, timeoutMs / 2, 10);
+        WaitCapture(dragThread, 3000);
+        const int steps = 20;
+        for (int i = 1; i <= steps; ++i) {
+            PointerAt(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps, 0);
+            Sleep(30);
+        }
+        Sleep(300);
+        PointerAt(toX, toY, MOUSEEVENTF_LEFTUP);
+    });
+
+    // The press reaches the source window through this thread's queue; the drag starts from it.
+    DWORD effect = DROPEFFECT_NONE;
+    while (!pressed && GetTickCount64() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_LBUTTONDOWN && msg.hwnd == window.Hwnd()) {
+                pressed = true;
+                break;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    HRESULT result = E_FAIL;
+    if (pressed) result = DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect);
+    hand.join();
+    CoDisconnectObject(&data, 0);
+    return result == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
+}
+
+void RightClickAt(int x, int y) {
+    PointerAt(x, y, 0);
+    PointerAt(x, y, MOUSEEVENTF_RIGHTDOWN);
+    PointerAt(x, y, MOUSEEVENTF_RIGHTUP);
+}
+
+HWND ShownPopupMenu(DWORD processId) {
+    for (HWND hwnd : WindowsOfProcess(processId)) {
+        char cls[32] = {};
+        GetClassNameA(hwnd, cls, sizeof(cls));
+        if (std::string(cls) == "#32768" && IsWindowVisible(hwnd)) return hwnd;
+    }
+    return nullptr;
 }
 
 } // namespace vimo::e2e

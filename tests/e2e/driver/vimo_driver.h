@@ -72,6 +72,8 @@ public:
     std::vector<HWND> Kaps() const;
     // Waits until the process shows count kap windows; returns them.
     std::vector<HWND> WaitKaps(std::size_t count, DWORD timeoutMs = 15000) const;
+    // A kap that is not among `known` (null when none appears in time).
+    HWND WaitNewKap(const std::vector<HWND>& known = {}, DWORD timeoutMs = 15000) const;
 
 private:
     PROCESS_INFORMATION info_ = {};
@@ -129,5 +131,22 @@ std::string WindowTextOf(HWND window);
 // Real mouse input: a left click whose every event carries the screen position itself, so the press
 // cannot land where an earlier, still pending pointer move left the cursor.
 void ClickAt(int x, int y);
+
+} // namespace vimo::e2e
+
+namespace vimo::e2e {
+
+// A real OLE drag of one file from this process, as a user drags a file out of a folder window: a
+// small source window of this process at (fromX, fromY) gets the press, DoDragDrop runs on this
+// thread with a data object carrying the path as CF_HDROP, and a helper thread moves the pointer in
+// small steps to (toX, toY) and releases the button there. Returns the drop effect the target
+// answered (DROPEFFECT_NONE when nothing took the drop or the drag did not end within timeoutMs).
+DWORD DragFileOnto(const std::string& path, int fromX, int fromY, int toX, int toY, DWORD timeoutMs = 15000);
+
+// Real mouse input: a right click whose every event carries the screen position itself.
+void RightClickAt(int x, int y);
+
+// The shown popup menu window of a process (class "#32768"), or null.
+HWND ShownPopupMenu(DWORD processId);
 
 } // namespace vimo::e2e

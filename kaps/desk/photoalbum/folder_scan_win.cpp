@@ -1,0 +1,38 @@
+#include "kaps/desk/photoalbum/folder_scan_win.h"
+
+#include <windows.h>
+
+#include "kaps/desk/photoalbum/album_folder.h"
+
+namespace vimo {
+
+namespace {
+
+std::vector<FolderEntry> ListFolder(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA((folder + "*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return entries;
+    do {
+        entries.push_back(FolderEntry{found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return entries;
+}
+
+} // namespace
+
+FolderScan ScanFolder(const std::string& folder) {
+    FolderScan scan;
+    if (folder.empty()) return scan;
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        scan.state = FolderState::Missing;
+        return scan;
+    }
+    scan.pictures = PicturePaths(folder, ListFolder(folder));
+    scan.state = scan.pictures.empty() ? FolderState::NoPictures : FolderState::Pictures;
+    return scan;
+}
+
+} // namespace vimo
