@@ -110,11 +110,8 @@ void ControllerWindow::OnTrayEvent(UINT event) {
         clickPending_ = false;
         CreateKap(KapType::Note);
         break;
-    case WM_RBUTTONDOWN:
-        ShowTrayMenu();
-        break;
-    default:
-        break;
+    case WM_RBUTTONDOWN: ShowTrayMenu(); break;
+    default: break;
     }
 }
 
@@ -124,8 +121,8 @@ void PrepareTrayMenu(HMENU popup, bool hasWindowBar, const Settings& settings) {
     };
     check(kOneWinMode, settings.remoteWinOneWinMode != 0);
     check(kKillNewWinMode, settings.remoteWinKillNewWinMode != 0);
-    for (UINT id : {kOneWinMode, kKillNewWinMode, kWinNormal, kWinRestore, kWinMinimize, kWinMaximize, kWinCascade,
-                    kWinClose})
+    for (UINT id :
+         {kOneWinMode, kKillNewWinMode, kWinNormal, kWinRestore, kWinMinimize, kWinMaximize, kWinCascade, kWinClose})
         EnableMenuItem(popup, id, MF_BYCOMMAND | (hasWindowBar ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(popup, kNewShortcut, MF_BYCOMMAND | MF_GRAYED);
     if (HMENU newMenu = GetSubMenu(popup, 0))
@@ -151,44 +148,27 @@ bool ControllerWindow::OnCommand(UINT id, UINT, HWND) {
         return true;
     }
     switch (id) {
-    case kTrash:
-        CreateKap(KapType::Trash);
-        return true;
-    case kShowDesktop:
-        ShowDesktop();
-        return true;
-    case kShowWindows:
-        ShowWindows();
-        return true;
+    case kTrash: CreateKap(KapType::Trash); return true;
+    case kShowDesktop: ShowDesktop(); return true;
+    case kShowWindows: ShowWindows(); return true;
     case kToggleTaskbar:
         if (HWND taskbar = TaskbarWindow()) ShowTaskbar(!IsWindowVisible(taskbar));
         return true;
-    case kSendAllBack:
-        ForEachKap([](Kap& kap) { kap.SendToDesktop(); });
-        return true;
+    case kSendAllBack: ForEachKap([](Kap& kap) { kap.SendToDesktop(); }); return true;
     case kBringAllFront:
         SetForegroundWindow(Hwnd());
         ForEachKap([](Kap& kap) { kap.Raise(); });
         return true;
     case kLockAll:
-    case kUnlockAll:
-        ForEachKap([id](Kap& kap) { kap.SetLocked(id == kLockAll); });
-        return true;
+    case kUnlockAll: ForEachKap([id](Kap& kap) { kap.SetLocked(id == kLockAll); }); return true;
     case kOneWinMode:
         // The window bar is told of the change once it exists.
         settings_.remoteWinOneWinMode = !settings_.remoteWinOneWinMode;
         return true;
-    case kKillNewWinMode:
-        settings_.remoteWinKillNewWinMode = !settings_.remoteWinKillNewWinMode;
-        return true;
-    case kOptions:
-        SaveAllKaps();
-        return true;
-    case kExit:
-        Exit();
-        return true;
-    default:
-        return false;
+    case kKillNewWinMode: settings_.remoteWinKillNewWinMode = !settings_.remoteWinKillNewWinMode; return true;
+    case kOptions: SaveAllKaps(); return true;
+    case kExit: Exit(); return true;
+    default: return false;
     }
 }
 
@@ -207,14 +187,9 @@ void ControllerWindow::OnTimer(UINT_PTR id) {
             }
         }
         break;
-    case kReminderTimer:
-        CheckReminders();
-        break;
-    case kSaveTimer:
-        SaveAllKaps();
-        break;
-    default:
-        break;
+    case kReminderTimer: CheckReminders(); break;
+    case kSaveTimer: SaveAllKaps(); break;
+    default: break;
     }
 }
 
@@ -277,9 +252,9 @@ void ControllerWindow::RemoveKap(KapType type, WPARAM kapParam) {
 
 void ControllerWindow::SaveAllKaps() {
     // Exit's order: the lists up to the link folder, then trash, mail alert, web search, media player remote.
-    static const KapType order[] = {KapType::Note,    KapType::PhotoAlbum, KapType::Calc,    KapType::Clock,
-                                    KapType::Weather, KapType::Account,    KapType::Calendar, KapType::News,
-                                    KapType::Link,    KapType::Trash,      KapType::Mail,    KapType::Google,
+    static const KapType order[] = {KapType::Note,     KapType::PhotoAlbum, KapType::Calc,     KapType::Clock,
+                                    KapType::Weather,  KapType::Account,    KapType::Calendar, KapType::News,
+                                    KapType::Link,     KapType::Trash,      KapType::Mail,     KapType::Google,
                                     KapType::RemoteWmp};
     for (KapType type : order)
         for (auto& kap : kaps_[Index(type)]) kap->SaveDocument();

@@ -133,8 +133,7 @@ std::string_view TrimDefault(std::string_view def) {
 // long as the text after the opening quote; at exactly that length the copy already ends one
 // character early, so it loses its last character of content.
 std::string CopyEntry(std::string_view value, std::size_t bufferSize) {
-    bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                  value.back() == value.front();
+    bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
     if (quoted) value.remove_prefix(1);
     std::string copy(value.substr(0, bufferSize - 1));
     if (quoted && bufferSize >= value.size() && !copy.empty()) copy.pop_back();
@@ -192,9 +191,8 @@ int MemoryProfileStore::ReadInt(const std::string& path, const std::string& sect
     return text.empty() ? def : ParseProfileInt(text);
 }
 
-std::string MemoryProfileStore::ReadString(const std::string& path, const std::string& section,
-                                           const std::string& key, const std::string& def,
-                                           std::size_t bufferSize) const {
+std::string MemoryProfileStore::ReadString(const std::string& path, const std::string& section, const std::string& key,
+                                           const std::string& def, std::size_t bufferSize) const {
     if (bufferSize == 0) return std::string();
     std::string_view source = TrimDefault(def);
     IniDocument doc;
@@ -220,9 +218,7 @@ bool MemoryProfileStore::WriteString(const std::string& path, const std::string&
 
 bool MemoryProfileStore::FileExists(const std::string& path) const { return HasFile(path); }
 
-void MemoryProfileStore::SetFile(const std::string& path, std::string text) {
-    files_[PathKey(path)] = std::move(text);
-}
+void MemoryProfileStore::SetFile(const std::string& path, std::string text) { files_[PathKey(path)] = std::move(text); }
 
 std::string MemoryProfileStore::FileText(const std::string& path) const {
     const std::string* text = Find(path);

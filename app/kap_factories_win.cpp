@@ -11,18 +11,12 @@ namespace vimo {
 KapFactory FactoryOf(KapType type) {
     // Kap types join here as they are built.
     switch (type) {
-    case KapType::Note:
-        return MakeNote;
-    case KapType::Clock:
-        return MakeClock;
-    case KapType::Calc:
-        return MakeCalc;
-    case KapType::Calendar:
-        return MakeCalendar;
-    case KapType::PhotoAlbum:
-        return MakePhotoAlbum;
-    default:
-        return nullptr;
+    case KapType::Note: return MakeNote;
+    case KapType::Clock: return MakeClock;
+    case KapType::Calc: return MakeCalc;
+    case KapType::Calendar: return MakeCalendar;
+    case KapType::PhotoAlbum: return MakePhotoAlbum;
+    default: return nullptr;
     }
 }
 

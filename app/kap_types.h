@@ -29,13 +29,13 @@ constexpr std::size_t kKapTypeCount = 13;
 
 struct KapTypeInfo {
     KapType type;
-    const char* tag;          // document extension, e.g. "VIMONOTE"
-    unsigned createCommand;   // tray menu command that creates one
-    unsigned deletedMessage;  // WM_USER + n, posted by a kap after its deletion
-    bool single;              // at most one exists (media player remote, trash)
-    unsigned popup;           // 1-based position of the kap's context menu in menu 129
+    const char* tag;         // document extension, e.g. "VIMONOTE"
+    unsigned createCommand;  // tray menu command that creates one
+    unsigned deletedMessage; // WM_USER + n, posted by a kap after its deletion
+    bool single;             // at most one exists (media player remote, trash)
+    unsigned popup;          // 1-based position of the kap's context menu in menu 129
     unsigned topMostCommand, lockCommand, deleteCommand;
-    SkinType skin;            // the skin record the kap is drawn from
+    SkinType skin; // the skin record the kap is drawn from
 };
 
 const std::array<KapTypeInfo, kKapTypeCount>& AllKapTypes();

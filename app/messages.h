@@ -112,12 +112,12 @@ constexpr long kHookWindowDestroyed = 2;
 // ---------------------------------------------------------------------------------------------
 // POP3 client to its owner (the mail alert kap): notification codes
 // ---------------------------------------------------------------------------------------------
-constexpr int kPop3Accepted = 0;     // incoming connection (never happens for a client)
-constexpr int kPop3Closed = 1;       // the connection was closed, or a read failed
-constexpr int kPop3Connected = 2;    // the connection to the server was made
-constexpr int kPop3Progress = 3;     // USER, PASS or STAT sent, or a reply without action
-constexpr int kPop3StatParsed = 5;   // message count and mailbox size are valid
-constexpr int kPop3AfterStat = 6;    // sent right after kPop3StatParsed
-constexpr int kPop3SessionDone = 7;  // every message retrieved, or every deletion done
+constexpr int kPop3Accepted = 0;    // incoming connection (never happens for a client)
+constexpr int kPop3Closed = 1;      // the connection was closed, or a read failed
+constexpr int kPop3Connected = 2;   // the connection to the server was made
+constexpr int kPop3Progress = 3;    // USER, PASS or STAT sent, or a reply without action
+constexpr int kPop3StatParsed = 5;  // message count and mailbox size are valid
+constexpr int kPop3AfterStat = 6;   // sent right after kPop3StatParsed
+constexpr int kPop3SessionDone = 7; // every message retrieved, or every deletion done
 
 } // namespace vimo

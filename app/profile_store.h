@@ -14,13 +14,11 @@ public:
     // Whole number of a key: missing file, section or key (or an empty value) gives def;
     // text that does not start with a number gives 0; leading digits are read up to the first
     // other character.
-    virtual int ReadInt(const std::string& path, const std::string& section, const std::string& key,
-                        int def) const = 0;
+    virtual int ReadInt(const std::string& path, const std::string& section, const std::string& key, int def) const = 0;
 
     // String of a key, cut to bufferSize - 1 characters as a fixed buffer of bufferSize would.
-    virtual std::string ReadString(const std::string& path, const std::string& section,
-                                   const std::string& key, const std::string& def,
-                                   std::size_t bufferSize) const = 0;
+    virtual std::string ReadString(const std::string& path, const std::string& section, const std::string& key,
+                                   const std::string& def, std::size_t bufferSize) const = 0;
 
     // Writes one key, creating the file and the section when needed.
     virtual bool WriteString(const std::string& path, const std::string& section, const std::string& key,

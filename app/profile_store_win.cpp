@@ -11,9 +11,8 @@ int WinProfileStore::ReadInt(const std::string& path, const std::string& section
     return static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), def, path.c_str()));
 }
 
-std::string WinProfileStore::ReadString(const std::string& path, const std::string& section,
-                                        const std::string& key, const std::string& def,
-                                        std::size_t bufferSize) const {
+std::string WinProfileStore::ReadString(const std::string& path, const std::string& section, const std::string& key,
+                                        const std::string& def, std::size_t bufferSize) const {
     std::vector<char> buffer(bufferSize + 1, '\0');
     DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer.data(),
                                        static_cast<DWORD>(bufferSize), path.c_str());

@@ -6,8 +6,7 @@ namespace vimo {
 
 class WinProfileStore : public ProfileStore {
 public:
-    int ReadInt(const std::string& path, const std::string& section, const std::string& key,
-                int def) const override;
+    int ReadInt(const std::string& path, const std::string& section, const std::string& key, int def) const override;
     std::string ReadString(const std::string& path, const std::string& section, const std::string& key,
                            const std::string& def, std::size_t bufferSize) const override;
     bool WriteString(const std::string& path, const std::string& section, const std::string& key,

@@ -11,18 +11,18 @@
 #define IDS_APP_TITLE 100 // "VimoKap": tray tip and message box captions
 
 // Dialog templates.
-#define IDD_CONTROLLER 102          // controller window: 10 x 10 popup, no controls, menu 129 attached
-#define IDD_KAP 103                 // every kap, the dock and the window bar: control-less popup tool window
-#define IDD_REMOTE_VIDEO 104        // the media player remote's video window: control-less popup tool window
-#define IDD_ALARM 108               // CVimoAlarm, "Alarm Setup"
-#define IDD_URL_CONFIG 110          // CVimoURL, the RSS reader's feed address
-#define IDD_WEATHER_CONFIG 111      // CVimoWeatherConfig
-#define IDD_MAIL_CONFIG 112         // CVimoMailConfig, "Mail Alert Setup"
-#define IDD_ACCOUNT_EDIT 113        // CVimoAccountEdit, "Edit Line"
-#define IDD_ACCOUNT_CONFIG 114      // CVimoAccountConfig, "Account"
-#define IDD_LINK_CONFIG 115         // CVimoLinkConfig, one link of the link folder
-#define IDD_DOCK_ICON_CONFIG 116    // CVimoRemoteKAPIconConfig, one icon of the dock
-#define IDD_SETUP 161               // CVimoKapSetup, the program's options
+#define IDD_CONTROLLER 102       // controller window: 10 x 10 popup, no controls, menu 129 attached
+#define IDD_KAP 103              // every kap, the dock and the window bar: control-less popup tool window
+#define IDD_REMOTE_VIDEO 104     // the media player remote's video window: control-less popup tool window
+#define IDD_ALARM 108            // CVimoAlarm, "Alarm Setup"
+#define IDD_URL_CONFIG 110       // CVimoURL, the RSS reader's feed address
+#define IDD_WEATHER_CONFIG 111   // CVimoWeatherConfig
+#define IDD_MAIL_CONFIG 112      // CVimoMailConfig, "Mail Alert Setup"
+#define IDD_ACCOUNT_EDIT 113     // CVimoAccountEdit, "Edit Line"
+#define IDD_ACCOUNT_CONFIG 114   // CVimoAccountConfig, "Account"
+#define IDD_LINK_CONFIG 115      // CVimoLinkConfig, one link of the link folder
+#define IDD_DOCK_ICON_CONFIG 116 // CVimoRemoteKAPIconConfig, one icon of the dock
+#define IDD_SETUP 161            // CVimoKapSetup, the program's options
 
 // Positions (0-based, for GetSubMenu) of the popups of IDR_MENU_KAPS.
 #define IDM_POPUP_TRAY 0

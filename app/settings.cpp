@@ -49,8 +49,7 @@ void Settings::Load(const ProfileStore& store, const std::string& currentDir) {
     remoteWinHideDelay = num("RemoteWINHideDelay", 10);
     remoteKapTrigger = str("RemoteKAPTrigger", "Left");
     remoteWinTrigger = str("RemoteWINTrigger", "Left");
-    for (std::size_t i = 0; i < exclude.size(); ++i)
-        exclude[i] = str(("Exclude" + std::to_string(i)).c_str(), "");
+    for (std::size_t i = 0; i < exclude.size(); ++i) exclude[i] = str(("Exclude" + std::to_string(i)).c_str(), "");
     skins.Load(store, *this);
 }
 

@@ -73,8 +73,7 @@ bool TopLevelWindowList::Accepts(HWND hwnd, const std::string& className) const 
         return false;
     }
     if (options_ & kSkipExcluded) {
-        if (std::find(excludedClasses.begin(), excludedClasses.end(), className) != excludedClasses.end())
-            return false;
+        if (std::find(excludedClasses.begin(), excludedClasses.end(), className) != excludedClasses.end()) return false;
     }
     return true;
 }

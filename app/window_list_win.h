@@ -12,10 +12,10 @@ class TopLevelWindowList {
 public:
     enum Option : unsigned {
         kVisibleOnly = 1,
-        kInvisibleOnly = 2,  // ignored with kVisibleOnly
-        kWithoutParent = 4,  // no owner or parent
-        kWithParent = 8,     // ignored with kWithoutParent
-        kSkipExcluded = 16,  // skip the excluded classes (exact, case-sensitive)
+        kInvisibleOnly = 2, // ignored with kVisibleOnly
+        kWithoutParent = 4, // no owner or parent
+        kWithParent = 8,    // ignored with kWithoutParent
+        kSkipExcluded = 16, // skip the excluded classes (exact, case-sensitive)
     };
 
     struct Entry {

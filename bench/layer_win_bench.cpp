@@ -221,4 +221,3 @@ int main(int argc, char** argv) {
     const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
     return vimo::RunLayerBench(iterations);
 }
-

@@ -72,9 +72,7 @@ protected:
     virtual void PrepareContextMenu(HMENU /*popup*/) {}
     // The type's own commands and messages (handled ahead of the common ones).
     virtual bool OnKapCommand(UINT /*id*/) { return false; }
-    virtual bool OnKapMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
-        return false;
-    }
+    virtual bool OnKapMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
     // Drops the kap accepts (KapDropTarget::Accept flags), and what it does with a dropped string.
     virtual unsigned DropAccept() const { return 0; }
     virtual void OnDrop(const std::string& /*dropped*/) {}

@@ -29,8 +29,7 @@ bool ExpandFirstVariable(std::string& path, const std::function<std::string(cons
 }
 
 std::string ExpandVariables(std::string path, const std::function<std::string(const std::string&)>& lookup) {
-    for (int step = 0; step < kMaxExpansions && ExpandFirstVariable(path, lookup); ++step) {
-    }
+    for (int step = 0; step < kMaxExpansions && ExpandFirstVariable(path, lookup); ++step) {}
     return path;
 }
 

@@ -17,7 +17,7 @@ namespace vimo {
 
 constexpr int kLayerStatusGood = 1;
 
-int ClampFrameWidth(int width);     // 0..20
+int ClampFrameWidth(int width);      // 0..20
 int ClampScrollPercent(int percent); // -1..100
 
 enum class TextBlockId { Text, Title };
@@ -193,9 +193,7 @@ public:
     const ImageProps& Image() const { return image_; }
     const WindowViewProps& WindowView() const { return window_; }
     const StretchedProps& Stretched() const { return stretched_; }
-    const TextBlockProps& Block(TextBlockId block) const {
-        return block == TextBlockId::Title ? title_ : text_;
-    }
+    const TextBlockProps& Block(TextBlockId block) const { return block == TextBlockId::Title ? title_ : text_; }
     const EditProps& Edit() const { return edit_; }
     const ThumbProps& Thumb() const { return thumb_; }
 

@@ -47,8 +47,7 @@ private:
 };
 
 // A GDI object (bitmap, brush, pen, font) deleted on destruction.
-template <typename Handle>
-class GdiObject {
+template <typename Handle> class GdiObject {
 public:
     GdiObject() = default;
     explicit GdiObject(Handle h) : h_(h) {}
@@ -80,8 +79,7 @@ public:
     SelectScope() = default;
     SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(dc && object ? SelectObject(dc, object) : nullptr) {}
     ~SelectScope() { Reset(); }
-    SelectScope(SelectScope&& o) noexcept
-        : dc_(std::exchange(o.dc_, nullptr)), old_(std::exchange(o.old_, nullptr)) {}
+    SelectScope(SelectScope&& o) noexcept : dc_(std::exchange(o.dc_, nullptr)), old_(std::exchange(o.old_, nullptr)) {}
     SelectScope& operator=(SelectScope&& o) noexcept {
         if (this != &o) {
             Reset();

@@ -16,8 +16,7 @@ GdipImage LoadImageFile(const std::wstring& path) {
 GdipBitmap NewArgbBitmap(int width, int height) {
     GpBitmap* bitmap = nullptr;
     if (width <= 0 || height <= 0) return GdipBitmap();
-    if (GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap) != Ok)
-        return GdipBitmap();
+    if (GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap) != Ok) return GdipBitmap();
     return GdipBitmap(bitmap);
 }
 

@@ -17,13 +17,19 @@ FittedImage FitImage(int elementWidth, int elementHeight, const LayerMargins& m,
     fit.height = static_cast<float>(imageHeight) * factor;
     const float spareX = boxWidth - fit.width, spareY = boxHeight - fit.height;
     float x = spareX / 2.0f;
-    if (hPos == 1) x = 0.0f;
-    else if (hPos == 2) x = spareX;
+    if (hPos == 1)
+        x = 0.0f;
+    else if (hPos == 2)
+        x = spareX;
     float y = spareY / 2.0f;
-    if (vPos == 1) y = 0.0f;
-    else if (vPos == 2) y = spareY;
-    else if (vPos == 3) y = spareY / 4.0f;
-    else if (vPos == 4) y = spareY * 3.0f / 4.0f;
+    if (vPos == 1)
+        y = 0.0f;
+    else if (vPos == 2)
+        y = spareY;
+    else if (vPos == 3)
+        y = spareY / 4.0f;
+    else if (vPos == 4)
+        y = spareY * 3.0f / 4.0f;
     fit.x = static_cast<int>(x + static_cast<float>(m.left));
     fit.y = static_cast<int>(y + static_cast<float>(m.top));
     return fit;

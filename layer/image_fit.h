@@ -12,12 +12,12 @@ struct LayerMargins {
 // Horizontal position codes: 0 centre, 1 left, 2 right (others centre).
 // Vertical position codes: 0 centre, 1 top, 2 bottom, 3 one quarter, 4 three quarters (others centre).
 struct FittedImage {
-    int x = 0, y = 0;               // truncated to whole pixels
-    float width = 0, height = 0;    // drawn size
+    int x = 0, y = 0;            // truncated to whole pixels
+    float width = 0, height = 0; // drawn size
 };
 
-FittedImage FitImage(int elementWidth, int elementHeight, const LayerMargins& margins, int imageWidth,
-                     int imageHeight, int hPos, int vPos, int zoomPercent);
+FittedImage FitImage(int elementWidth, int elementHeight, const LayerMargins& margins, int imageWidth, int imageHeight,
+                     int hPos, int vPos, int zoomPercent);
 
 // Offset of a scroll thumb along its bar: start margin + (length - start margin - end margin -
 // thumb length) x percent / 100, truncated towards zero.

@@ -96,8 +96,7 @@ void CLayerElement::DrawWindowView(GdipGraphics& g) {
         return;
     }
     GdipImageAttributes attributes = NewColourAttributes(window_.alphaPercent, window_.luminosityPercent);
-    g.DrawImage(windowCache_.get(),
-                LayerRectF{0.0f, 0.0f, static_cast<float>(Width()), static_cast<float>(Height())},
+    g.DrawImage(windowCache_.get(), LayerRectF{0.0f, 0.0f, static_cast<float>(Width()), static_cast<float>(Height())},
                 LayerRect{0, 0, Width(), Height()}, attributes.get());
 }
 
@@ -156,8 +155,8 @@ void CLayerElement::CaptureWindow(const WINDOWPLACEMENT& placement, bool minimiz
     if (!g) return;
     g.Clear(0);
     g.SetElementQuality();
-    const FittedImage fit = FitImage(Width(), Height(), window_.margins, width, height, window_.hPos, window_.vPos,
-                                     window_.zoomPercent);
+    const FittedImage fit =
+        FitImage(Width(), Height(), window_.margins, width, height, window_.hPos, window_.vPos, window_.zoomPercent);
     g.DrawImage(capture.get(), LayerRectF{static_cast<float>(fit.x), static_cast<float>(fit.y), fit.width, fit.height},
                 LayerRect{0, 0, width, height});
     if (g.LastStatus() == Ok) windowCache_ = std::move(cache);

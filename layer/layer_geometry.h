@@ -11,9 +11,7 @@ struct LayerRect {
     bool Empty() const { return width <= 0 || height <= 0; }
     bool Contains(int px, int py) const { return px >= x && py >= y && px < Right() && py < Bottom(); }
     LayerRect Moved(int dx, int dy) const { return LayerRect{x + dx, y + dy, width, height}; }
-    bool operator==(const LayerRect& o) const {
-        return x == o.x && y == o.y && width == o.width && height == o.height;
-    }
+    bool operator==(const LayerRect& o) const { return x == o.x && y == o.y && width == o.width && height == o.height; }
 };
 
 // True when a rectangle reaches into a surface of the given size: x + width >= 1,

@@ -112,8 +112,8 @@ bool CLayerHost::CreateSurface() {
     // The pixels are drawn through a premultiplied ARGB bitmap over the DIB's own memory: that is
     // the format UpdateLayeredWindow expects for per-pixel alpha.
     GpBitmap* raw = nullptr;
-    if (GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppPARGB, static_cast<BYTE*>(bits),
-                                  &raw) != Ok)
+    if (GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppPARGB, static_cast<BYTE*>(bits), &raw) !=
+        Ok)
         return false;
     GdipBitmap surface(raw);
     GdipGraphics graphics = GdipGraphics::OnImage(surface.get());

@@ -57,22 +57,16 @@ INT_PTR Dialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     switch (msg) {
-    case WM_INITDIALOG:
-        return OnInitDialog();
+    case WM_INITDIALOG: return OnInitDialog();
     case WM_COMMAND:
         if (lParam) {
             if (ReflectTarget* control = GetReflectTarget(reinterpret_cast<HWND>(lParam)))
                 if (control->OnReflectedCommand(HIWORD(wParam))) return TRUE;
         }
         return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
-    case WM_TIMER:
-        OnTimer(wParam);
-        return TRUE;
-    case WM_DESTROY:
-        OnDestroy();
-        return FALSE;
-    default:
-        return FALSE;
+    case WM_TIMER: OnTimer(wParam); return TRUE;
+    case WM_DESTROY: OnDestroy(); return FALSE;
+    default: return FALSE;
     }
 }
 

@@ -49,9 +49,7 @@ const std::array<DockActionInfo, kDockActionCount>& AllDockActions() {
     return actions;
 }
 
-const DockActionInfo& DockActionInfoOf(DockAction action) {
-    return AllDockActions()[static_cast<std::size_t>(action)];
-}
+const DockActionInfo& DockActionInfoOf(DockAction action) { return AllDockActions()[static_cast<std::size_t>(action)]; }
 
 const char* DockActionText(DockAction action) { return DockActionInfoOf(action).text; }
 

@@ -50,7 +50,7 @@ enum class DockEffect {
 
 struct DockActionInfo {
     DockAction action;
-    const char* text;       // as stored in the document and listed in the icon dialog
+    const char* text; // as stored in the document and listed in the icon dialog
     DockEffect effect;
     unsigned command;       // ControllerCommand: the menu command id; 0 otherwise
     const char* shellPlace; // OpenShell of a fixed place: the target; null for the icon's parameter

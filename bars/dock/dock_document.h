@@ -26,8 +26,7 @@ struct DockIcon {
     std::string title;
 
     bool operator==(const DockIcon& o) const {
-        return type == o.type && image == o.image && action == o.action && parameter == o.parameter &&
-               title == o.title;
+        return type == o.type && image == o.image && action == o.action && parameter == o.parameter && title == o.title;
     }
 };
 

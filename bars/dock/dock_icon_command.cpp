@@ -19,11 +19,8 @@ DockIconCommand ResolveIconClick(const DockIcon& icon) {
     const DockActionInfo& info = DockActionInfoOf(*action);
     using Kind = DockIconCommand::Kind;
     switch (info.effect) {
-    case DockEffect::Nothing:
-        break;
-    case DockEffect::StartMenu:
-        result.kind = Kind::StartMenu;
-        break;
+    case DockEffect::Nothing: break;
+    case DockEffect::StartMenu: result.kind = Kind::StartMenu; break;
     case DockEffect::OpenShell:
         if (info.shellPlace) {
             result.kind = Kind::OpenShell;
@@ -33,19 +30,13 @@ DockIconCommand ResolveIconClick(const DockIcon& icon) {
             result.target = icon.parameter;
         }
         break;
-    case DockEffect::MinimizeAll:
-        result.kind = Kind::MinimizeAll;
-        break;
-    case DockEffect::UndoMinimizeAll:
-        result.kind = Kind::UndoMinimizeAll;
-        break;
+    case DockEffect::MinimizeAll: result.kind = Kind::MinimizeAll; break;
+    case DockEffect::UndoMinimizeAll: result.kind = Kind::UndoMinimizeAll; break;
     case DockEffect::ControllerCommand:
         result.kind = Kind::ControllerCommand;
         result.command = info.command;
         break;
-    case DockEffect::ToggleTaskbar:
-        result.kind = Kind::ToggleTaskbar;
-        break;
+    case DockEffect::ToggleTaskbar: result.kind = Kind::ToggleTaskbar; break;
     }
     return result;
 }

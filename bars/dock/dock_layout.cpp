@@ -33,8 +33,8 @@ DockMetrics DockMetricsFromSkin(const SkinRecord& skin) {
 }
 
 DockLayout LayoutDock(const DockMetrics& m, int width, std::size_t iconCount) {
-    const long long n = iconCount > static_cast<std::size_t>(kCountLimit) ? kCountLimit
-                                                                          : static_cast<long long>(iconCount);
+    const long long n =
+        iconCount > static_cast<std::size_t>(kCountLimit) ? kCountLimit : static_cast<long long>(iconCount);
     const long long ml = m.marginLeft, mr = m.marginRight, mt = m.marginTop, mb = m.marginBottom;
     const long long hs = m.hSpacing, vs = m.vSpacing;
     const long long columnStep = static_cast<long long>(m.iconWidth) + hs;

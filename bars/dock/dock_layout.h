@@ -21,8 +21,8 @@ DockMetrics DockMetricsFromSkin(const SkinRecord& skin);
 struct DockLayout {
     int columns = 1;
     int rows = 1;
-    int width = 0;  // snapped to whole columns
-    int height = 0; // whole rows
+    int width = 0;      // snapped to whole columns
+    int height = 0;     // whole rows
     LayerRect viewport; // (MarginLeft, MarginTop, width - both side margins, height - top and bottom margins)
 };
 

@@ -19,8 +19,8 @@ DockMenuCommand ClassifyDockMenuCommand(unsigned command);
 
 // Entries of the menu the user may choose, by the dock's state.
 struct DockMenuState {
-    bool add = true;    // the "Add" sub-menu and its new-shortcut entry
-    bool edit = false;  // "Edit Icon..."
+    bool add = true;     // the "Add" sub-menu and its new-shortcut entry
+    bool edit = false;   // "Edit Icon..."
     bool remove = false; // "Remove Icon"
     bool locked = false; // check mark of "Lock"
 };

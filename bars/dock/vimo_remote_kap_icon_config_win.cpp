@@ -97,20 +97,11 @@ bool CVimoRemoteKAPIconConfig::OnCommand(UINT id, UINT code, HWND) {
     case IDC_ICON_ACTION:
         if (code == CBN_SELCHANGE) OnActionChanged();
         return true;
-    case IDC_ICON_IMAGE_BROWSE:
-        Browse(IDC_ICON_IMAGE, kImageFilter);
-        return true;
-    case IDC_ICON_PARAMETER_BROWSE:
-        Browse(IDC_ICON_PARAMETER, kAnyFileFilter);
-        return true;
-    case IDOK:
-        Confirm();
-        return true;
-    case IDCANCEL:
-        EndModal(IDCANCEL);
-        return true;
-    default:
-        return false;
+    case IDC_ICON_IMAGE_BROWSE: Browse(IDC_ICON_IMAGE, kImageFilter); return true;
+    case IDC_ICON_PARAMETER_BROWSE: Browse(IDC_ICON_PARAMETER, kAnyFileFilter); return true;
+    case IDOK: Confirm(); return true;
+    case IDCANCEL: EndModal(IDCANCEL); return true;
+    default: return false;
     }
 }
 

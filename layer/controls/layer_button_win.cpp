@@ -75,9 +75,7 @@ bool CLayerButton::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         if (IsFocusable()) return false;
         OnClick();
         return true;
-    case WM_RBUTTONDOWN:
-        Notify(Notifications().rightButtonMessage);
-        return true;
+    case WM_RBUTTONDOWN: Notify(Notifications().rightButtonMessage); return true;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         if (IsFocusable()) OnFocusChange(msg == WM_SETFOCUS);
@@ -89,8 +87,7 @@ bool CLayerButton::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
             return true;
         }
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -17,8 +17,8 @@ class CLayerControl : public CLayerItem, public ReflectTarget {
 public:
     // Creates the input window (window class, caption, styles; control identifier 0) as a child of
     // the host's window at the rectangle, and the element.
-    CLayerControl(CLayerHost* host, int x, int y, int width, int height, const char* inputClass,
-                  const char* caption, DWORD style, DWORD exStyle = 0);
+    CLayerControl(CLayerHost* host, int x, int y, int width, int height, const char* inputClass, const char* caption,
+                  DWORD style, DWORD exStyle = 0);
     // Leaves the host, destroys the element, then the input window.
     ~CLayerControl() override;
 
@@ -51,8 +51,7 @@ protected:
     bool HasKeyboardFocus() const;
 
 private:
-    static LRESULT CALLBACK InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR self);
+    static LRESULT CALLBACK InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     std::unique_ptr<CLayerElement> element_;
 };
 

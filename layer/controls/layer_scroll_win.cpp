@@ -63,9 +63,7 @@ bool CLayerScroll::OnReflectedCommand(UINT code) {
 
 bool CLayerScroll::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
-    case WM_MOUSEMOVE:
-        OnPointerMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        return false;
+    case WM_MOUSEMOVE: OnPointerMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return false;
     case WM_TIMER:
         if (wParam == kLeaveTimer) {
             CheckLeave();
@@ -85,18 +83,13 @@ bool CLayerScroll::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
         result = 0;
         return true;
-    case WM_LBUTTONDBLCLK:
-        Notify(Notifications().doubleClickMessage);
-        return false;
-    case WM_RBUTTONDOWN:
-        Notify(Notifications().rightButtonMessage);
-        return true;
+    case WM_LBUTTONDBLCLK: Notify(Notifications().doubleClickMessage); return false;
+    case WM_RBUTTONDOWN: Notify(Notifications().rightButtonMessage); return true;
     case WM_SETCURSOR:
         SetCursor(LoadCursor(nullptr, vertical_ ? IDC_SIZENS : IDC_SIZEWE));
         result = TRUE;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -29,8 +29,7 @@ LayerRect ElementRect(const SkinRecord& skin, const std::string& prefix, SkinSiz
 
 LayerRect ContenerRect(const SkinRecord& skin, SkinSize kap) {
     const SkinSize design = DesignSize(skin);
-    return {skin.Int("ContenerPosX"), skin.Int("ContenerPosY"),
-            skin.Int("ContenerWidth") + kap.width - design.width,
+    return {skin.Int("ContenerPosX"), skin.Int("ContenerPosY"), skin.Int("ContenerWidth") + kap.width - design.width,
             skin.Int("ContenerHeight") + kap.height - design.height};
 }
 

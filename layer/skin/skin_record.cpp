@@ -22,8 +22,8 @@ SkinRecord SkinRecord::Load(std::shared_ptr<const SkinFileSchema> schema, const 
         const SkinKey& key = keys[i];
         Value& value = values[i];
         if (key.kind == SkinKeyKind::Integer) {
-            const int def = key.baseIndex >= 0 ? values[static_cast<std::size_t>(key.baseIndex)].number + key.number
-                                               : key.number;
+            const int def =
+                key.baseIndex >= 0 ? values[static_cast<std::size_t>(key.baseIndex)].number + key.number : key.number;
             value.number = store.ReadInt(path, section, key.name, def);
             continue;
         }

@@ -35,8 +35,8 @@ enum class SkinFileRole { Skin, Data };
 struct SkinKey {
     std::string name;
     SkinKeyKind kind = SkinKeyKind::Integer;
-    int number = 0;    // default of a whole number, or the offset added to the base key
-    std::string text;  // default of a string
+    int number = 0;     // default of a whole number, or the offset added to the base key
+    std::string text;   // default of a string
     int baseIndex = -1; // index of the key whose value (plus number) is the default, or -1
 };
 

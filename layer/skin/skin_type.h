@@ -28,9 +28,9 @@ constexpr std::size_t kSkinTypeCount = 15;
 
 // Every type in load order.
 constexpr std::array<SkinType, kSkinTypeCount> kSkinTypes = {
-    SkinType::Note,    SkinType::PhotoAlbum, SkinType::Calc,      SkinType::Calendar, SkinType::Clock,
-    SkinType::Account, SkinType::Weather,    SkinType::News,      SkinType::Link,     SkinType::Trash,
-    SkinType::RemoteWmp, SkinType::Mail,     SkinType::Google,    SkinType::RemoteKap, SkinType::RemoteWin,
+    SkinType::Note,      SkinType::PhotoAlbum, SkinType::Calc,   SkinType::Calendar,  SkinType::Clock,
+    SkinType::Account,   SkinType::Weather,    SkinType::News,   SkinType::Link,      SkinType::Trash,
+    SkinType::RemoteWmp, SkinType::Mail,       SkinType::Google, SkinType::RemoteKap, SkinType::RemoteWin,
 };
 
 // The type word that names the type's skin sub-folder, files and sections ("VimoNote").

@@ -140,9 +140,9 @@ protected:
                        const std::string& def, std::size_t size, const std::string& context) {
         std::string win = win_.ReadString(path, section, key, def, size);
         std::string mem = memory_.ReadString(path, section, key, def, size);
-        Agree(win == mem, "ReadString [" + Escape(section) + "] " + Escape(key) + " def '" + Escape(def) +
-                              "' size " + std::to_string(size) + ": platform '" + Escape(win) + "', memory '" +
-                              Escape(mem) + "' in " + context);
+        Agree(win == mem, "ReadString [" + Escape(section) + "] " + Escape(key) + " def '" + Escape(def) + "' size " +
+                              std::to_string(size) + ": platform '" + Escape(win) + "', memory '" + Escape(mem) +
+                              "' in " + context);
     }
 
     void CompareInt(const std::string& path, const std::string& section, const std::string& key, int def,
@@ -232,7 +232,9 @@ const char* const kHandwritten[] = {
     // lines without '=', comments, nameless lines, lines before any header
     "top=1\r\nk=0\r\n[S]\r\nk\r\nk=5\r\n;k=comment\r\n; k = c2\r\n=7\r\n=8\r\nplain=a=b\r\n#k=hash\r\n",
     // blanks of every kind
-    "[S]\r\nk=\v1\v\r\na=\f2\f\r\nb=\x1a" "3\x1a\r\n\x1a" "c=4\r\n\t \r\n",
+    "[S]\r\nk=\v1\v\r\na=\f2\f\r\nb=\x1a"
+    "3\x1a\r\n\x1a"
+    "c=4\r\n\t \r\n",
     // empty and blank files
     "",
     "\r\n",
@@ -282,10 +284,10 @@ TEST_F(IniDifferentialTest, FileNamesIgnoreLetterCase) {
 std::string GeneratedIni(std::mt19937& rng) {
     static const char* const kSections[] = {"S", "s", "T", "VimoKap", " S ", "S]x"};
     static const char* const kKeys[] = {"k", "K", "a", "Key", " k ", "k2", ";k", "[k"};
-    static const char* const kValues[] = {
-        "1",    "-7",    "+5",    " 12",  "12abc", "0x1F", "abc",   "99999999999", "",         "\"q\"",
-        "'s'",  "\"",    "\"m'",  "NULL", "null",  "Null", "a=b",   "  pad  ",     "\tx\t",    "0b11",
-        "\"\"", "- 3",   "0o7",   "x y",  "=",     "\"1\"", "[z]",  "k=v",         "4294967296"};
+    static const char* const kValues[] = {"1",   "-7",      "+5",    " 12",  "12abc",     "0x1F", "abc",  "99999999999",
+                                          "",    "\"q\"",   "'s'",   "\"",   "\"m'",      "NULL", "null", "Null",
+                                          "a=b", "  pad  ", "\tx\t", "0b11", "\"\"",      "- 3",  "0o7",  "x y",
+                                          "=",   "\"1\"",   "[z]",   "k=v",  "4294967296"};
     static const char* const kPads[] = {"", "", "", " ", "\t", "  ", "\v", "\x1a"};
     static const char* const kBreaks[] = {"\r\n", "\r\n", "\r\n", "\n", "\r", "\r\r\n", "\n\n", "\r\n\r\n"};
     auto pick = [&rng](const auto& list) {
@@ -336,8 +338,13 @@ TEST_F(IniDifferentialTest, HandwrittenWritesProduceTheSameFile) {
     CompareWrites("", {{"S", "a", "1"}});
     CompareWrites("\r\n", {{"S", "a", "1"}});
     CompareWrites("a=1\r\n", {{"S", "a", "1"}});
-    CompareWrites(std::nullopt, {{"S", "long", kLong}, {"S", "long", kLong + "x"}, {"S", "nl", "x\r\ny=z"},
-                                 {"S", "y", "w"}, {"S", "[k]", "v"}, {"S", "a=b", "v"}, {"S", "tr", "t  "}});
+    CompareWrites(std::nullopt, {{"S", "long", kLong},
+                                 {"S", "long", kLong + "x"},
+                                 {"S", "nl", "x\r\ny=z"},
+                                 {"S", "y", "w"},
+                                 {"S", "[k]", "v"},
+                                 {"S", "a=b", "v"},
+                                 {"S", "tr", "t  "}});
 }
 
 TEST_F(IniDifferentialTest, GeneratedWritesProduceTheSameFile) {

@@ -96,16 +96,24 @@ struct KapPopup {
 
 const std::vector<KapPopup>& KapPopups() {
     static const std::vector<KapPopup> popups = {
-        {"note", 2, 300, 162, 139,
-         {ID_NOTE_COPY, ID_NOTE_PASTE, ID_NOTE_CLEAR, 291, 292, 293, 294, 295, 151, 152, 133, 134, 135, 181, 136, 137,
-          138, 143, 144, 145, 146, 147, 149, 195, 286}},
+        {"note", 2, 300, 162, 139, {ID_NOTE_COPY, ID_NOTE_PASTE, ID_NOTE_CLEAR, 291, 292, 293, 294, 295, 151,
+                                    152,          133,           134,           135, 181, 136, 137, 138, 143,
+                                    144,          145,           146,           147, 149, 195, 286}},
         {"photo album", 3, 303, 173, 174, {175, 177, 178, 179, 180, 165, 167, 168, 169, 170, 171, 172}},
         {"calculator", 4, 304, 182, 183, {}},
         {"clock", 5, 305, 186, 187, {188, 189}},
         {"calendar", 6, 306, 191, 192, {194, 193}},
-        {"RSS reader", 7, 301, 198, 199,
+        {"RSS reader",
+         7,
+         301,
+         198,
+         199,
          {ID_NEWS_UPDATE, ID_NEWS_INTERVAL_5M, ID_NEWS_INTERVAL_30M, ID_NEWS_INTERVAL_60M, ID_NEWS_SETTINGS}},
-        {"media player remote", 8, 310, 209, 210,
+        {"media player remote",
+         8,
+         310,
+         209,
+         210,
          {ID_REMOTEWMP_PLAY, ID_REMOTEWMP_STOP, ID_REMOTEWMP_FORWARD, ID_REMOTEWMP_REVERSE, ID_REMOTEWMP_NEXT,
           ID_REMOTEWMP_PREVIOUS, ID_REMOTEWMP_LOAD_FILE, ID_REMOTEWMP_LOAD_FOLDER, ID_REMOTEWMP_SHOW_PLAYER,
           ID_REMOTEWMP_HIDE_PLAYER, ID_REMOTEWMP_FULL_SCREEN}},
@@ -154,8 +162,8 @@ TEST(MenuResource, TrayMenuHoldsEveryControllerCommand) {
     LoadedMenu menu;
     ASSERT_NE(menu.get(), nullptr);
     const std::vector<UINT> ids = CommandsOf(GetSubMenu(menu.get(), IDM_POPUP_TRAY));
-    for (UINT id : {330u, 228u, 229u, 272u, 157u, 155u, 223u, 224u, 271u, 289u, 288u, 270u, 266u, 267u, 268u, 269u,
-                    130u, 131u})
+    for (UINT id :
+         {330u, 228u, 229u, 272u, 157u, 155u, 223u, 224u, 271u, 289u, 288u, 270u, 266u, 267u, 268u, 269u, 130u, 131u})
         EXPECT_TRUE(Contains(ids, id)) << "command " << id;
     EXPECT_EQ(GetMenuItemID(GetSubMenu(menu.get(), IDM_POPUP_TRAY),
                             GetMenuItemCount(GetSubMenu(menu.get(), IDM_POPUP_TRAY)) - 1),
@@ -204,14 +212,21 @@ TEST(MenuResource, QuotedLabelsAreExact) {
     LoadedMenu menu;
     ASSERT_NE(menu.get(), nullptr);
     const std::map<UINT, std::wstring> labels = {
-        {ID_ONEWIN_MODE, L"OneWIN Mode"},   {ID_KILLNEWWIN_MODE, L"KillNewWin Mode"},
-        {ID_CLOCK_CHRONO, L"Chrono"},       {ID_GOOGLE_OPEN, L"Google"},
-        {ID_NOTE_FONT_ARIAL, L"Arial"},     {ID_NOTE_FONT_COURIER, L"Courier New"},
+        {ID_ONEWIN_MODE, L"OneWIN Mode"},
+        {ID_KILLNEWWIN_MODE, L"KillNewWin Mode"},
+        {ID_CLOCK_CHRONO, L"Chrono"},
+        {ID_GOOGLE_OPEN, L"Google"},
+        {ID_NOTE_FONT_ARIAL, L"Arial"},
+        {ID_NOTE_FONT_COURIER, L"Courier New"},
         {ID_NOTE_BACKGROUND_USER1, L"User 1"},
-        {ID_PHOTOALBUM_ZOOM_50, L"50 %"},   {ID_PHOTOALBUM_ZOOM_200, L"200 %"},
-        {ID_PHOTOALBUM_INTERVAL_5S, L"5 sec"}, {ID_PHOTOALBUM_INTERVAL_10M, L"10 min"},
-        {ID_NEWS_INTERVAL_5M, L"5 Min"},    {ID_NEWS_INTERVAL_30M, L"30 Min"},
-        {ID_NEWS_INTERVAL_60M, L"60 Min"},  {ID_REMOTEWMP_PLAY, L"Play / Pause"},
+        {ID_PHOTOALBUM_ZOOM_50, L"50 %"},
+        {ID_PHOTOALBUM_ZOOM_200, L"200 %"},
+        {ID_PHOTOALBUM_INTERVAL_5S, L"5 sec"},
+        {ID_PHOTOALBUM_INTERVAL_10M, L"10 min"},
+        {ID_NEWS_INTERVAL_5M, L"5 Min"},
+        {ID_NEWS_INTERVAL_30M, L"30 Min"},
+        {ID_NEWS_INTERVAL_60M, L"60 Min"},
+        {ID_REMOTEWMP_PLAY, L"Play / Pause"},
     };
     for (const auto& [id, text] : labels) EXPECT_EQ(MenuText(menu.get(), id, MF_BYCOMMAND), text) << "command " << id;
 }
@@ -229,23 +244,33 @@ struct DialogExpectation {
 
 const std::vector<DialogExpectation>& ModalDialogs() {
     static const std::vector<DialogExpectation> dialogs = {
-        {"alarm", IDD_ALARM, L"Alarm Setup",
+        {"alarm",
+         IDD_ALARM,
+         L"Alarm Setup",
          {IDC_ALARM_ENABLE, IDC_ALARM_DATE, IDC_ALARM_HOUR, IDC_ALARM_MINUTE, IDOK, IDCANCEL}},
-        {"setup", IDD_SETUP, L"VimoKap Options",
-         {1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019,
-          1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, IDOK, IDCANCEL}},
+        {"setup", IDD_SETUP, L"VimoKap Options", {1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,    1010, 1011,
+                                                  1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019,    1020, 1021,
+                                                  1022, 1023, 1024, 1025, 1026, 1027, IDOK, IDCANCEL}},
         {"feed address", IDD_URL_CONFIG, L"RSS Feed", {IDC_URL_ADDRESS, IDC_URL_ACTIVE, IDOK, IDCANCEL}},
-        {"weather", IDD_WEATHER_CONFIG, L"Weather Options",
+        {"weather",
+         IDD_WEATHER_CONFIG,
+         L"Weather Options",
          {IDC_WEATHER_ACTIVE, IDC_WEATHER_CODE, IDC_WEATHER_COUNTRY, IDC_WEATHER_GO, IDC_WEATHER_RESULTS,
           IDC_WEATHER_CELSIUS, IDOK, IDCANCEL}},
-        {"mail", IDD_MAIL_CONFIG, L"Mail Alert Setup",
+        {"mail",
+         IDD_MAIL_CONFIG,
+         L"Mail Alert Setup",
          {IDC_MAIL_NAME, IDC_MAIL_PROGRAM, IDC_MAIL_PROGRAM_BROWSE, IDC_MAIL_SERVER, IDC_MAIL_LOGIN, IDC_MAIL_PASSWORD,
           IDC_MAIL_INTERVAL, IDOK, IDCANCEL}},
-        {"account line", IDD_ACCOUNT_EDIT, L"Edit Line",
+        {"account line",
+         IDD_ACCOUNT_EDIT,
+         L"Edit Line",
          {IDC_ACCOUNT_LABEL, IDC_ACCOUNT_DATE, IDC_ACCOUNT_IN, IDC_ACCOUNT_OUT, IDC_ACCOUNT_CHECKED, IDOK, IDCANCEL}},
         {"account book", IDD_ACCOUNT_CONFIG, L"Account", {IDC_ACCOUNT_NAME, IDC_ACCOUNT_CURRENCY, IDOK, IDCANCEL}},
         {"link", IDD_LINK_CONFIG, L"Link", {IDC_LINK_TITLE, IDC_LINK_URL, IDOK, IDCANCEL}},
-        {"dock icon", IDD_DOCK_ICON_CONFIG, L"Icon Setup",
+        {"dock icon",
+         IDD_DOCK_ICON_CONFIG,
+         L"Icon Setup",
          {IDC_ICON_IMAGE, IDC_ICON_IMAGE_BROWSE, IDC_ICON_ACTION, IDC_ICON_PARAMETER, IDC_ICON_PARAMETER_BROWSE,
           IDC_ICON_TITLE, IDOK, IDCANCEL}},
     };
@@ -371,12 +396,34 @@ static_assert(kWmUser == WM_USER, "the portable WM_USER must be the platform's")
 
 TEST(Messages, InterPartMessagesAreDistinctPrivateMessages) {
     const std::vector<unsigned> messages = {
-        WMU_NOTE_DELETED,     WMU_PHOTOALBUM_DELETED, WMU_CALC_DELETED,    WMU_CLOCK_DELETED,  WMU_CALENDAR_DELETED,
-        WMU_NEWS_DELETED,     WMU_REMOTEWMP_DELETED,  WMU_MAIL_DELETED,    WMU_GOOGLE_DELETED, WMU_LINK_DELETED,
-        WMU_WEATHER_DELETED,  WMU_ACCOUNT_DELETED,    WMU_TRASH_DELETED,   WMU_ALARMS_CHANGED, WMU_KAP_DROP,
-        WMU_EDIT_CHANGED,     WMU_EDIT_TEXT,          WMU_NEWS_HSCROLL,    WMU_MAIL_RECHECK,   WMU_WMP_PLAY,
-        WMU_WMP_STOP,         WMU_WMP_PREVIOUS,       WMU_WMP_NEXT,        WMU_WMP_REVERSE,    WMU_WMP_FORWARD,
-        WMU_REMOTEWIN_VSCROLL, WMU_HOOK_WINDOW_CHANGED, WMU_HOOK_WINDOW_BORN_OR_GONE,
+        WMU_NOTE_DELETED,
+        WMU_PHOTOALBUM_DELETED,
+        WMU_CALC_DELETED,
+        WMU_CLOCK_DELETED,
+        WMU_CALENDAR_DELETED,
+        WMU_NEWS_DELETED,
+        WMU_REMOTEWMP_DELETED,
+        WMU_MAIL_DELETED,
+        WMU_GOOGLE_DELETED,
+        WMU_LINK_DELETED,
+        WMU_WEATHER_DELETED,
+        WMU_ACCOUNT_DELETED,
+        WMU_TRASH_DELETED,
+        WMU_ALARMS_CHANGED,
+        WMU_KAP_DROP,
+        WMU_EDIT_CHANGED,
+        WMU_EDIT_TEXT,
+        WMU_NEWS_HSCROLL,
+        WMU_MAIL_RECHECK,
+        WMU_WMP_PLAY,
+        WMU_WMP_STOP,
+        WMU_WMP_PREVIOUS,
+        WMU_WMP_NEXT,
+        WMU_WMP_REVERSE,
+        WMU_WMP_FORWARD,
+        WMU_REMOTEWIN_VSCROLL,
+        WMU_HOOK_WINDOW_CHANGED,
+        WMU_HOOK_WINDOW_BORN_OR_GONE,
     };
     std::set<unsigned> seen;
     for (unsigned message : messages) {

@@ -58,13 +58,42 @@ const StringField kStringFields[] = {
 };
 
 const std::vector<std::string> kSaveOrder = {
-    "SkinName", "DefaultIcon", "CreatePosX", "CreatePosY", "RemoteKAPAlwaysOnTop", "RemoteWINAlwaysOnTop",
-    "RemoteWINPosX", "RemoteWINPosY", "RemoteWINPosWidth", "RemoteWINPosHeight", "WinDetectDelay",
-    "RemoteWINOneWinMode", "RemoteWINMinimizeMaximized", "RemoteWINKillNewWinMode", "RemoteWINKillNewWinApp",
-    "HideTaskbarOnStartup", "LoadRemoteWIN", "LoadRemoteKAP", "RemoteKAPAutoHide", "RemoteWINAutoHide",
-    "RemoteKAPFadeInOut", "RemoteWINFadeInOut", "RemoteKAPHideDelay", "RemoteWINHideDelay", "RemoteKAPTrigger",
-    "RemoteWINTrigger", "Exclude0", "Exclude1", "Exclude2", "Exclude3", "Exclude4", "Exclude5", "Exclude6",
-    "Exclude7", "Exclude8", "Exclude9",
+    "SkinName",
+    "DefaultIcon",
+    "CreatePosX",
+    "CreatePosY",
+    "RemoteKAPAlwaysOnTop",
+    "RemoteWINAlwaysOnTop",
+    "RemoteWINPosX",
+    "RemoteWINPosY",
+    "RemoteWINPosWidth",
+    "RemoteWINPosHeight",
+    "WinDetectDelay",
+    "RemoteWINOneWinMode",
+    "RemoteWINMinimizeMaximized",
+    "RemoteWINKillNewWinMode",
+    "RemoteWINKillNewWinApp",
+    "HideTaskbarOnStartup",
+    "LoadRemoteWIN",
+    "LoadRemoteKAP",
+    "RemoteKAPAutoHide",
+    "RemoteWINAutoHide",
+    "RemoteKAPFadeInOut",
+    "RemoteWINFadeInOut",
+    "RemoteKAPHideDelay",
+    "RemoteWINHideDelay",
+    "RemoteKAPTrigger",
+    "RemoteWINTrigger",
+    "Exclude0",
+    "Exclude1",
+    "Exclude2",
+    "Exclude3",
+    "Exclude4",
+    "Exclude5",
+    "Exclude6",
+    "Exclude7",
+    "Exclude8",
+    "Exclude9",
 };
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -145,8 +174,8 @@ TEST_F(SettingsTest, NullInAnyLetterCaseReadsAsEmpty) {
 
 TEST_F(SettingsTest, StringsKeepAtMost97Characters) {
     const std::string longText(300, 'x');
-    GivenIni("SkinName=" + longText + "\r\nExclude3=" + std::string(97, 'e') + "\r\nExclude4=" +
-             std::string(98, 'f') + "\r\nRemoteKAPTrigger=\"" + std::string(120, 't') + "\"\r\n");
+    GivenIni("SkinName=" + longText + "\r\nExclude3=" + std::string(97, 'e') + "\r\nExclude4=" + std::string(98, 'f') +
+             "\r\nRemoteKAPTrigger=\"" + std::string(120, 't') + "\"\r\n");
     Load();
     EXPECT_EQ(settings_.skinName, std::string(97, 'x'));
     EXPECT_EQ(settings_.exclude[3], std::string(97, 'e'));
@@ -160,7 +189,8 @@ TEST_F(SettingsTest, DamagedFileGivesDefaultsOrWhatTheProfileReaderMakesOfIt) {
                              "CreatePosX=abc\r\nCreatePosY=\r\nRemoteWINPosX=12abc\r\n"
                              "RemoteWINPosWidth=99999999999\r\nWinDetectDelay=-4\r\nLoadRemoteWIN\r\n"
                              "RemoteKAPHideDelay=\"15\"\r\nRemoteWINHideDelay= 0x1E \r\nSkinName\r\n"
-                             "RemoteWINTrigger=" + std::string(4000, 'r') + "\r\n[VimoKap\r\nLoadRemoteKAP=0");
+                             "RemoteWINTrigger=" +
+                             std::string(4000, 'r') + "\r\n[VimoKap\r\nLoadRemoteKAP=0");
     Load();
     EXPECT_EQ(settings_.createPosX, 0) << "text that is no number";
     EXPECT_EQ(settings_.createPosY, 30) << "an empty value";

@@ -13,8 +13,8 @@ DockDocument TwoIcons() {
     DockDocument document;
     document.locked = true;
     document.rect = KapRect{-20, 35, 104, 68};
-    document.icons.push_back(DockIcon{"KAP_NOTE", "C:\\VIMO\\SKIN\\DEFAULT\\VIMOREMOTEKAP\\KAP_NOTE.PNG", "None",
-                                      "NULL", "New Note"});
+    document.icons.push_back(
+        DockIcon{"KAP_NOTE", "C:\\VIMO\\SKIN\\DEFAULT\\VIMOREMOTEKAP\\KAP_NOTE.PNG", "None", "NULL", "New Note"});
     document.icons.push_back(DockIcon{"KAP_SHORTCUT", "C:\\pics\\ed.png", "User Shortcut",
                                       "\"C:\\Program Files\\Ed\\ed.exe\" -n file.txt", "Editor"});
     return document;

@@ -65,9 +65,9 @@ TEST(DockIconDialogApply, KapIconKeepsWhatItDoes) {
 }
 
 TEST(DockIconDialogImage, TheSkinPictureFollowsTheActionButAChosenPictureStays) {
-    EXPECT_EQ(ImageAfterActionChange(kFolder + "KAP_SHORTCUT.PNG", DockAction::UserShortcut, DockAction::MyComputer,
-                                     kFolder),
-              kFolder + "ACTION_MYCOMPUTER.PNG")
+    EXPECT_EQ(
+        ImageAfterActionChange(kFolder + "KAP_SHORTCUT.PNG", DockAction::UserShortcut, DockAction::MyComputer, kFolder),
+        kFolder + "ACTION_MYCOMPUTER.PNG")
         << "a new shortcut's picture";
     EXPECT_EQ(ImageAfterActionChange(kFolder + "action_mycomputer.png", DockAction::MyComputer,
                                      DockAction::ToggleTaskbar, kFolder),
@@ -76,11 +76,11 @@ TEST(DockIconDialogImage, TheSkinPictureFollowsTheActionButAChosenPictureStays) 
     EXPECT_EQ(ImageAfterActionChange("", DockAction::UserShortcut, DockAction::Exit, kFolder),
               kFolder + "ACTION_EXIT.PNG");
     EXPECT_FALSE(ImageAfterActionChange("C:\\mine.png", DockAction::UserShortcut, DockAction::Exit, kFolder));
-    EXPECT_FALSE(ImageAfterActionChange(kFolder + "ACTION_EXIT.PNG", DockAction::MyComputer, DockAction::Config,
-                                        kFolder))
+    EXPECT_FALSE(
+        ImageAfterActionChange(kFolder + "ACTION_EXIT.PNG", DockAction::MyComputer, DockAction::Config, kFolder))
         << "the picture of another action was chosen on purpose";
-    EXPECT_FALSE(ImageAfterActionChange(kFolder + "KAP_SHORTCUT.PNG", DockAction::UserShortcut, DockAction::None,
-                                        kFolder))
+    EXPECT_FALSE(
+        ImageAfterActionChange(kFolder + "KAP_SHORTCUT.PNG", DockAction::UserShortcut, DockAction::None, kFolder))
         << "the skin has no picture for None";
 }
 

@@ -8,14 +8,42 @@ namespace {
 
 constexpr UINT kExit = 131, kToggleTaskbar = 272;
 
-const std::vector<std::string> kSaveOrder = {
-    "SkinName", "DefaultIcon", "CreatePosX", "CreatePosY", "RemoteKAPAlwaysOnTop", "RemoteWINAlwaysOnTop",
-    "RemoteWINPosX", "RemoteWINPosY", "RemoteWINPosWidth", "RemoteWINPosHeight", "WinDetectDelay",
-    "RemoteWINOneWinMode", "RemoteWINMinimizeMaximized", "RemoteWINKillNewWinMode", "RemoteWINKillNewWinApp",
-    "HideTaskbarOnStartup", "LoadRemoteWIN", "LoadRemoteKAP", "RemoteKAPAutoHide", "RemoteWINAutoHide",
-    "RemoteKAPFadeInOut", "RemoteWINFadeInOut", "RemoteKAPHideDelay", "RemoteWINHideDelay", "RemoteKAPTrigger",
-    "RemoteWINTrigger", "Exclude0", "Exclude1", "Exclude2", "Exclude3", "Exclude4", "Exclude5", "Exclude6",
-    "Exclude7", "Exclude8", "Exclude9"};
+const std::vector<std::string> kSaveOrder = {"SkinName",
+                                             "DefaultIcon",
+                                             "CreatePosX",
+                                             "CreatePosY",
+                                             "RemoteKAPAlwaysOnTop",
+                                             "RemoteWINAlwaysOnTop",
+                                             "RemoteWINPosX",
+                                             "RemoteWINPosY",
+                                             "RemoteWINPosWidth",
+                                             "RemoteWINPosHeight",
+                                             "WinDetectDelay",
+                                             "RemoteWINOneWinMode",
+                                             "RemoteWINMinimizeMaximized",
+                                             "RemoteWINKillNewWinMode",
+                                             "RemoteWINKillNewWinApp",
+                                             "HideTaskbarOnStartup",
+                                             "LoadRemoteWIN",
+                                             "LoadRemoteKAP",
+                                             "RemoteKAPAutoHide",
+                                             "RemoteWINAutoHide",
+                                             "RemoteKAPFadeInOut",
+                                             "RemoteWINFadeInOut",
+                                             "RemoteKAPHideDelay",
+                                             "RemoteWINHideDelay",
+                                             "RemoteKAPTrigger",
+                                             "RemoteWINTrigger",
+                                             "Exclude0",
+                                             "Exclude1",
+                                             "Exclude2",
+                                             "Exclude3",
+                                             "Exclude4",
+                                             "Exclude5",
+                                             "Exclude6",
+                                             "Exclude7",
+                                             "Exclude8",
+                                             "Exclude9"};
 
 // Exits through the tray menu command and returns how long the process took to end.
 ULONGLONG ExitAndMeasure(VimoProcess& app) {
@@ -122,7 +150,8 @@ TEST(AppShell, SettingsComeFromTheCurrentDirectory) {
 TEST(AppShell, DamagedSettingsFileGivesDefaultsAndIsRewrittenWhole) {
     ProgramDir dir("damaged");
     dir.Write("VimoKap.ini", "garbage line\r\n[VimoKap]\r\nCreatePosX=abc\r\nCreatePosY=77zz\r\nSkinName=null\r\n"
-                             "RemoteKAPTrigger=" + std::string(400, 'x') + "\r\n=\r\n[[[\r\n");
+                             "RemoteKAPTrigger=" +
+                                 std::string(400, 'x') + "\r\n=\r\n[[[\r\n");
     VimoProcess app;
     ASSERT_TRUE(app.Start(dir));
     ASSERT_NE(app.WaitController(), nullptr);

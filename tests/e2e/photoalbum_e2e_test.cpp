@@ -18,8 +18,7 @@ using albumtest::PictureFormat;
 
 constexpr UINT kExit = 131, kNewAlbum = 164, kPause = 175, kInterval15s = 168, kZoom50 = 177, kZoom100 = 178,
                kZoom150 = 179, kZoom200 = 180, kLock = 173;
-constexpr std::uint32_t kRed = 0xE02020, kGreen = 0x20C040, kBlue = 0x2040E0, kYellow = 0xE0D020,
-                        kWhite = 0xFFFFFF;
+constexpr std::uint32_t kRed = 0xE02020, kGreen = 0x20C040, kBlue = 0x2040E0, kYellow = 0xE0D020, kWhite = 0xFFFFFF;
 
 class GdiplusScope {
 public:

@@ -145,8 +145,8 @@ TEST(DocumentFile, KilledWhileSavingLeavesACompleteDocument) {
         STARTUPINFOA startup = {};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                   &process));
+        ASSERT_TRUE(
+            CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
         Sleep(20 + random() % 200);
         TerminateProcess(process.hProcess, 9);
         WaitForSingleObject(process.hProcess, 10000);

@@ -24,9 +24,7 @@ void Type(CalcEngine& calc, const std::string& keys) {
         case '*': calc.Press(CalcKey::Multiply); break;
         case '/': calc.Press(CalcKey::Divide); break;
         case '%': calc.Press(CalcKey::Percent); break;
-        default:
-            ASSERT_TRUE(c >= '0' && c <= '9') << "bad script key " << c;
-            calc.Press(CalcDigitKey(c - '0'));
+        default: ASSERT_TRUE(c >= '0' && c <= '9') << "bad script key " << c; calc.Press(CalcDigitKey(c - '0'));
         }
     }
 }

@@ -30,8 +30,7 @@ TEST(EcvtDigitsWin, MatchesTheCLibrary) {
         int sign = 0;
         const std::string digits = _ecvt(v, kCount, &exponent, &sign);
         const EcvtDigits ours = ToEcvtDigits(v, kCount);
-        ASSERT_EQ(Show(ours.digits, ours.exponent, ours.negative), Show(digits, exponent, sign != 0))
-            << "value " << v;
+        ASSERT_EQ(Show(ours.digits, ours.exponent, ours.negative), Show(digits, exponent, sign != 0)) << "value " << v;
         ++compared;
     }
     EXPECT_GT(compared, 10000);

@@ -79,16 +79,15 @@ TEST_F(CalcKapTest, ButtonsComputeFromLeftToRight) {
     EXPECT_EQ(calc_->ScreenText(), "20");
     EXPECT_EQ(Shown(2), "2") << "a short buffer gets what fits";
 
-    Press({CalcKey::ClearAll, CalcKey::Digit1, CalcKey::Digit2, CalcKey::Point, CalcKey::Digit5,
-           CalcKey::SignChange});
+    Press({CalcKey::ClearAll, CalcKey::Digit1, CalcKey::Digit2, CalcKey::Point, CalcKey::Digit5, CalcKey::SignChange});
     EXPECT_EQ(Shown(), "-12.5");
     Press({CalcKey::Divide, CalcKey::Digit5, CalcKey::Percent});
     EXPECT_EQ(Shown(), "-250");
     Press({CalcKey::ClearEntry});
     EXPECT_EQ(Shown(), "0");
-    Press({CalcKey::Subtract, CalcKey::Digit9, CalcKey::Digit0, CalcKey::Digit8, CalcKey::Digit7,
-           CalcKey::Digit6, CalcKey::Digit5, CalcKey::Digit4, CalcKey::Digit3, CalcKey::Digit2, CalcKey::Digit1,
-           CalcKey::Digit0, CalcKey::Digit9});
+    Press({CalcKey::Subtract, CalcKey::Digit9, CalcKey::Digit0, CalcKey::Digit8, CalcKey::Digit7, CalcKey::Digit6,
+           CalcKey::Digit5, CalcKey::Digit4, CalcKey::Digit3, CalcKey::Digit2, CalcKey::Digit1, CalcKey::Digit0,
+           CalcKey::Digit9});
     EXPECT_EQ(Shown(), "90876543210") << "the twelfth character is dropped";
 }
 

@@ -32,8 +32,9 @@ TEST(NoteDocument, PayloadLinesInOrderThenTheText) {
     DocumentWriter writer(header);
     writer.Int(1).Int(2).Int(3).Int(4);
     WriteNotePayload(writer, values);
-    EXPECT_EQ(writer.Text(),
-              "A20240101000000UN00000000000000\n1\n2\n3\n4\n3\nCourier New\n16\nTXT_BOLD\nBLUE\nC:\\docs\\Report.txt\nfirst");
+    EXPECT_EQ(
+        writer.Text(),
+        "A20240101000000UN00000000000000\n1\n2\n3\n4\n3\nCourier New\n16\nTXT_BOLD\nBLUE\nC:\\docs\\Report.txt\nfirst");
     const NoteValues read = RoundTrip(values);
     EXPECT_EQ(read.background, 3);
     EXPECT_EQ(read.fontName, "Courier New");

@@ -24,7 +24,7 @@ TEST(AlbumFolder, PictureExtensionsInAnyLetterCase) {
 
 TEST(AlbumFolder, PicturesKeepTheListingOrderAndSubFoldersAreLeftOut) {
     const std::vector<FolderEntry> entries = {
-        {".", true},          {"..", true},       {"zebra.PNG", false}, {"older.jpg", true},
+        {".", true},           {"..", true},         {"zebra.PNG", false}, {"older.jpg", true},
         {"readme.txt", false}, {"Apple.gif", false}, {"mid.Bmp", false},
     };
     EXPECT_EQ(PicturePaths("D:\\Album\\", entries),

@@ -47,7 +47,9 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 2000)
 }
 
 // Handles this thread's messages for a while (to see that something does NOT happen).
-inline void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
+inline void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
+}
 
 // Moves the pointer like the user does and waits until the system has seen it there. Under Wine
 // the pointer is moved on the X display (xdotool), so the window system sees an ordinary motion;

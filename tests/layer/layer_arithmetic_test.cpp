@@ -40,10 +40,10 @@ TEST(NineSlice, CornersKeepTheirSizeEdgesAndCentreStretch) {
 
 TEST(NineSlice, CutsMustLeaveAMiddleInImageAndElement) {
     EXPECT_TRUE(SliceCutsFit(100, 80, 30, 20, SliceCuts{5, 4, 6, 3}));
-    EXPECT_FALSE(SliceCutsFit(100, 80, 30, 20, SliceCuts{15, 4, 15, 3}));  // image width == L + R
-    EXPECT_FALSE(SliceCutsFit(100, 80, 30, 20, SliceCuts{5, 10, 6, 10}));  // image height == T + B
-    EXPECT_FALSE(SliceCutsFit(11, 80, 30, 20, SliceCuts{5, 4, 6, 3}));     // element width == L + R
-    EXPECT_FALSE(SliceCutsFit(100, 7, 30, 20, SliceCuts{5, 4, 6, 3}));     // element height == T + B
+    EXPECT_FALSE(SliceCutsFit(100, 80, 30, 20, SliceCuts{15, 4, 15, 3})); // image width == L + R
+    EXPECT_FALSE(SliceCutsFit(100, 80, 30, 20, SliceCuts{5, 10, 6, 10})); // image height == T + B
+    EXPECT_FALSE(SliceCutsFit(11, 80, 30, 20, SliceCuts{5, 4, 6, 3}));    // element width == L + R
+    EXPECT_FALSE(SliceCutsFit(100, 7, 30, 20, SliceCuts{5, 4, 6, 3}));    // element height == T + B
     EXPECT_TRUE(SliceCutsFit(12, 8, 12, 8, SliceCuts{5, 4, 6, 3}));
 }
 
@@ -111,11 +111,11 @@ TEST(ImageFit, ZoomScalesTheFitAndVerticalCodesPlaceIt) {
     // Box 40 x 100, image 10 x 10 -> factor 4 x 50 % = 2 -> 20 x 20; spare height 80.
     const LayerMargins m{0, 10, 0, 0};
     EXPECT_FLOAT_EQ(FitImage(40, 110, m, 10, 10, 0, 0, 50).width, 20.0f);
-    EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 0, 50).y, 50);  // centre: 40 + 10
-    EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 1, 50).y, 10);  // top
-    EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 2, 50).y, 90);  // bottom
-    EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 3, 50).y, 30);  // one quarter
-    EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 4, 50).y, 70);  // three quarters
+    EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 0, 50).y, 50); // centre: 40 + 10
+    EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 1, 50).y, 10); // top
+    EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 2, 50).y, 90); // bottom
+    EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 3, 50).y, 30); // one quarter
+    EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 4, 50).y, 70); // three quarters
     EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 9, 50).y, 50);
     EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 0, 50).x, 10);
 }

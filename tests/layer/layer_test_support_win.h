@@ -84,8 +84,8 @@ public:
     void Skip() override;
 
     int draws = 0, prepares = 0, skips = 0;
-    std::function<void()> onDraw;      // runs inside Draw (nested calls)
-    int* destroyed = nullptr;          // incremented by the destructor
+    std::function<void()> onDraw; // runs inside Draw (nested calls)
+    int* destroyed = nullptr;     // incremented by the destructor
 
 private:
     CLayerElement element_;

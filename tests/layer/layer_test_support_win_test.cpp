@@ -20,8 +20,7 @@ private:
     std::unique_ptr<GdiplusSession> session_;
 };
 
-const ::testing::Environment* const kGdiplusEnvironment =
-    ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
+const ::testing::Environment* const kGdiplusEnvironment = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
 
 LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -47,8 +46,8 @@ ScratchDir::ScratchDir() {
     GetTempPathA(MAX_PATH, base);
     static int serial = 0;
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        std::string candidate = std::string(base) + "vimo-layer-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                std::to_string(++serial);
+        std::string candidate =
+            std::string(base) + "vimo-layer-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
         if (CreateDirectoryA(candidate.c_str(), nullptr)) {
             path_ = candidate;
             return;

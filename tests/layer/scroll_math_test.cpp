@@ -75,7 +75,7 @@ TEST(ScrollPercent, SetPercentClampsAndPlacesTheContent) {
 }
 
 TEST(ScrollWheel, OneNotchMovesTheContentTenPixelsAgainstTheDelta) {
-    ScrollModel m; // range 200
+    ScrollModel m;              // range 200
     EXPECT_FALSE(m.Wheel(120)); // already at the top
     EXPECT_TRUE(m.Wheel(-120));
     EXPECT_EQ(m.Position(), 10);

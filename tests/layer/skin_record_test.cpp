@@ -30,8 +30,7 @@ public:
         values_[Id(path, section, key)] = value;
     }
 
-    int ReadInt(const std::string& path, const std::string& section, const std::string& key,
-                int def) const override {
+    int ReadInt(const std::string& path, const std::string& section, const std::string& key, int def) const override {
         reads.push_back({path, section, key, 0});
         auto it = values_.find(Id(path, section, key));
         if (it == values_.end() || it->second.empty()) return def;
@@ -219,14 +218,22 @@ TEST_F(SkinFixture, LoadReadsEveryFileAndKeyInOrder) {
         keysByFile[read.path].push_back(read.key);
     }
     const std::vector<std::string> expected = {
-        SkinFile("Default", "VimoNote"),          SkinFile("Default", "VimoPhotoAlbum"),
-        SkinFile("Default", "VimoCalc"),          SkinFile("Default", "VimoCalendar"),
-        SkinFile("Default", "VimoClock"),         SkinFile("Default", "VimoAccount"),
-        SkinFile("Default", "VimoWeather", "Data"), SkinFile("Default", "VimoWeather"),
-        SkinFile("Default", "VimoNews"),          SkinFile("Default", "VimoLink"),
-        SkinFile("Default", "VimoTrash"),         SkinFile("Default", "VimoRemoteWMP"),
-        SkinFile("Default", "VimoMail"),          SkinFile("Default", "VimoGoogle", "Data"),
-        SkinFile("Default", "VimoGoogle"),        SkinFile("Default", "VimoRemoteKap"),
+        SkinFile("Default", "VimoNote"),
+        SkinFile("Default", "VimoPhotoAlbum"),
+        SkinFile("Default", "VimoCalc"),
+        SkinFile("Default", "VimoCalendar"),
+        SkinFile("Default", "VimoClock"),
+        SkinFile("Default", "VimoAccount"),
+        SkinFile("Default", "VimoWeather", "Data"),
+        SkinFile("Default", "VimoWeather"),
+        SkinFile("Default", "VimoNews"),
+        SkinFile("Default", "VimoLink"),
+        SkinFile("Default", "VimoTrash"),
+        SkinFile("Default", "VimoRemoteWMP"),
+        SkinFile("Default", "VimoMail"),
+        SkinFile("Default", "VimoGoogle", "Data"),
+        SkinFile("Default", "VimoGoogle"),
+        SkinFile("Default", "VimoRemoteKap"),
         SkinFile("Default", "VimoRemoteWin"),
     };
     EXPECT_EQ(files, expected);
@@ -261,8 +268,8 @@ TEST_F(SkinFixture, LoadAfterSkinChangeReadsEveryType) {
         const SkinRecord& skin = skins.Skin(type);
         EXPECT_EQ(DesignSize(skin).width, width++) << skin.TypeWord();
         EXPECT_EQ(skin.FilePath(), SkinFile("Blue", skin.TypeWord()));
-        EXPECT_EQ(skin.Str("LockFileName"), std::string(kProgramDir) + "\\Skin\\Blue\\" + skin.TypeWord() +
-                                                      "\\LOCK.PNG");
+        EXPECT_EQ(skin.Str("LockFileName"),
+                  std::string(kProgramDir) + "\\Skin\\Blue\\" + skin.TypeWord() + "\\LOCK.PNG");
     }
     EXPECT_EQ(skins.Data(SkinType::Weather).Str("NavigateURL"), "HTTP://W");
     EXPECT_EQ(skins.Data(SkinType::Google).FilePath(), SkinFile("Blue", "VimoGoogle", "Data"));

@@ -50,10 +50,10 @@ TEST(SkinTables, FilesComeInLoadOrderWithDataBeforeSkin) {
 
 TEST(SkinTables, KeyCountsMatchTheDocumentedCounts) {
     const std::vector<std::pair<std::string, std::size_t>> expected = {
-        {"VimoNoteSkin", 90},       {"VimoPhotoAlbumSkin", 23}, {"VimoCalcSkin", 155},     {"VimoCalendarSkin", 105},
-        {"VimoClockSkin", 51},      {"VimoAccountSkin", 125},   {"VimoWeatherData", 4},    {"VimoWeatherSkin", 69},
-        {"VimoNewsSkin", 110},      {"VimoLinkSkin", 77},       {"VimoTrashSkin", 75},     {"VimoRemoteWMPSkin", 100},
-        {"VimoMailSkin", 52},       {"VimoGoogleData", 3},      {"VimoGoogleSkin", 58},    {"VimoRemoteKapSkin", 43},
+        {"VimoNoteSkin", 90},      {"VimoPhotoAlbumSkin", 23}, {"VimoCalcSkin", 155},  {"VimoCalendarSkin", 105},
+        {"VimoClockSkin", 51},     {"VimoAccountSkin", 125},   {"VimoWeatherData", 4}, {"VimoWeatherSkin", 69},
+        {"VimoNewsSkin", 110},     {"VimoLinkSkin", 77},       {"VimoTrashSkin", 75},  {"VimoRemoteWMPSkin", 100},
+        {"VimoMailSkin", 52},      {"VimoGoogleData", 3},      {"VimoGoogleSkin", 58}, {"VimoRemoteKapSkin", 43},
         {"VimoRemoteWinSkin", 90},
     };
     std::vector<std::pair<std::string, std::size_t>> actual;
@@ -67,9 +67,8 @@ TEST(SkinTables, KeysFollowTheRowsInOrder) {
     EXPECT_EQ(KeyNames(note, 0, 9),
               (std::vector<std::string>{"IconWidth", "IconHeight", "BackgroundDefault", "Background1", "Background2",
                                         "Background3", "Background4", "BackgroundCutLeft", "BackgroundCutRight"}));
-    EXPECT_EQ(KeyNames(note, 15, 7),
-              (std::vector<std::string>{"LockPosX", "LockPosY", "LockWidth", "LockHeight", "LockFileName",
-                                        "LockRightDock", "LockBottomDock"}));
+    EXPECT_EQ(KeyNames(note, 15, 7), (std::vector<std::string>{"LockPosX", "LockPosY", "LockWidth", "LockHeight",
+                                                               "LockFileName", "LockRightDock", "LockBottomDock"}));
     EXPECT_EQ(note.Keys().back().name, "EditTextShadowed");
 
     // An element split over two rows keeps both parts in place.
@@ -153,17 +152,17 @@ TEST(SkinTableParser, ReadsRowsAndContinuations) {
 
 TEST(SkinTableParser, RejectsMalformedTables) {
     const char* bad[] = {
-        "Icon: Width 1, Width 2",        // the same key twice
-        "Icon Width 1",                  // neither ':' nor '='
-        "Icon: Width",                   // no default
-        "Icon: Width ten",               // not a default
-        "Edit: Width IconWidth-10",      // base key not read before
-        "Icon: Height 1, Width Height",  // no offset
-        "IconWidth = IconWidth-1",       // its own value
-        "Lock: FileName \"a.png\"",      // file names default to empty
-        "Lock: FileName 0",              // file names are strings
-        "Title: Font \"Ar\"ial\"",       // stray quote
-        "Lo ck: PosX 1",                 // bad prefix
+        "Icon: Width 1, Width 2",              // the same key twice
+        "Icon Width 1",                        // neither ':' nor '='
+        "Icon: Width",                         // no default
+        "Icon: Width ten",                     // not a default
+        "Edit: Width IconWidth-10",            // base key not read before
+        "Icon: Height 1, Width Height",        // no offset
+        "IconWidth = IconWidth-1",             // its own value
+        "Lock: FileName \"a.png\"",            // file names default to empty
+        "Lock: FileName 0",                    // file names are strings
+        "Title: Font \"Ar\"ial\"",             // stray quote
+        "Lo ck: PosX 1",                       // bad prefix
         "Title: Font \"Arial\", Color \"x\"y", // unterminated string
     };
     for (const char* row : bad)

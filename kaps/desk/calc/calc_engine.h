@@ -42,11 +42,11 @@ private:
     std::string display_ = "0";
     double accumulator_ = 0;
     double operand_ = 0;
-    CalcOperator pending_ = CalcOperator::Add; // what the next operator key applies
+    CalcOperator pending_ = CalcOperator::Add;  // what the next operator key applies
     CalcOperator pressed_ = CalcOperator::None; // the key just pressed; becomes pending once applied
-    bool newNumber_ = true;        // the next digit replaces the display
-    bool operatorWaiting_ = false; // an operator key was just pressed: operator, "=" and "%" are ignored
-    bool applied_ = true;          // the pending operation has been applied: applying is skipped
+    bool newNumber_ = true;                     // the next digit replaces the display
+    bool operatorWaiting_ = false;              // an operator key was just pressed: operator, "=" and "%" are ignored
+    bool applied_ = true;                       // the pending operation has been applied: applying is skipped
 };
 
 } // namespace vimo

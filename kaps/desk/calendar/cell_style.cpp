@@ -40,18 +40,11 @@ CellStyle CellStyleOf(CellLook look, const SkinRecord& skin) {
         style.text = CalendarTextStyleOf(skin, "Text");
         style.text.type = kBoldType;
         break;
-    case CellLook::Day:
-        style.text = CalendarTextStyleOf(skin, "Text");
-        break;
-    case CellLook::Today:
-        style = MarkedStyle(skin, "Today");
-        break;
-    case CellLook::Alarm:
-        style = MarkedStyle(skin, "Note");
-        break;
+    case CellLook::Day: style.text = CalendarTextStyleOf(skin, "Text"); break;
+    case CellLook::Today: style = MarkedStyle(skin, "Today"); break;
+    case CellLook::Alarm: style = MarkedStyle(skin, "Note"); break;
     case CellLook::Keep:
-    case CellLook::Blank:
-        break;
+    case CellLook::Blank: break;
     }
     return style;
 }

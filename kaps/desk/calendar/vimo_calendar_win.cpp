@@ -218,14 +218,9 @@ void CVimoCalendar::ClickDay(int day) {
 
 bool CVimoCalendar::OnKapCommand(UINT id) {
     switch (id) {
-    case ID_CALENDAR_PREVIOUS_MONTH:
-        ShowPreviousMonth();
-        return true;
-    case ID_CALENDAR_NEXT_MONTH:
-        ShowNextMonth();
-        return true;
-    default:
-        return false;
+    case ID_CALENDAR_PREVIOUS_MONTH: ShowPreviousMonth(); return true;
+    case ID_CALENDAR_NEXT_MONTH: ShowNextMonth(); return true;
+    default: return false;
     }
 }
 

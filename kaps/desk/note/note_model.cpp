@@ -22,8 +22,7 @@ int Digits(const std::string& text, std::size_t from, std::size_t count) {
 std::string TrimBareCr(std::string text) {
     while (!text.empty() && text.back() == '\r') text.pop_back();
     std::size_t start = 0;
-    while (start < text.size() && text[start] == '\r' && !(start + 1 < text.size() && text[start + 1] == '\n'))
-        ++start;
+    while (start < text.size() && text[start] == '\r' && !(start + 1 < text.size() && text[start + 1] == '\n')) ++start;
     return text.substr(start);
 }
 

@@ -46,9 +46,7 @@ void CVimoAlarm::EnableInputs(bool on) {
 bool CVimoAlarm::OnCommand(UINT id, UINT, HWND) {
     HWND hwnd = Hwnd();
     switch (id) {
-    case IDC_ALARM_ENABLE:
-        EnableInputs(IsDlgButtonChecked(hwnd, IDC_ALARM_ENABLE) == BST_CHECKED);
-        return true;
+    case IDC_ALARM_ENABLE: EnableInputs(IsDlgButtonChecked(hwnd, IDC_ALARM_ENABLE) == BST_CHECKED); return true;
     case IDOK: {
         AlarmChoice choice;
         choice.on = IsDlgButtonChecked(hwnd, IDC_ALARM_ENABLE) == BST_CHECKED;
@@ -65,11 +63,8 @@ bool CVimoAlarm::OnCommand(UINT id, UINT, HWND) {
         EndModal(IDOK);
         return true;
     }
-    case IDCANCEL:
-        EndModal(IDCANCEL);
-        return true;
-    default:
-        return false;
+    case IDCANCEL: EndModal(IDCANCEL); return true;
+    default: return false;
     }
 }
 

@@ -51,7 +51,7 @@ std::optional<PictureSize> JpegSize(const std::string& s) {
     std::size_t at = 2;
     for (;;) {
         while (at < s.size() && Byte(s, at) != 0xFF) ++at; // tolerate stray bytes between segments
-        while (at < s.size() && Byte(s, at) == 0xFF) ++at;  // fill bytes
+        while (at < s.size() && Byte(s, at) == 0xFF) ++at; // fill bytes
         if (at >= s.size()) return std::nullopt;
         const std::uint32_t marker = Byte(s, at++);
         if (marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue; // no length
@@ -84,8 +84,8 @@ bool DecodableSize(const PictureSize& size) {
 PictureSize WorkingSize(const PictureSize& picture, int screenWidth, int screenHeight) {
     const double boundWidth = std::max(screenWidth, 1), boundHeight = std::max(screenHeight, 1);
     if (picture.width <= boundWidth && picture.height <= boundHeight) return picture;
-    const double factor = std::min(boundWidth / static_cast<double>(picture.width),
-                                   boundHeight / static_cast<double>(picture.height));
+    const double factor =
+        std::min(boundWidth / static_cast<double>(picture.width), boundHeight / static_cast<double>(picture.height));
     return PictureSize{std::max(1LL, std::llround(static_cast<double>(picture.width) * factor)),
                        std::max(1LL, std::llround(static_cast<double>(picture.height) * factor))};
 }

@@ -167,9 +167,7 @@ void VimoProcess::Tray(UINT mouseMessage) const {
 
 void VimoProcess::Command(UINT id) const { PostMessageA(controller_, WM_COMMAND, id, 0); }
 
-bool VimoProcess::Running() const {
-    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool VimoProcess::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 bool VimoProcess::WaitExit(DWORD timeoutMs) {
     return info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
