@@ -17,6 +17,7 @@ namespace vimo {
 
 class CLayerHost;
 class Settings;
+Settings& TheSettings();
 class SkinRecord;
 
 class CKapWindow : public Dialog, public Kap {
@@ -125,5 +126,13 @@ private:
     std::unique_ptr<CLayerHost> layer_;
     KapDropTarget dropTarget_;
 };
+
+// The factory of a kap type: a window of class K with the program's settings; null when the window
+// could not be made.
+template <class K> std::unique_ptr<Kap> MakeKapWindow(HWND owner, const std::string& documentPath) {
+    auto kap = std::make_unique<K>(owner, TheSettings(), documentPath);
+    if (!kap->CreateKap()) return nullptr;
+    return kap;
+}
 
 } // namespace vimo

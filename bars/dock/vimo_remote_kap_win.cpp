@@ -18,6 +18,7 @@
 #include "layer/controls/layer_button_win.h"
 #include "layer/controls/layer_static_win.h"
 #include "layer/layer_host_win.h"
+#include "layer/skin/skin_background_win.h"
 #include "layer/skin/skin_layout.h"
 
 namespace vimo {
@@ -141,12 +142,7 @@ void CVimoRemoteKap::BuildItems() {
     const SkinRecord& skin = Skin();
     CLayerHost* host = layer_.get();
     background_ = new CLayerStatic(host, 0, 0, layout_.width, layout_.height);
-    CLayerElement& background = background_->Elem();
-    background.SetBackgroundColour(skin.Int("BackgroundAlpha"), skin.Int("BackgroundRed"), skin.Int("BackgroundGreen"),
-                                   skin.Int("BackgroundBlue"));
-    background.SetBackgroundImage(skin.Str("BackgroundFileName"), skin.Int("BackgroundCutLeft"),
-                                  skin.Int("BackgroundCutTop"), skin.Int("BackgroundCutRight"),
-                                  skin.Int("BackgroundCutBottom"));
+    SetSkinBackground(background_->Elem(), skin);
     const LayerRect lock = DockLockRect(skin, layout_.width, layout_.height);
     lock_ = new CLayerStatic(host, lock.x, lock.y, lock.width, lock.height);
     lock_->Elem().SetImage(skin.Str("LockFileName"));

@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "expected_save_order.h"
 #include "app/ini_profile_store.h"
 
 namespace vimo {
 namespace {
+
+using testdata::kSaveOrder;
 
 const std::string kDir = "C:\\Program Files\\VimoKap";
 const std::string kIni = kDir + "\\VimoKap.ini";
@@ -55,45 +58,6 @@ const StringField kStringFields[] = {
     {"RemoteWINKillNewWinApp", &Settings::remoteWinKillNewWinApp, ""},
     {"RemoteKAPTrigger", &Settings::remoteKapTrigger, "Left"},
     {"RemoteWINTrigger", &Settings::remoteWinTrigger, "Left"},
-};
-
-const std::vector<std::string> kSaveOrder = {
-    "SkinName",
-    "DefaultIcon",
-    "CreatePosX",
-    "CreatePosY",
-    "RemoteKAPAlwaysOnTop",
-    "RemoteWINAlwaysOnTop",
-    "RemoteWINPosX",
-    "RemoteWINPosY",
-    "RemoteWINPosWidth",
-    "RemoteWINPosHeight",
-    "WinDetectDelay",
-    "RemoteWINOneWinMode",
-    "RemoteWINMinimizeMaximized",
-    "RemoteWINKillNewWinMode",
-    "RemoteWINKillNewWinApp",
-    "HideTaskbarOnStartup",
-    "LoadRemoteWIN",
-    "LoadRemoteKAP",
-    "RemoteKAPAutoHide",
-    "RemoteWINAutoHide",
-    "RemoteKAPFadeInOut",
-    "RemoteWINFadeInOut",
-    "RemoteKAPHideDelay",
-    "RemoteWINHideDelay",
-    "RemoteKAPTrigger",
-    "RemoteWINTrigger",
-    "Exclude0",
-    "Exclude1",
-    "Exclude2",
-    "Exclude3",
-    "Exclude4",
-    "Exclude5",
-    "Exclude6",
-    "Exclude7",
-    "Exclude8",
-    "Exclude9",
 };
 
 std::vector<std::string> Lines(const std::string& text) {

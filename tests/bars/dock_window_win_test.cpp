@@ -15,12 +15,15 @@
 #include "bars/dock/dock_layout.h"
 #include "bars/dock/dock_menu_win.h"
 #include "bars/dock/vimo_remote_kap_win.h"
+#include "e2e/driver/vimo_driver.h"
 #include "kapframe/document_file_win.h"
 #include "layer/gdiplus_raii_win.h"
 #include "layer/layer_host_win.h"
 
 namespace vimo {
 namespace {
+
+using e2e::RemoveTree;
 
 // A new dock holds one icon per kap type the program can make.
 std::size_t KapIconCount() {
@@ -39,23 +42,6 @@ void CopyFolder(const std::string& from, const std::string& to) {
             CopyFileA((from + "\\" + found.cFileName).c_str(), (to + "\\" + found.cFileName).c_str(), FALSE);
     } while (FindNextFileA(search, &found));
     FindClose(search);
-}
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + "\\" + name);
-            else
-                DeleteFileA((path + "\\" + name).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
 }
 
 void Pump() {

@@ -1,49 +1,15 @@
 // Start-up, single instance, settings file, tray and exit of the running program.
 #include <gtest/gtest.h>
 
+#include "app/expected_save_order.h"
 #include "e2e/driver/vimo_driver.h"
 
 namespace vimo::e2e {
 namespace {
 
-constexpr UINT kExit = 131, kToggleTaskbar = 272;
+using testdata::kSaveOrder;
 
-const std::vector<std::string> kSaveOrder = {"SkinName",
-                                             "DefaultIcon",
-                                             "CreatePosX",
-                                             "CreatePosY",
-                                             "RemoteKAPAlwaysOnTop",
-                                             "RemoteWINAlwaysOnTop",
-                                             "RemoteWINPosX",
-                                             "RemoteWINPosY",
-                                             "RemoteWINPosWidth",
-                                             "RemoteWINPosHeight",
-                                             "WinDetectDelay",
-                                             "RemoteWINOneWinMode",
-                                             "RemoteWINMinimizeMaximized",
-                                             "RemoteWINKillNewWinMode",
-                                             "RemoteWINKillNewWinApp",
-                                             "HideTaskbarOnStartup",
-                                             "LoadRemoteWIN",
-                                             "LoadRemoteKAP",
-                                             "RemoteKAPAutoHide",
-                                             "RemoteWINAutoHide",
-                                             "RemoteKAPFadeInOut",
-                                             "RemoteWINFadeInOut",
-                                             "RemoteKAPHideDelay",
-                                             "RemoteWINHideDelay",
-                                             "RemoteKAPTrigger",
-                                             "RemoteWINTrigger",
-                                             "Exclude0",
-                                             "Exclude1",
-                                             "Exclude2",
-                                             "Exclude3",
-                                             "Exclude4",
-                                             "Exclude5",
-                                             "Exclude6",
-                                             "Exclude7",
-                                             "Exclude8",
-                                             "Exclude9"};
+constexpr UINT kExit = 131, kToggleTaskbar = 272;
 
 // Exits through the tray menu command and returns how long the process took to end.
 ULONGLONG ExitAndMeasure(VimoProcess& app) {

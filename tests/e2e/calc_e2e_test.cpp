@@ -10,13 +10,8 @@
 namespace vimo::e2e {
 namespace {
 
-constexpr UINT kExit = 131, kNewCalc = 184, kLock = 182;
+constexpr UINT kNewCalc = 184, kLock = 182;
 constexpr int kPlaceX = 450, kPlaceY = 150; // clear of the dock in the top-left corner
-
-void Exit(VimoProcess& app) {
-    app.Command(kExit);
-    EXPECT_TRUE(app.WaitExit(15000));
-}
 
 int CalcSkin(const ProgramDir& dir, const std::string& key) {
     return static_cast<int>(GetPrivateProfileIntA("VimoCalcSkin", key.c_str(), -1,
@@ -78,7 +73,7 @@ TEST(Calc, ButtonsClickedWithTheMouseComputeFromLeftToRight) {
     EXPECT_TRUE(WaitFor([&] { return ScreenPixels(screen) != zero; }, 2000)) << "the lock picture appears";
     click("Button9", "9");
     Screenshot("calc-locked");
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 }
 
 TEST(Calc, NumericKeypadReachesTheEngineButTheMainDigitRowDoesNot) {
@@ -119,7 +114,7 @@ TEST(Calc, NumericKeypadReachesTheEngineButTheMainDigitRowDoesNot) {
     PressKey(VK_DELETE);
     EXPECT_TRUE(WaitFor([&] { return WindowTextOf(calc) == "0"; }, 3000)) << "Delete clears everything";
     Screenshot("calc-keypad");
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 }
 
 } // namespace

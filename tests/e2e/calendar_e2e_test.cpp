@@ -20,8 +20,7 @@
 namespace vimo::e2e {
 namespace {
 
-constexpr UINT kExit = 131, kNewCalendar = 190, kCalendarLock = 191, kNextMonth = 193, kPreviousMonth = 194,
-               kNoteDelete = 139;
+constexpr UINT kNewCalendar = 190, kCalendarLock = 191, kNextMonth = 193, kPreviousMonth = 194, kNoteDelete = 139;
 
 // What a grid cell shows, counted in pixels of the default skin's colours: the strong accent of
 // today's tile and of a reminder day's number, and the soft accent of a reminder day's tile.
@@ -157,11 +156,6 @@ HWND FindNote(const VimoProcess& app) {
     return nullptr;
 }
 
-void Exit(VimoProcess& app) {
-    app.Command(kExit);
-    EXPECT_TRUE(app.WaitExit(15000));
-}
-
 // The keyboard focus of the program's window thread lies in the window or one of its children.
 bool HasFocusIn(HWND window) {
     GUITHREADINFO info = {};
@@ -208,7 +202,7 @@ TEST(Calendar, OpensOnTodaysMonthAndStepsAcrossTheYearEnd) {
     const CellLookCount back = calendar.WaitLook(december, decemberDay, [](CellLookCount c) { return c.Marked(); });
     EXPECT_TRUE(back.Marked()) << "back in December of this year " << back;
     EXPECT_TRUE(calendar.Look(december, decemberDay + 1).Plain()) << "only the reminder day is marked";
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 }
 
 TEST(Calendar, ReminderDayIsMarkedBouncesItsNoteAndLosesTheMarkWhenTheNoteIsDeleted) {
@@ -255,7 +249,7 @@ TEST(Calendar, ReminderDayIsMarkedBouncesItsNoteAndLosesTheMarkWhenTheNoteIsDele
     EXPECT_TRUE(after.Plain()) << "the mark is gone " << after;
     Screenshot("calendar-mark-removed");
     EXPECT_TRUE(dir.Exists("Deleted\\20240101000003.VIMONOTE"));
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 }
 
 TEST(Calendar, DayOfTwoRemindersBouncesBothNotesOneAfterTheOther) {
@@ -317,7 +311,7 @@ TEST(Calendar, DayOfTwoRemindersBouncesBothNotesOneAfterTheOther) {
     ASSERT_EQ(order.size(), 2u);
     EXPECT_TRUE(WaitFor([&] { return HasFocusIn(order[1]); }, 3000)) << "the note bounced last keeps the focus";
     for (const Watch& w : watches) EXPECT_EQ(WindowRectOf(w.note).top, w.home.top);
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 }
 
 TEST(Calendar, PlaceAndLockComeBackAfterARestart) {
@@ -332,7 +326,7 @@ TEST(Calendar, PlaceAndLockComeBackAfterARestart) {
     calendar.Command(kCalendarLock);
     EXPECT_TRUE(WaitFor([&] { return ScreenPixels(calendar.LockRect()) != unlocked; }, 3000))
         << "the lock picture shows";
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 
     std::string name;
     CalendarDocument document;
@@ -362,7 +356,7 @@ TEST(Calendar, PlaceAndLockComeBackAfterARestart) {
         reloaded.WaitLook({today.year, today.month}, today.day, [](CellLookCount c) { return c.Today(); }).Today())
         << "a reloaded calendar opens on today's month";
     Screenshot("calendar-restarted");
-    Exit(again);
+    EXPECT_TRUE(again.Exit());
     std::string nameAfter;
     ASSERT_TRUE(ParseCalendarDocument(ReadOnlyDocument(dir, "Notes\\*.VIMOCALENDAR", &nameAfter), document));
     EXPECT_EQ(nameAfter, name);

@@ -13,13 +13,8 @@
 namespace vimo::e2e {
 namespace {
 
-constexpr UINT kExit = 131, kNewClock = 185, kLock = 186, kChrono = 188, kReset = 189;
+constexpr UINT kNewClock = 185, kLock = 186, kChrono = 188, kReset = 189;
 constexpr int kPlaceX = 400, kPlaceY = 350; // clear of the dock in the top-left corner
-
-void Exit(VimoProcess& app) {
-    app.Command(kExit);
-    EXPECT_TRUE(app.WaitExit(15000));
-}
 
 int ClockSkin(const ProgramDir& dir, const std::string& key) {
     return static_cast<int>(GetPrivateProfileIntA("VimoClockSkin", key.c_str(), -1,
@@ -85,7 +80,7 @@ TEST(Clock, CreatedFromTheTrayMenuShowsTheTimeAndRedrawsItEverySecond) {
             << "the time line is drawn again when the second changes";
     }
     Screenshot("clock-time");
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 
     ClockDocument document;
     ASSERT_TRUE(ParseClockDocument(ReadOnlyDocument(dir, "Notes\\*.VIMOCLOCK"), document));
@@ -124,7 +119,7 @@ TEST(Clock, ChronometerFromTheContextMenuCountsFreezesAndReopensStoppedAtZero) {
     PostMessageA(clock, WM_COMMAND, kReset, 0);
     EXPECT_TRUE(WaitFor([&] { return TimeText(clock) == "00:00:00"; }, 3000)) << "reset while frozen stops at zero";
     EXPECT_TRUE(WaitFor([&] { return ScreenPixels(line) == zero; }, 2000)) << "the same zero as before";
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 
     ClockDocument document;
     ASSERT_TRUE(ParseClockDocument(ReadOnlyDocument(dir, "Notes\\*.VIMOCLOCK"), document));
@@ -146,7 +141,7 @@ TEST(Clock, ChronometerFromTheContextMenuCountsFreezesAndReopensStoppedAtZero) {
     PostMessageA(reopened, WM_COMMAND, kChrono, 0);
     EXPECT_TRUE(WaitFor([&] { return WindowTextOf(reopened).find("Chronometer") == std::string::npos; }, 3000))
         << "Chrono again goes back to the clock";
-    Exit(again);
+    EXPECT_TRUE(again.Exit());
     ASSERT_TRUE(ParseClockDocument(ReadOnlyDocument(dir, "Notes\\*.VIMOCLOCK"), document));
     EXPECT_EQ(document.header.typeLetters, "T");
 }

@@ -17,7 +17,6 @@
 namespace vimo::e2e {
 namespace {
 
-constexpr UINT kExit = 131;
 constexpr UINT kNewCalc = 184, kNewClock = 185, kNewShortcut = 275, kDockLock = 382;
 constexpr int kIconImage = 1170, kIconAction = 1172, kIconParameter = 1173, kIconTitle = 1175;
 const char kDockDocument[] = "Notes\\MAIN0000000000.VIMOREMOTEKAP";
@@ -261,11 +260,6 @@ std::uint64_t ScreenPrint(const RECT& r) {
     return print;
 }
 
-void Exit(VimoProcess& app) {
-    app.Command(kExit);
-    EXPECT_TRUE(app.WaitExit(15000));
-}
-
 // --- tests -------------------------------------------------------------------------------------
 
 TEST(Dock, ANewDockShowsOneIconPerKapAndPlacesAndItsNoteIconMakesANote) {
@@ -326,7 +320,7 @@ TEST(Dock, ANewDockShowsOneIconPerKapAndPlacesAndItsNoteIconMakesANote) {
     MouseAt(Centre(noteIcon), MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(app.WaitKaps(1).size(), 1u) << "a click on the note icon makes a note";
     Screenshot("dock-note-made");
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 
     EXPECT_FALSE(ReadOnlyDocument(dir, "Notes\\*.VIMONOTE").empty()) << "the note has its document";
     const std::optional<DockDocument> saved = ReadDock(dir);
@@ -407,7 +401,7 @@ TEST(Dock, IconsAddedEditedAndRemovedComeBackAfterARestart) {
     // Removing the note icon: "Remove Icon" is the third entry.
     ASSERT_TRUE(ChooseFromMenu(app, Centre(WindowRectOf(icons[0])), 3));
     EXPECT_TRUE(WaitIconCount(dock, 4));
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 
     VimoProcess again;
     ASSERT_TRUE(again.Start(dir));
@@ -417,7 +411,7 @@ TEST(Dock, IconsAddedEditedAndRemovedComeBackAfterARestart) {
     EXPECT_TRUE(WaitIconCount(dock, 4));
     EXPECT_EQ(WindowRectOf(dock).left, 300);
     EXPECT_EQ(WindowRectOf(dock).top, 150);
-    Exit(again);
+    EXPECT_TRUE(again.Exit());
     saved = ReadDock(dir);
     ASSERT_TRUE(saved);
     EXPECT_EQ(Titles(*saved), (std::vector<std::string>{"Clock!", "My Computer", "New Calc", "Taskbar"}));
@@ -457,7 +451,7 @@ TEST(Dock, UserShortcutIconOpensItsParameter) {
     Click(Centre(WindowRectOf(Icons(dock)[1])));
     EXPECT_TRUE(WaitFor([&] { return dir.Read("shortcut.log").find("opened") != std::string::npos; }, 15000, 100))
         << "the shortcut's parameter was opened";
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
     const std::optional<DockDocument> saved = ReadDock(dir);
     ASSERT_TRUE(saved);
     ASSERT_EQ(saved->icons.size(), 2u);
@@ -509,7 +503,7 @@ TEST(Dock, CornerDragSnapsToWholeIconsAndAMoveSnapsToTheScreenEdge) {
     DragTo(frame, POINT{frame.x - (r.left - 10), frame.y + 40});
     EXPECT_TRUE(WaitFor([&] { return WindowRectOf(dock).top == r.top + 40; }, 3000)) << WindowRectOf(dock).top;
     EXPECT_EQ(WindowRectOf(dock).left, 0) << "the magnetic edge";
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
     const std::optional<DockDocument> saved = ReadDock(dir);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->rect.x, 0);
@@ -556,7 +550,7 @@ TEST(Dock, ALockedDockCannotBeMovedResizedOrEditedButItsIconsWork) {
 
     Click(Centre(WindowRectOf(Icons(dock)[0])));
     EXPECT_EQ(app.WaitKaps(2).size(), 2u) << "the note icon still works";
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
     EXPECT_EQ(DocumentReader(ReadOnlyDocument(dir, kDockDocument)).NextString(), "AMAIN0000000000L");
     const std::optional<DockDocument> saved = ReadDock(dir);
     ASSERT_TRUE(saved);
@@ -610,7 +604,7 @@ TEST(Dock, StartMenuIconOpensTheShellsStartMenuAndShowsTheStartPicture) {
     // The menu belongs to the task bar, which is not in the foreground: it is closed through it.
     PostMessageA(TaskbarWindow(), WM_CANCELMODE, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return ShellMenu(GetCurrentProcessId()) == nullptr; }, 5000));
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 }
 
 TEST(Dock, AutoHideFadesOutAndTheTriggerEdgeCallsItBack) {
@@ -639,7 +633,7 @@ TEST(Dock, AutoHideFadesOutAndTheTriggerEdgeCallsItBack) {
     EXPECT_FALSE(WaitFor([&] { return !IsWindowVisible(dock); }, 2500)) << "it stays while the pointer is on it";
     MouseMove(500, 650);
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(dock); }, 6000)) << "and goes when it leaves";
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 }
 
 } // namespace

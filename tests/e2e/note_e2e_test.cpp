@@ -25,11 +25,6 @@ ProgramDir KapsOnlyDir(const std::string& name) {
     return dir;
 }
 
-void Exit(VimoProcess& app) {
-    app.Command(kExit);
-    EXPECT_TRUE(app.WaitExit(15000));
-}
-
 TEST(Note, TypedTextIsSavedAndEverythingComesBackAfterARestart) {
     ProgramDir dir = KapsOnlyDir("note-roundtrip");
     VimoProcess app;
@@ -77,7 +72,7 @@ TEST(Note, TypedTextIsSavedAndEverythingComesBackAfterARestart) {
     SetWindowPos(note, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     WaitFor([&] { return WindowRectOf(note).left == 300; }, 3000);
     const RECT before = WindowRectOf(note);
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 
     std::string name;
     text = ReadOnlyDocument(dir, "Notes\\*.VIMONOTE", &name);
@@ -111,7 +106,7 @@ TEST(Note, TypedTextIsSavedAndEverythingComesBackAfterARestart) {
     EXPECT_EQ(std::string(buffer), "Buy milk\r\n\tand bread, 100% ok; fine");
     EXPECT_TRUE(GetWindowLongA(editAgain, GWL_STYLE) & ES_READONLY) << "the lock comes back";
     Screenshot("note-restarted");
-    Exit(again);
+    EXPECT_TRUE(again.Exit());
     std::string nameAfter;
     ReadOnlyDocument(dir, "Notes\\*.VIMONOTE", &nameAfter);
     EXPECT_EQ(nameAfter, name);
@@ -141,7 +136,7 @@ TEST(Note, CornerDragStopsAtTheSkinSize) {
     r = WindowRectOf(note);
     EXPECT_EQ(r.right - r.left, designWidth);
     EXPECT_EQ(r.bottom - r.top, designHeight);
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 }
 
 TEST(Note, AlarmDialogStoresTheChosenReminder) {
@@ -265,7 +260,7 @@ TEST(Note, EveryBackgroundAndBothFontsAreDrawn) {
         },
         3000, 100));
     Screenshot("note-red-bold-16");
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 }
 
 // The current local minute as an alarm stamp.

@@ -16,7 +16,6 @@
 namespace vimo::e2e {
 namespace {
 
-constexpr UINT kExit = 131;
 constexpr int kTargetX = 300, kReferenceX = 620, kNoteY = 150;
 
 std::string NoteDocument(const std::string& name, int x, const std::string& link) {
@@ -101,10 +100,7 @@ public:
         return differing;
     }
     int WaitTargetLink(const std::vector<DWORD>& pixels) const { return WaitLink(target_, pixels); }
-    void Exit() {
-        app_.Command(kExit);
-        EXPECT_TRUE(app_.WaitExit(15000));
-    }
+    void Exit() { EXPECT_TRUE(app_.Exit()); }
 
     static constexpr int kNoise = 12;
 

@@ -16,8 +16,8 @@ namespace {
 
 using albumtest::PictureFormat;
 
-constexpr UINT kExit = 131, kNewAlbum = 164, kPause = 175, kInterval15s = 168, kZoom50 = 177, kZoom100 = 178,
-               kZoom150 = 179, kZoom200 = 180, kLock = 173;
+constexpr UINT kNewAlbum = 164, kPause = 175, kInterval15s = 168, kZoom50 = 177, kZoom100 = 178, kZoom150 = 179,
+               kZoom200 = 180, kLock = 173;
 constexpr std::uint32_t kRed = 0xE02020, kGreen = 0x20C040, kBlue = 0x2040E0, kYellow = 0xE0D020, kWhite = 0xFFFFFF;
 
 class GdiplusScope {
@@ -114,10 +114,6 @@ protected:
     // A picture as large as the picture box, so that 100 % fills the box exactly.
     bool Picture(const std::string& path, PictureFormat format, std::uint32_t inner) const {
         return albumtest::WritePicture(path, format, BoxWidth(), BoxHeight(), inner);
-    }
-    static void Exit(VimoProcess& app) {
-        app.Command(kExit);
-        EXPECT_TRUE(app.WaitExit(15000));
     }
 
     GdiplusScope gdiplus_;
@@ -245,7 +241,7 @@ TEST_F(PhotoAlbumE2e, SlideShowWalksTheFolderInOrderWrapsPausesAndKeepsTime) {
     ASSERT_TRUE(waitShows(order[3], 20000)) << "the show goes on with the new interval";
     const ULONGLONG fifteenSeconds = GetTickCount64() - start;
     EXPECT_GE(fifteenSeconds, 14500u);
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
     const std::string text = ReadOnlyDocument(dir, "Notes\\*.VIMOPHOTOALBUM");
     DocumentReader reader(text);
     for (int i = 0; i < 5; ++i) reader.NextString();
@@ -294,7 +290,7 @@ TEST_F(PhotoAlbumE2e, ZoomLockAndSizeSurviveARestartButThePauseDoesNot) {
     Screenshot("photoalbum-grown");
     PostMessageA(album, WM_COMMAND, kPause, 0);
     PostMessageA(album, WM_COMMAND, kLock, 0);
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 
     const std::string text = ReadOnlyDocument(dir, "Notes\\*.VIMOPHOTOALBUM");
     DocumentReader reader(text);
@@ -323,7 +319,7 @@ TEST_F(PhotoAlbumE2e, ZoomLockAndSizeSurviveARestartButThePauseDoesNot) {
     Drag(after.right - 8, after.bottom - 8, after.right + 60, after.bottom + 60);
     EXPECT_EQ(WindowRectOf(album).right, after.right) << "the lock comes back";
     Screenshot("photoalbum-restarted");
-    Exit(again);
+    EXPECT_TRUE(again.Exit());
 }
 
 // The ink of dark text inside the box: its width in pixels (0 when there is none).
@@ -373,7 +369,7 @@ TEST_F(PhotoAlbumE2e, FolderWithoutPicturesAndFolderThatIsGoneSayWhy) {
     EXPECT_GT(invalid, 180) << "\"Invalid Directory\" is written";
     EXPECT_FALSE(Near(ScreenPixel(BoxOf(kaps[0]).CentreX(), BoxOf(kaps[0]).CentreY() + 40), kRed))
         << "sub-folders are not entered";
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
 }
 
 TEST_F(PhotoAlbumE2e, NewAlbumFromTheTrayHasNoFolderAndTheDesignSize) {
@@ -397,7 +393,7 @@ TEST_F(PhotoAlbumE2e, NewAlbumFromTheTrayHasNoFolderAndTheDesignSize) {
     EXPECT_TRUE(WaitFor([&] { return InkWidth(BoxOf(album)) == 0; }, 3000))
         << "no folder: no text, and the album is drawn at its new place";
     Screenshot("photoalbum-new");
-    Exit(app);
+    EXPECT_TRUE(app.Exit());
     const std::string text = ReadOnlyDocument(dir, "Notes\\*.VIMOPHOTOALBUM");
     DocumentReader reader(text);
     for (int i = 0; i < 5; ++i) reader.NextString();

@@ -13,10 +13,13 @@
 #include "kapframe/base64.h"
 #include "kapframe/document_file_win.h"
 #include "kapframe/drop_data_win.h"
+#include "layer/layer_test_support_win.h"
 #include "kapframe/kap_window_win.h"
 
 namespace vimo {
 namespace {
+
+using layertest::PumpUntil;
 
 using namespace droptest;
 
@@ -36,20 +39,6 @@ protected:
     unsigned DropAccept() const override { return accept; }
     void OnDrop(const std::string& text) override { dropped = text; }
 };
-
-template <typename Pred> bool PumpUntil(Pred pred, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (pred()) return true;
-        if (GetTickCount64() >= end) return false;
-        Sleep(10);
-    }
-}
 
 class KapWindowTest : public ::testing::Test {
 protected:

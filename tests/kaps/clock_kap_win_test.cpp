@@ -19,6 +19,8 @@
 namespace vimo {
 namespace {
 
+using layertest::PumpUntil;
+
 using layertest::PumpMessages;
 
 class TestClock : public CVimoClock {
@@ -26,16 +28,6 @@ public:
     using CVimoClock::CVimoClock;
     using CVimoClock::PrepareContextMenu;
 };
-
-template <typename Pred> bool PumpUntil(Pred pred, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    for (;;) {
-        PumpMessages();
-        if (pred()) return true;
-        if (GetTickCount64() >= end) return false;
-        Sleep(5);
-    }
-}
 
 std::tm LocalNow() {
     const std::time_t now = std::time(nullptr);

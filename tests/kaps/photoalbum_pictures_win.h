@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "e2e/driver/vimo_driver.h"
+
 namespace vimo::albumtest {
 
 enum class PictureFormat { Jpeg, Gif, Png, Bmp };
@@ -116,22 +118,6 @@ inline bool WriteHugeAnnouncedPng(const std::string& path) {
     return WriteBytes(path, head + std::string(4, '\0') + std::string(1000, 'x'));
 }
 
-// Removes a folder with everything in it.
-inline void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + "\\" + name);
-            else
-                DeleteFileA((path + "\\" + name).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
+using e2e::RemoveTree; // a folder with everything in it
 
 } // namespace vimo::albumtest

@@ -18,12 +18,15 @@
 #include "kaps/desk/photoalbum/picture_item_win.h"
 #include "kaps/desk/photoalbum/vimo_photoalbum_win.h"
 #include "kapframe/drop_data_win.h"
+#include "layer/layer_test_support_win.h"
 #include "kaps/photoalbum_pictures_win.h"
 #include "layer/gdiplus_raii_win.h"
 #include "layer/layer_host_win.h"
 
 namespace vimo {
 namespace {
+
+using layertest::PumpUntil;
 
 using namespace droptest;
 
@@ -36,20 +39,6 @@ public:
     using CKapWindow::Layer;
     using CVimoPhotoAlbum::CVimoPhotoAlbum;
 };
-
-template <typename Pred> bool PumpUntil(Pred pred, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (pred()) return true;
-        if (GetTickCount64() >= end) return false;
-        Sleep(10);
-    }
-}
 
 constexpr std::uint32_t kRed = 0xE02020, kGreen = 0x20C040, kBlue = 0x2040E0, kYellow = 0xE0D020;
 

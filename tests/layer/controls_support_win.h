@@ -33,24 +33,6 @@ struct Posted {
     LPARAM lParam;
 };
 
-// Handles this thread's messages until done() holds or the time is up; true when done() held.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 2000) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        PumpMessages();
-        if (done()) return true;
-        const DWORD spent = GetTickCount() - start;
-        if (spent >= timeoutMs) return false;
-        // Woken by messages; also looks again every 10 ms for what no message tells (the pointer).
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(10, timeoutMs - spent), QS_ALLINPUT);
-    }
-}
-
-// Handles this thread's messages for a while (to see that something does NOT happen).
-inline void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
-
 // Moves the pointer like the user does and waits until the system has seen it there. Under Wine
 // the pointer is moved on the X display (xdotool), so the window system sees an ordinary motion;
 // a warp by SetCursorPos can be undone for a moment by the X pointer position that Wine reads

@@ -68,6 +68,10 @@ private:
 HWND CreateInputWindow(HWND parent, int x, int y, int width, int height);
 // Handles the messages waiting for this thread.
 void PumpMessages();
+// Handles this thread's messages until done() holds or the time is up; true when done() held.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 2000);
+// Handles this thread's messages for a while (to see that something does NOT happen).
+void PumpFor(DWORD ms);
 
 // An item that shows one element (kept bitmap) and counts what the host asks of it.
 class CountingItem : public CLayerItem {

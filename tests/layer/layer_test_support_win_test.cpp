@@ -1,6 +1,8 @@
 // The helpers of the layer tests (layer_test_support_win.h) and the GDI+ session of the test run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "layer_test_support_win.h"
 
 namespace vimo::layertest {
@@ -129,6 +131,22 @@ void PumpMessages() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        PumpMessages();
+        if (done()) return true;
+        const DWORD spent = GetTickCount() - start;
+        if (spent >= timeoutMs) return false;
+        // Woken by messages; also looks again every 10 ms for what no message tells (the pointer).
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(10, timeoutMs - spent), QS_ALLINPUT);
+    }
+}
+
+void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
 }
 
 CountingItem::CountingItem(CLayerHost* host, int x, int y, int width, int height, HWND input)

@@ -8,6 +8,7 @@
 #include "layer/controls/layer_button_win.h"
 #include "layer/controls/layer_static_win.h"
 #include "layer/layer_host_win.h"
+#include "layer/skin/skin_background_win.h"
 #include "layer/skin/skin_layout.h"
 
 namespace vimo {
@@ -35,9 +36,7 @@ CVimoCalc::CVimoCalc(HWND owner, Settings& settings, const std::string& document
 CVimoCalc::~CVimoCalc() { StopWatchingKeys(); }
 
 std::unique_ptr<Kap> MakeCalc(HWND owner, const std::string& documentPath) {
-    auto calc = std::make_unique<CVimoCalc>(owner, TheSettings(), documentPath);
-    if (!calc->CreateKap()) return nullptr;
-    return calc;
+    return MakeKapWindow<CVimoCalc>(owner, documentPath);
 }
 
 void CVimoCalc::BuildItems() {
@@ -46,12 +45,7 @@ void CVimoCalc::BuildItems() {
     const KapRect& r = Rect();
 
     background_ = new CLayerStatic(host, 0, 0, r.width, r.height);
-    CLayerElement& background = background_->Elem();
-    background.SetBackgroundColour(skin.Int("BackgroundAlpha"), skin.Int("BackgroundRed"), skin.Int("BackgroundGreen"),
-                                   skin.Int("BackgroundBlue"));
-    background.SetBackgroundImage(skin.Str("BackgroundFileName"), skin.Int("BackgroundCutLeft"),
-                                  skin.Int("BackgroundCutTop"), skin.Int("BackgroundCutRight"),
-                                  skin.Int("BackgroundCutBottom"));
+    SetSkinBackground(background_->Elem(), skin);
     WatchKeysOf(background_->Input());
 
     BuildScreen();

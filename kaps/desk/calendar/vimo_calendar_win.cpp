@@ -10,6 +10,7 @@
 #include "layer/controls/layer_button_win.h"
 #include "layer/controls/layer_static_win.h"
 #include "layer/layer_host_win.h"
+#include "layer/skin/skin_background_win.h"
 #include "layer/skin/skin_layout.h"
 
 namespace vimo {
@@ -64,9 +65,7 @@ CVimoCalendar::CVimoCalendar(HWND owner, Settings& settings, const std::string& 
 CVimoCalendar::~CVimoCalendar() = default;
 
 std::unique_ptr<Kap> MakeCalendar(HWND owner, const std::string& documentPath) {
-    auto calendar = std::make_unique<CVimoCalendar>(owner, TheSettings(), documentPath);
-    if (!calendar->CreateKap()) return nullptr;
-    return calendar;
+    return MakeKapWindow<CVimoCalendar>(owner, documentPath);
 }
 
 CLayerButton* CVimoCalendar::MakeMonthButton(const std::string& prefix, const char* label, UINT clickMessage) {
@@ -91,11 +90,7 @@ void CVimoCalendar::BuildItems() {
     const SkinSize kap{r.width, r.height};
 
     background_ = new CLayerStatic(host, 0, 0, r.width, r.height);
-    background_->Elem().SetBackgroundColour(skin.Int("BackgroundAlpha"), skin.Int("BackgroundRed"),
-                                            skin.Int("BackgroundGreen"), skin.Int("BackgroundBlue"));
-    background_->Elem().SetBackgroundImage(skin.Str("BackgroundFileName"), skin.Int("BackgroundCutLeft"),
-                                           skin.Int("BackgroundCutTop"), skin.Int("BackgroundCutRight"),
-                                           skin.Int("BackgroundCutBottom"));
+    SetSkinBackground(background_->Elem(), skin);
 
     const LayerRect lock = ElementRect(skin, "Lock", kap);
     lock_ = new CLayerStatic(host, lock.x, lock.y, lock.width, lock.height);

@@ -9,6 +9,7 @@
 #include "kaps/desk/clock/time_text.h"
 #include "layer/controls/layer_static_win.h"
 #include "layer/layer_host_win.h"
+#include "layer/skin/skin_background_win.h"
 #include "layer/skin/skin_layout.h"
 
 namespace vimo {
@@ -38,9 +39,7 @@ CVimoClock::CVimoClock(HWND owner, Settings& settings, const std::string& docume
 CVimoClock::~CVimoClock() = default;
 
 std::unique_ptr<Kap> MakeClock(HWND owner, const std::string& documentPath) {
-    auto clock = std::make_unique<CVimoClock>(owner, TheSettings(), documentPath);
-    if (!clock->CreateKap()) return nullptr;
-    return clock;
+    return MakeKapWindow<CVimoClock>(owner, documentPath);
 }
 
 std::string CVimoClock::TypeLetters() const { return ClockModeLetter(model_.ChronometerMode()); }
@@ -58,12 +57,7 @@ void CVimoClock::BuildItems() {
     const SkinSize kap{r.width, r.height};
 
     background_ = MakeStatic(host, LayerRect{0, 0, r.width, r.height});
-    CLayerElement& background = background_->Elem();
-    background.SetBackgroundColour(skin.Int("BackgroundAlpha"), skin.Int("BackgroundRed"), skin.Int("BackgroundGreen"),
-                                   skin.Int("BackgroundBlue"));
-    background.SetBackgroundImage(skin.Str("BackgroundFileName"), skin.Int("BackgroundCutLeft"),
-                                  skin.Int("BackgroundCutTop"), skin.Int("BackgroundCutRight"),
-                                  skin.Int("BackgroundCutBottom"));
+    SetSkinBackground(background_->Elem(), skin);
 
     lock_ = MakeStatic(host, ElementRect(skin, "Lock", kap));
     lock_->Elem().SetImage(skin.Str("LockFileName"));

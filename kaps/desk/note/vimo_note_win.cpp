@@ -12,6 +12,7 @@
 #include "layer/controls/layer_link_win.h"
 #include "layer/controls/layer_static_win.h"
 #include "layer/layer_host_win.h"
+#include "layer/skin/skin_background_win.h"
 #include "layer/skin/skin_layout.h"
 
 namespace vimo {
@@ -71,9 +72,7 @@ CVimoNote::CVimoNote(HWND owner, Settings& settings, const std::string& document
 CVimoNote::~CVimoNote() = default;
 
 std::unique_ptr<Kap> MakeNote(HWND owner, const std::string& documentPath) {
-    auto note = std::make_unique<CVimoNote>(owner, TheSettings(), documentPath);
-    if (!note->CreateKap()) return nullptr;
-    return note;
+    return MakeKapWindow<CVimoNote>(owner, documentPath);
 }
 
 std::string CVimoNote::HeaderTail() const { return values_.alarm; }
@@ -94,8 +93,7 @@ void CVimoNote::BuildItems() {
     const KapRect& r = Rect();
 
     background_ = new CLayerStatic(host, 0, 0, r.width, r.height);
-    background_->Elem().SetBackgroundColour(skin.Int("BackgroundAlpha"), skin.Int("BackgroundRed"),
-                                            skin.Int("BackgroundGreen"), skin.Int("BackgroundBlue"));
+    SetSkinBackgroundColour(background_->Elem(), skin);
     ApplyBackground();
 
     lock_ = new CLayerStatic(host, skin.Int("LockPosX"), skin.Int("LockPosY"), skin.Int("LockWidth"),

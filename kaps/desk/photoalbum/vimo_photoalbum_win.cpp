@@ -15,6 +15,7 @@
 #include "kaps/desk/photoalbum/picture_item_win.h"
 #include "layer/controls/layer_static_win.h"
 #include "layer/layer_host_win.h"
+#include "layer/skin/skin_background_win.h"
 #include "layer/skin/skin_layout.h"
 
 namespace vimo {
@@ -33,9 +34,7 @@ CVimoPhotoAlbum::CVimoPhotoAlbum(HWND owner, Settings& settings, const std::stri
 CVimoPhotoAlbum::~CVimoPhotoAlbum() = default;
 
 std::unique_ptr<Kap> MakePhotoAlbum(HWND owner, const std::string& documentPath) {
-    auto album = std::make_unique<CVimoPhotoAlbum>(owner, TheSettings(), documentPath);
-    if (!album->CreateKap()) return nullptr;
-    return album;
+    return MakeKapWindow<CVimoPhotoAlbum>(owner, documentPath);
 }
 
 bool CVimoPhotoAlbum::PictureShown() const { return picture_ && picture_->HasPicture(); }
@@ -60,12 +59,7 @@ void CVimoPhotoAlbum::BuildItems() {
     const KapRect& r = Rect();
 
     background_ = new CLayerStatic(host, 0, 0, r.width, r.height);
-    CLayerElement& background = background_->Elem();
-    background.SetBackgroundColour(skin.Int("BackgroundAlpha"), skin.Int("BackgroundRed"), skin.Int("BackgroundGreen"),
-                                   skin.Int("BackgroundBlue"));
-    background.SetBackgroundImage(skin.Str("BackgroundFileName"), skin.Int("BackgroundCutLeft"),
-                                  skin.Int("BackgroundCutTop"), skin.Int("BackgroundCutRight"),
-                                  skin.Int("BackgroundCutBottom"));
+    SetSkinBackground(background_->Elem(), skin);
 
     picture_ = new CPictureItem(host, 0, 0, 1, 1);
     picture_->SetZoom(values_.zoom);

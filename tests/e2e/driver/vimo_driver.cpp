@@ -15,24 +15,6 @@ namespace vimo::e2e {
 
 namespace {
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 void CopyTree(const std::string& from, const std::string& to) {
     CreateDirectoryA(to.c_str(), nullptr);
     WIN32_FIND_DATAA found = {};
@@ -90,6 +72,24 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
 }
 
 } // namespace
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
 
 std::string WindowsPath(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
@@ -171,6 +171,12 @@ bool VimoProcess::Running() const { return info_.hProcess && WaitForSingleObject
 
 bool VimoProcess::WaitExit(DWORD timeoutMs) {
     return info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool VimoProcess::Exit(DWORD timeoutMs) {
+    constexpr UINT kExitCommand = 131;
+    Command(kExitCommand);
+    return WaitExit(timeoutMs);
 }
 
 OtherProgram::OtherProgram(const std::string& commandLine) { StartProcess("", commandLine, "", info_); }

@@ -24,6 +24,9 @@ template <typename Pred> bool WaitFor(Pred pred, DWORD timeoutMs, DWORD stepMs =
 // A Windows path for a path of the build machine's file system.
 std::string WindowsPath(const std::string& unixPath);
 
+// Removes a folder with everything in it.
+void RemoveTree(const std::string& path);
+
 // A fresh copy of the assembled program directory (VimoKap.exe and Skin\) under the scratch folder.
 class ProgramDir {
 public:
@@ -66,6 +69,8 @@ public:
     bool Running() const;
     // Waits for the process to end; false on timeout.
     bool WaitExit(DWORD timeoutMs);
+    // Chooses Exit from the tray menu and waits for the process to end; true when it ended in time.
+    bool Exit(DWORD timeoutMs = 15000);
     DWORD ProcessId() const { return info_.dwProcessId; }
     std::vector<HWND> Windows() const { return WindowsOfProcess(ProcessId()); }
     // The kap windows of the process (every visible layered dialog but the controller).
