@@ -392,10 +392,13 @@ void RingAndBringBack(bool topMost) {
         ClickAt((ringing.left + ringing.right) / 2, (ringing.top + ringing.bottom) / 2);
         EXPECT_TRUE(WaitFor([&] { return WindowRectOf(note).left == 40 && WindowRectOf(note).top == 60; }, 5000))
             << "one click brings it back to its place";
+        // The z-order is set back right after the last step home: wait for it, bounded.
+        const auto topMostNow = [&] { return (GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+        WaitFor([&] { return topMostNow() == topMost; }, 3000);
         if (topMost)
-            EXPECT_TRUE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) << "it was top-most before: it stays so";
+            EXPECT_TRUE(topMostNow()) << "it was top-most before: it stays so";
         else
-            EXPECT_FALSE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOPMOST) << "it was not top-most before";
+            EXPECT_FALSE(topMostNow()) << "it was not top-most before";
 
         // The reference shows the reminder mark (and the top-most one below it); the note that rang
         // shows the same marks but the reminder's.
