@@ -2,40 +2,20 @@
 
 #include <ctime>
 
+#include "app/kap_factories_win.h"
 #include "app/reminder.h"
-#include "app/resource.h"
-#include "app/profile_store_win.h"
-#include "app/settings.h"
-#include "app/wnd/menu_handle_win.h"
+#include "base/messages.h"
+#include "kapframe/tray_menu_win.h"
+#include "base/resource.h"
+#include "base/profile_store_win.h"
+#include "kapframe/settings.h"
+#include "wnd/menu_handle_win.h"
 #include "bars/dock/vimo_remote_kap_win.h"
 #include "layer/layer_host_win.h"
 
 namespace vimo {
 
 namespace {
-
-// Tray menu commands (the kap creation commands are in kap_types).
-enum Command : UINT {
-    kNewShortcut = 275,
-    kTrash = 330,
-    kShowDesktop = 228,
-    kShowWindows = 229,
-    kToggleTaskbar = 272,
-    kSendAllBack = 157,
-    kBringAllFront = 155,
-    kLockAll = 223,
-    kUnlockAll = 224,
-    kOneWinMode = 271,
-    kKillNewWinMode = 289,
-    kWinNormal = 288,
-    kWinRestore = 270,
-    kWinMinimize = 266,
-    kWinMaximize = 267,
-    kWinCascade = 268,
-    kWinClose = 269,
-    kOptions = 130,
-    kExit = 131,
-};
 
 constexpr int kSurfaceSize = 10;
 const char kAppName[] = "VimoKap";
@@ -47,7 +27,7 @@ ControllerWindow::ControllerWindow(Settings& settings) : Dialog(IDD_CONTROLLER),
 ControllerWindow::~ControllerWindow() = default;
 
 UINT ControllerWindow::TrayMessage() {
-    static const UINT message = RegisterWindowMessageA("WMU_NOTIFY_TASKBAR_ICON");
+    static const UINT message = RegisterWindowMessageA(kTaskbarIconMessageName);
     return message;
 }
 
@@ -93,7 +73,7 @@ bool ControllerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
         RemoveKap(*type, wParam);
         return true;
     }
-    if (msg == WM_USER + 1214) { // WMU_ALARMS_CHANGED
+    if (msg == WMU_ALARMS_CHANGED) {
         RefreshCalendars();
         return true;
     }
@@ -115,20 +95,6 @@ void ControllerWindow::OnTrayEvent(UINT event) {
     }
 }
 
-void PrepareTrayMenu(HMENU popup, bool hasWindowBar, const Settings& settings) {
-    auto check = [&](UINT id, bool on) {
-        CheckMenuItem(popup, id, MF_BYCOMMAND | ((hasWindowBar && on) ? MF_CHECKED : MF_UNCHECKED));
-    };
-    check(kOneWinMode, settings.remoteWinOneWinMode != 0);
-    check(kKillNewWinMode, settings.remoteWinKillNewWinMode != 0);
-    for (UINT id :
-         {kOneWinMode, kKillNewWinMode, kWinNormal, kWinRestore, kWinMinimize, kWinMaximize, kWinCascade, kWinClose})
-        EnableMenuItem(popup, id, MF_BYCOMMAND | (hasWindowBar ? MF_ENABLED : MF_GRAYED));
-    EnableMenuItem(popup, kNewShortcut, MF_BYCOMMAND | MF_GRAYED);
-    if (HMENU newMenu = GetSubMenu(popup, 0))
-        ModifyMenuA(popup, 0, MF_BYPOSITION | MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(newMenu), "New");
-}
-
 void ControllerWindow::ShowTrayMenu() {
     HWND hwnd = Hwnd();
     SetForegroundWindow(hwnd);
@@ -137,7 +103,7 @@ void ControllerWindow::ShowTrayMenu() {
     MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS)));
     HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), 0) : nullptr;
     if (!popup) return;
-    PrepareTrayMenu(popup, /*hasWindowBar=*/false, settings_);
+    PrepareTrayMenu(popup, HasWindowBar(), settings_);
     TrackPopupMenu(popup, TPM_RIGHTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, hwnd, nullptr);
     PostMessageA(hwnd, WM_NULL, 0, 0); // lets the menu close when the user clicks elsewhere
 }
@@ -148,26 +114,26 @@ bool ControllerWindow::OnCommand(UINT id, UINT, HWND) {
         return true;
     }
     switch (id) {
-    case kTrash: CreateKap(KapType::Trash); return true;
-    case kShowDesktop: ShowDesktop(); return true;
-    case kShowWindows: ShowWindows(); return true;
-    case kToggleTaskbar:
+    case ID_OPEN_TRASH: CreateKap(KapType::Trash); return true;
+    case ID_SHOW_DESKTOP: ShowDesktop(); return true;
+    case ID_SHOW_WINDOWS: ShowWindows(); return true;
+    case ID_TOGGLE_TASKBAR:
         if (HWND taskbar = TaskbarWindow()) ShowTaskbar(!IsWindowVisible(taskbar));
         return true;
-    case kSendAllBack: ForEachKap([](Kap& kap) { kap.SendToDesktop(); }); return true;
-    case kBringAllFront:
+    case ID_ALL_TO_BACK: ForEachKap([](Kap& kap) { kap.SendToDesktop(); }); return true;
+    case ID_ALL_TO_FRONT:
         SetForegroundWindow(Hwnd());
         ForEachKap([](Kap& kap) { kap.Raise(); });
         return true;
-    case kLockAll:
-    case kUnlockAll: ForEachKap([id](Kap& kap) { kap.SetLocked(id == kLockAll); }); return true;
-    case kOneWinMode:
+    case ID_LOCK_ALL:
+    case ID_UNLOCK_ALL: ForEachKap([id](Kap& kap) { kap.SetLocked(id == ID_LOCK_ALL); }); return true;
+    case ID_ONEWIN_MODE:
         // The window bar is told of the change once it exists.
         settings_.remoteWinOneWinMode = !settings_.remoteWinOneWinMode;
         return true;
-    case kKillNewWinMode: settings_.remoteWinKillNewWinMode = !settings_.remoteWinKillNewWinMode; return true;
-    case kOptions: SaveAllKaps(); return true;
-    case kExit: Exit(); return true;
+    case ID_KILLNEWWIN_MODE: settings_.remoteWinKillNewWinMode = !settings_.remoteWinKillNewWinMode; return true;
+    case ID_APP_OPTIONS: SaveAllKaps(); return true;
+    case ID_APP_EXIT: Exit(); return true;
     default: return false;
     }
 }
@@ -193,6 +159,8 @@ void ControllerWindow::OnTimer(UINT_PTR id) {
     }
 }
 
+bool ControllerWindow::CanCreate(KapType type) const { return FactoryOf(type) != nullptr; }
+
 std::vector<Kap*> ControllerWindow::KapsOf(KapType type) const {
     std::vector<Kap*> kaps;
     for (const auto& kap : kaps_[Index(type)]) kaps.push_back(kap.get());
@@ -203,7 +171,7 @@ Kap* ControllerWindow::CreateKap(KapType type) {
     KapFactory factory = FactoryOf(type);
     auto& list = kaps_[Index(type)];
     if (!factory || (InfoOf(type).single && !list.empty())) return nullptr;
-    std::unique_ptr<Kap> kap = factory(Hwnd(), std::string());
+    std::unique_ptr<Kap> kap = factory(*this, settings_, std::string());
     if (!kap) return nullptr;
     ShowWindow(kap->Hwnd(), SW_SHOWNORMAL);
     list.push_back(std::move(kap));
@@ -223,7 +191,7 @@ void ControllerWindow::LoadKaps(KapType type) {
     do {
         if (KapTypeFromFileName(found.cFileName) != type) continue;
         if (InfoOf(type).single && !list.empty()) break;
-        std::unique_ptr<Kap> kap = factory(Hwnd(), folder + found.cFileName);
+        std::unique_ptr<Kap> kap = factory(*this, settings_, folder + found.cFileName);
         if (!kap) continue;
         ShowWindow(kap->Hwnd(), SW_SHOWNOACTIVATE);
         list.push_back(std::move(kap));
@@ -290,7 +258,7 @@ void ControllerWindow::Exit() {
     EndModal(IDOK);
 }
 
-void ControllerWindow::CreateDock() { dock_ = MakeRemoteKap(Hwnd(), settings_); }
+void ControllerWindow::CreateDock() { dock_ = MakeRemoteKap(*this, settings_); }
 
 void ControllerWindow::DestroyAllKaps() {
     for (auto& list : kaps_) {

@@ -7,10 +7,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/desktop_toggle_win.h"
-#include "app/kap_win.h"
+#include "base/desktop_toggle_win.h"
+#include "kapframe/kap_host_win.h"
+#include "kapframe/kap_win.h"
 #include "app/tray_icon_win.h"
-#include "app/wnd/dialog_win.h"
+#include "wnd/dialog_win.h"
 
 namespace vimo {
 
@@ -18,7 +19,7 @@ class Settings;
 class CLayerHost;
 class CVimoRemoteKap;
 
-class ControllerWindow : public Dialog {
+class ControllerWindow : public Dialog, public KapHost {
 public:
     enum Timer : UINT_PTR { kClickTimer = 1, kReminderTimer = 2, kSaveTimer = 3 };
     static constexpr UINT kClickDelay = 300, kReminderPeriod = 5000, kSavePeriod = 60000;
@@ -29,15 +30,17 @@ public:
     // The registered tray callback message "WMU_NOTIFY_TASKBAR_ICON".
     static UINT TrayMessage();
 
-    // Creates a kap of a type as the user asked for it; null when the type cannot be made.
-    Kap* CreateKap(KapType type);
     void SaveAllKaps();
     std::size_t KapCount(KapType type) const { return kaps_[Index(type)].size(); }
-    // The living kaps of a type, in creation order (the calendar reads the notes' reminders).
-    std::vector<Kap*> KapsOf(KapType type) const;
-    // Set by a note while its corner is dragged; kaps then do not take the focus on hover.
-    void SetResizing(bool resizing) { resizing_ = resizing; }
-    bool Resizing() const { return resizing_; }
+
+    // KapHost
+    HWND HostWindow() const override { return Hwnd(); }
+    bool CanCreate(KapType type) const override;
+    Kap* CreateKap(KapType type) override;
+    std::vector<Kap*> KapsOf(KapType type) const override;
+    void SetResizing(bool resizing) override { resizing_ = resizing; }
+    bool Resizing() const override { return resizing_; }
+    bool HasWindowBar() const override { return false; } // the window bar joins here when it exists
 
 protected:
     BOOL OnInitDialog() override;
@@ -74,10 +77,5 @@ private:
     bool desktopShown_ = false;
     bool resizing_ = false;
 };
-
-// Applies the rules that hold before the tray menu opens to its popup: the window commands and the
-// two mode toggles are enabled (and the toggles checked by their settings) only with a window bar;
-// the new-shortcut entry is greyed; the first entry is labelled "New".
-void PrepareTrayMenu(HMENU popup, bool hasWindowBar, const Settings& settings);
 
 } // namespace vimo

@@ -1,5 +1,6 @@
-#include "app/kap_win.h"
+#include "app/kap_factories_win.h"
 
+#include "kapframe/kap_window_win.h"
 #include "kaps/desk/calc/vimo_calc_win.h"
 #include "kaps/desk/calendar/vimo_calendar_win.h"
 #include "kaps/desk/clock/vimo_clock_win.h"
@@ -11,11 +12,11 @@ namespace vimo {
 KapFactory FactoryOf(KapType type) {
     // Kap types join here as they are built.
     switch (type) {
-    case KapType::Note: return MakeNote;
-    case KapType::Clock: return MakeClock;
-    case KapType::Calc: return MakeCalc;
-    case KapType::Calendar: return MakeCalendar;
-    case KapType::PhotoAlbum: return MakePhotoAlbum;
+    case KapType::Note: return MakeKapWindow<CVimoNote>;
+    case KapType::Clock: return MakeKapWindow<CVimoClock>;
+    case KapType::Calc: return MakeKapWindow<CVimoCalc>;
+    case KapType::Calendar: return MakeKapWindow<CVimoCalendar>;
+    case KapType::PhotoAlbum: return MakeKapWindow<CVimoPhotoAlbum>;
     default: return nullptr;
     }
 }

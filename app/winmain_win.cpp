@@ -10,9 +10,9 @@
 
 #include "app/activex_hosting_win.h"
 #include "app/controller_win.h"
-#include "app/profile_store_win.h"
-#include "app/settings.h"
-#include "app/window_list_win.h"
+#include "base/profile_store_win.h"
+#include "kapframe/settings.h"
+#include "base/window_list_win.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ int Run() {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_DATE_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    vimo::Settings& settings = vimo::TheSettings();
+    vimo::Settings settings; // the one settings object of the process
     vimo::WinProfileStore store;
     settings.Load(store, CurrentDirectory());
 

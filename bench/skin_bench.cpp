@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/settings.h"
+#include "kapframe/settings.h"
 #include "layer/skin/skin_set.h"
 #include "layer/skin/skin_tables.h"
 
@@ -44,7 +44,7 @@ int main() {
     vimo::Settings settings;
     settings.programDir = "C:\\VimoKap";
     vimo::SkinSet skins;
-    const double load = MicrosPerRun(kRuns, [&] { skins.Load(store, settings); });
+    const double load = MicrosPerRun(kRuns, [&] { skins.Load(store, settings.SkinDir()); });
     std::printf("load all skin records from defaults: %.1f us\n", load);
 
     const vimo::SkinRecord& note = skins.Skin(vimo::SkinType::Note);

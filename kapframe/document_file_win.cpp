@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 #include "kapframe/base64.h"
 #include "kapframe/kap_document.h"
 

@@ -7,10 +7,10 @@
 #include <optional>
 #include <thread>
 
-#include "app/messages.h"
-#include "app/resource.h"
-#include "app/settings.h"
-#include "app/wnd/menu_handle_win.h"
+#include "base/messages.h"
+#include "base/resource.h"
+#include "kapframe/settings.h"
+#include "wnd/menu_handle_win.h"
 #include "kapframe/document_file_win.h"
 #include "kapframe/edge_snap.h"
 #include "layer/layer_host_win.h"
@@ -35,8 +35,8 @@ std::optional<ScreenRect> VisibleTaskbar() {
 
 } // namespace
 
-CKapWindow::CKapWindow(HWND owner, KapType type, Settings& settings, const std::string& documentPath)
-    : Dialog(IDD_KAP), owner_(owner), type_(type), settings_(settings), loadPath_(documentPath) {}
+CKapWindow::CKapWindow(KapHost& host, KapType type, Settings& settings, const std::string& documentPath)
+    : Dialog(IDD_KAP), host_(host), type_(type), settings_(settings), loadPath_(documentPath) {}
 
 CKapWindow::~CKapWindow() {
     dropTarget_.Revoke();
@@ -245,7 +245,7 @@ void CKapWindow::Delete() {
     if (MessageBoxA(Hwnd(), "Delete this KAP ?", "Delete KAP", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
     SaveDocument();
     DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).MoveToDeleted();
-    PostMessageA(owner_, InfoOf(type_).deletedMessage, reinterpret_cast<WPARAM>(static_cast<Kap*>(this)), 0);
+    PostMessageA(Owner(), InfoOf(type_).deletedMessage, reinterpret_cast<WPARAM>(static_cast<Kap*>(this)), 0);
 }
 
 bool CKapWindow::OnCommand(UINT id, UINT, HWND) {

@@ -8,16 +8,16 @@
 #include <memory>
 #include <string>
 
-#include "app/kap_win.h"
-#include "app/wnd/dialog_win.h"
+#include "kapframe/kap_win.h"
+#include "wnd/dialog_win.h"
 #include "kapframe/drop_target_win.h"
+#include "kapframe/kap_host_win.h"
 #include "kapframe/kap_document.h"
 
 namespace vimo {
 
 class CLayerHost;
 class Settings;
-Settings& TheSettings();
 class SkinRecord;
 
 class CKapWindow : public Dialog, public Kap {
@@ -26,7 +26,7 @@ public:
     static constexpr UINT kSavePeriod = 10000;
 
     // documentPath: the document to load, or empty for a new kap.
-    CKapWindow(HWND owner, KapType type, Settings& settings, const std::string& documentPath);
+    CKapWindow(KapHost& host, KapType type, Settings& settings, const std::string& documentPath);
     ~CKapWindow() override;
 
     // Reads the document (or makes a new kap) and creates the hidden window. False on failure.
@@ -90,7 +90,8 @@ protected:
     CLayerHost* Layer() const { return layer_.get(); }
     Settings& AppSettings() const { return settings_; }
     const SkinRecord& Skin() const;
-    HWND Owner() const { return owner_; }
+    HWND Owner() const { return host_.HostWindow(); }
+    KapHost& Host() const { return host_; }
     void SetDirty() { dirty_ = true; }
     // Sets dirty and restarts the save timer: the document is written 10 s after the last change.
     void ChangedNow();
@@ -112,7 +113,7 @@ private:
     void OnPositionChanging(WINDOWPOS& position);
     void ToggleDesktop();
 
-    HWND owner_;
+    KapHost& host_;
     KapType type_;
     Settings& settings_;
     std::string loadPath_;
@@ -127,10 +128,10 @@ private:
     KapDropTarget dropTarget_;
 };
 
-// The factory of a kap type: a window of class K with the program's settings; null when the window
-// could not be made.
-template <class K> std::unique_ptr<Kap> MakeKapWindow(HWND owner, const std::string& documentPath) {
-    auto kap = std::make_unique<K>(owner, TheSettings(), documentPath);
+// The factory of a kap type: a window of class K; null when the window could not be made.
+template <class K>
+std::unique_ptr<Kap> MakeKapWindow(KapHost& host, Settings& settings, const std::string& documentPath) {
+    auto kap = std::make_unique<K>(host, settings, documentPath);
     if (!kap->CreateKap()) return nullptr;
     return kap;
 }

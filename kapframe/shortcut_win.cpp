@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "app/com_ptr_win.h"
+#include "base/com_ptr_win.h"
 #include "kapframe/path_normalize.h"
 
 namespace vimo {

@@ -1,6 +1,6 @@
 #include "layer/composition_order.h"
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace vimo {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "app/kap_types.h"
+#include "kapframe/kap_types.h"
 #include "bars/dock/dock_document.h"
 
 namespace vimo {

@@ -1,7 +1,7 @@
 #include "bars/dock/dock_icon_command.h"
 
-#include "app/resource.h"
-#include "app/text_util.h"
+#include "base/resource.h"
+#include "base/text_util.h"
 #include "bars/dock/dock_icon_types.h"
 
 namespace vimo {

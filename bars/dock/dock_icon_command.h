@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/kap_types.h"
+#include "kapframe/kap_types.h"
 #include "bars/dock/dock_actions.h"
 #include "bars/dock/dock_document.h"
 

@@ -1,6 +1,6 @@
 #include "bars/dock/dock_icon_types.h"
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace vimo {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/kap_types.h"
+#include "kapframe/kap_types.h"
 
 namespace vimo {
 

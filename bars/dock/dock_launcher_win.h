@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/desktop_toggle_win.h"
+#include "base/desktop_toggle_win.h"
 
 namespace vimo {
 

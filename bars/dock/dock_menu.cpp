@@ -1,7 +1,7 @@
 #include "bars/dock/dock_menu.h"
 
-#include "app/kap_types.h"
-#include "app/resource.h"
+#include "kapframe/kap_types.h"
+#include "base/resource.h"
 
 namespace vimo {
 

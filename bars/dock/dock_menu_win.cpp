@@ -1,8 +1,8 @@
 #include "bars/dock/dock_menu_win.h"
 
-#include "app/wnd/menu_handle_win.h"
-#include "app/controller_win.h"
-#include "app/resource.h"
+#include "wnd/menu_handle_win.h"
+#include "kapframe/tray_menu_win.h"
+#include "base/resource.h"
 
 namespace vimo {
 
@@ -29,13 +29,13 @@ UINT CopyMenuEntries(HMENU from, HMENU to, UINT at) {
 
 } // namespace
 
-HMENU PrepareDockMenu(HMENU menu, const DockMenuState& state, const Settings& settings) {
+HMENU PrepareDockMenu(HMENU menu, const DockMenuState& state, bool hasWindowBar, const Settings& settings) {
     HMENU popup = menu ? GetSubMenu(menu, IDM_POPUP_TRAY) : nullptr;
     HMENU add = popup ? GetSubMenu(popup, IDM_TRAY_NEW) : nullptr;
     HMENU own = menu ? GetSubMenu(menu, IDM_POPUP_DOCK_ICON) : nullptr;
     if (!add || !own) return nullptr;
     // The tray's rules first (window bar entries, greyed new-shortcut, "New"), then the dock's.
-    PrepareTrayMenu(popup, /*hasWindowBar=*/false, settings);
+    PrepareTrayMenu(popup, hasWindowBar, settings);
     ModifyMenuA(popup, IDM_TRAY_NEW, MF_BYPOSITION | MF_STRING | MF_POPUP | (state.add ? MF_ENABLED : MF_GRAYED),
                 reinterpret_cast<UINT_PTR>(add), "Add");
     EnableCommand(add, ID_NEW_SHORTCUT, state.add);

@@ -12,6 +12,6 @@ namespace vimo {
 class Settings;
 
 // Returns the popup to show, or null when the menu lacks the popups it is built from.
-HMENU PrepareDockMenu(HMENU menu, const DockMenuState& state, const Settings& settings);
+HMENU PrepareDockMenu(HMENU menu, const DockMenuState& state, bool hasWindowBar, const Settings& settings);
 
 } // namespace vimo

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/resource.h"
+#include "base/resource.h"
 #include "bars/dock/dock_icon_edit.h"
 #include "bars/dock/dock_icon_types.h"
 

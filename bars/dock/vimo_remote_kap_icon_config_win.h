@@ -4,7 +4,7 @@
 // that creates a kap only the image and the title can change: its type decides what it does.
 #include <string>
 
-#include "app/wnd/dialog_win.h"
+#include "wnd/dialog_win.h"
 #include "bars/dock/dock_actions.h"
 #include "bars/dock/dock_document.h"
 

@@ -1,11 +1,10 @@
 #include "bars/dock/vimo_remote_kap_win.h"
 
-#include "app/controller_win.h"
-#include "app/kap_win.h"
-#include "app/messages.h"
-#include "app/resource.h"
-#include "app/settings.h"
-#include "app/wnd/menu_handle_win.h"
+#include "kapframe/kap_win.h"
+#include "base/messages.h"
+#include "base/resource.h"
+#include "kapframe/settings.h"
+#include "wnd/menu_handle_win.h"
 #include "bars/dock/dock_defaults.h"
 #include "bars/dock/dock_icon_command.h"
 #include "bars/dock/dock_icon_edit.h"
@@ -56,16 +55,16 @@ bool PrimaryButtonDown() {
 
 } // namespace
 
-CVimoRemoteKap::CVimoRemoteKap(HWND owner, Settings& settings)
-    : Dialog(IDD_KAP), owner_(owner), settings_(settings), autoHide_(AutoHideOptions(settings)) {}
+CVimoRemoteKap::CVimoRemoteKap(KapHost& host, Settings& settings)
+    : Dialog(IDD_KAP), host_(host), settings_(settings), autoHide_(AutoHideOptions(settings)) {}
 
 CVimoRemoteKap::~CVimoRemoteKap() {
     // The window goes while this object is whole, so that its destroy handler saves the document.
     DestroyWindowNow();
 }
 
-std::unique_ptr<CVimoRemoteKap> MakeRemoteKap(HWND owner, Settings& settings) {
-    auto dock = std::make_unique<CVimoRemoteKap>(owner, settings);
+std::unique_ptr<CVimoRemoteKap> MakeRemoteKap(KapHost& host, Settings& settings) {
+    auto dock = std::make_unique<CVimoRemoteKap>(host, settings);
     if (!dock->CreateDock()) return nullptr;
     return dock;
 }
@@ -94,7 +93,7 @@ void CVimoRemoteKap::LoadDocument() {
     }
     if (read != DocumentRead::Missing) SetAsideUnusable(path);
     document_ = NewDockDocument(design.width, design.height, Skin().Folder(),
-                                [](KapType type) { return FactoryOf(type) != nullptr; });
+                                [this](KapType type) { return host_.CanCreate(type); });
 }
 
 void CVimoRemoteKap::SaveDocument() {
@@ -243,10 +242,9 @@ void CVimoRemoteKap::Run(const DockIconCommand& command) {
     using Kind = DockIconCommand::Kind;
     switch (command.kind) {
     case Kind::CreateKap:
-        if (auto* controller = dynamic_cast<ControllerWindow*>(Dialog::FromHandle(owner_)))
-            controller->CreateKap(command.kap);
+        host_.CreateKap(command.kap);
         break;
-    case Kind::ControllerCommand: PostMessageA(owner_, WM_COMMAND, command.command, 0); break;
+    case Kind::ControllerCommand: PostMessageA(host_.HostWindow(), WM_COMMAND, command.command, 0); break;
     case Kind::OpenShell: launcher_.OpenShell(command.target); break;
     case Kind::MinimizeAll: launcher_.MinimizeAll(); break;
     case Kind::UndoMinimizeAll: launcher_.UndoMinimizeAll(); break;
@@ -302,7 +300,8 @@ std::optional<std::size_t> CVimoRemoteKap::IconUnderCursor() const {
 
 void CVimoRemoteKap::ShowContextMenu(std::optional<std::size_t> icon) {
     MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS)));
-    HMENU popup = PrepareDockMenu(menu.Get(), DockMenuStateFor(document_.locked, icon.has_value()), settings_);
+    HMENU popup = PrepareDockMenu(menu.Get(), DockMenuStateFor(document_.locked, icon.has_value()),
+                                   host_.HasWindowBar(), settings_);
     if (!popup) return;
     HWND hwnd = Hwnd();
     SetForegroundWindow(hwnd);
@@ -326,7 +325,7 @@ void CVimoRemoteKap::RunMenuCommand(UINT command, std::optional<std::size_t> ico
         if (icon) RemoveIcon(*icon);
         break;
     case DockMenuCommand::Lock: SetLocked(!document_.locked); break;
-    case DockMenuCommand::Controller: PostMessageA(owner_, WM_COMMAND, command, 0); break;
+    case DockMenuCommand::Controller: PostMessageA(host_.HostWindow(), WM_COMMAND, command, 0); break;
     case DockMenuCommand::Nothing: break;
     }
 }
@@ -366,16 +365,11 @@ void CVimoRemoteKap::OnLeftButtonDown() {
     }
 }
 
-void CVimoRemoteKap::SetOwnerResizing(bool resizing) const {
-    if (auto* controller = dynamic_cast<ControllerWindow*>(Dialog::FromHandle(owner_)))
-        controller->SetResizing(resizing);
-}
-
 void CVimoRemoteKap::StartResize() {
     POINT p = {};
     GetCursorPos(&p);
     resize_.emplace(p.x, p.y, document_.rect.width, document_.rect.height);
-    SetOwnerResizing(true);
+    host_.SetResizing(true);
     SetCapture(Hwnd());
     SetTimer(Hwnd(), kDockResizeTimer, kDockResizePeriod, nullptr);
 }
@@ -397,7 +391,7 @@ void CVimoRemoteKap::EndResize() {
     resize_.reset();
     KillTimer(Hwnd(), kDockResizeTimer);
     if (GetCapture() == Hwnd()) ReleaseCapture();
-    SetOwnerResizing(false);
+    host_.SetResizing(false);
 }
 
 void CVimoRemoteKap::OnPositionChanging(WINDOWPOS& position) const {

@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/wnd/dialog_win.h"
+#include "kapframe/kap_host_win.h"
+#include "wnd/dialog_win.h"
 #include "bars/dock/dock_autohide.h"
 #include "bars/dock/dock_document.h"
 #include "bars/dock/dock_launcher_win.h"
@@ -37,7 +38,7 @@ public:
     // An icon's right button arrives as this message.
     static constexpr UINT kIconMenuMessage = WM_APP + 0x41;
 
-    CVimoRemoteKap(HWND owner, Settings& settings);
+    CVimoRemoteKap(KapHost& host, Settings& settings);
     ~CVimoRemoteKap() override;
 
     // Reads the document (or starts with a new dock), creates the window and shows it without
@@ -89,7 +90,6 @@ private:
     void StartResize();
     void ResizeStep();
     void EndResize();
-    void SetOwnerResizing(bool resizing) const;
     void ReassertTopMost() const;
     void OnPositionChanging(WINDOWPOS& position) const;
 
@@ -97,7 +97,7 @@ private:
     void ApplyTimer(UINT_PTR id, const DockTimerOrder& order);
     bool PointerInside() const;
 
-    HWND owner_;
+    KapHost& host_;
     Settings& settings_;
     DockDocument document_;
     DockMetrics metrics_;
@@ -115,6 +115,6 @@ private:
 };
 
 // Makes the dock of the program's settings: null when its window cannot be made.
-std::unique_ptr<CVimoRemoteKap> MakeRemoteKap(HWND owner, Settings& settings);
+std::unique_ptr<CVimoRemoteKap> MakeRemoteKap(KapHost& host, Settings& settings);
 
 } // namespace vimo

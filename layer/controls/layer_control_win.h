@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/wnd/reflect_win.h"
+#include "wnd/reflect_win.h"
 #include "layer/layer_element_win.h"
 #include "layer/layer_item_win.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/messages.h"
+#include "base/messages.h"
 
 namespace vimo {
 

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace vimo {
 

@@ -4,7 +4,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace vimo {
 

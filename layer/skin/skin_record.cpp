@@ -1,7 +1,6 @@
 #include "layer/skin/skin_record.h"
 
-#include "app/settings.h"
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace vimo {
 
@@ -27,7 +26,7 @@ SkinRecord SkinRecord::Load(std::shared_ptr<const SkinFileSchema> schema, const 
             value.number = store.ReadInt(path, section, key.name, def);
             continue;
         }
-        std::string text = ToUpperAscii(store.ReadString(path, section, key.name, key.text, Settings::kStringBuffer));
+        std::string text = ToUpperAscii(store.ReadString(path, section, key.name, key.text, kProfileStringBuffer));
         if (IsNullWord(text)) text.clear();
         if (key.kind == SkinKeyKind::FileName && !text.empty()) text = folder + text;
         value.text = std::move(text);

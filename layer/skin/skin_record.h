@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/profile_store.h"
+#include "base/profile_store.h"
 #include "layer/skin/skin_schema.h"
 
 namespace vimo {

@@ -1,14 +1,12 @@
 #include "layer/skin/skin_set.h"
 
-#include "app/settings.h"
 #include "layer/skin/skin_tables.h"
 
 namespace vimo {
 
 SkinSet::SkinSet() : schemas_(BuildSkinSchemas()) {}
 
-void SkinSet::Load(const ProfileStore& store, const Settings& settings) {
-    const std::string skinDir = settings.SkinDir();
+void SkinSet::Load(const ProfileStore& store, const std::string& skinDir) {
     std::vector<SkinRecord> records;
     records.reserve(schemas_.size());
     for (const auto& schema : schemas_) records.push_back(SkinRecord::Load(schema, store, skinDir));

@@ -6,21 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "app/profile_store.h"
+#include "base/profile_store.h"
 #include "layer/skin/skin_record.h"
 
 namespace vimo {
-
-class Settings;
 
 class SkinSet {
 public:
     SkinSet();
 
-    // Reads every skin and data file of the skin settings.skinName below settings.programDir, in
+    // Reads every skin and data file of the skin folder skinDir ("<program>\\Skin\\<name>"), in
     // load order, replacing all records (also those of types no kap is open for). Missing folders,
     // files and keys give the defaults.
-    void Load(const ProfileStore& store, const Settings& settings);
+    void Load(const ProfileStore& store, const std::string& skinDir);
     bool Loaded() const { return !records_.empty(); }
 
     // The skin record of a type; throws SkinKeyError before Load.

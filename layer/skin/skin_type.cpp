@@ -1,6 +1,6 @@
 #include "layer/skin/skin_type.h"
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace vimo {
 

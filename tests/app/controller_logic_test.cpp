@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "app/kap_types.h"
+#include "kapframe/kap_types.h"
 #include "app/reminder.h"
 
 namespace vimo {

@@ -1,6 +1,6 @@
 // Behaviour of the in-memory INI store. The expectations are those of the platform's
 // private-profile functions, checked against them by ini_profile_store_win_test.cpp.
-#include "app/ini_profile_store.h"
+#include "support/ini_profile_store.h"
 
 #include <gtest/gtest.h>
 

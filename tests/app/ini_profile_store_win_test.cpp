@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_profile_store.h"
-#include "app/profile_store_win.h"
-#include "app/settings.h"
+#include "support/ini_profile_store.h"
+#include "base/profile_store_win.h"
+#include "kapframe/settings.h"
 
 namespace vimo {
 namespace {

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/messages.h"
-#include "app/resource.h"
+#include "base/messages.h"
+#include "base/resource.h"
 
 namespace vimo {
 namespace {

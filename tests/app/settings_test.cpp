@@ -1,5 +1,5 @@
 // The global settings object against VimoKap.ini held in the in-memory INI store.
-#include "app/settings.h"
+#include "kapframe/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "expected_save_order.h"
-#include "app/ini_profile_store.h"
+#include "support/ini_profile_store.h"
 
 namespace vimo {
 namespace {

@@ -1,9 +1,9 @@
 // The tray menu's state before it opens.
 #include <gtest/gtest.h>
 
-#include "app/controller_win.h"
-#include "app/resource.h"
-#include "app/settings.h"
+#include "kapframe/tray_menu_win.h"
+#include "base/resource.h"
+#include "kapframe/settings.h"
 
 namespace vimo {
 namespace {

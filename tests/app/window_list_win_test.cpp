@@ -1,7 +1,7 @@
 // The top-level window list against real windows of other Wine programs.
 #include <gtest/gtest.h>
 
-#include "app/window_list_win.h"
+#include "base/window_list_win.h"
 #include "e2e/driver/vimo_driver.h"
 
 namespace vimo {

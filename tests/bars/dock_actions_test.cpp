@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/kap_types.h"
-#include "app/resource.h"
+#include "kapframe/kap_types.h"
+#include "base/resource.h"
 #include "bars/dock/dock_actions.h"
 #include "bars/dock/dock_defaults.h"
 #include "bars/dock/dock_icon_command.h"

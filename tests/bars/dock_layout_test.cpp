@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "app/ini_profile_store.h"
+#include "support/ini_profile_store.h"
 #include "bars/dock/dock_layout.h"
 #include "bars/dock/dock_resize.h"
 #include "layer/skin/skin_tables.h"

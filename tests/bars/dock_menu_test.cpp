@@ -1,8 +1,8 @@
 // What the commands of the dock's context menu mean to the dock, and which entries it offers.
 #include <gtest/gtest.h>
 
-#include "app/kap_types.h"
-#include "app/resource.h"
+#include "kapframe/kap_types.h"
+#include "base/resource.h"
 #include "bars/dock/dock_menu.h"
 
 namespace vimo {

@@ -7,11 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "app/kap_types.h"
-#include "app/kap_win.h"
-#include "app/profile_store_win.h"
-#include "app/resource.h"
-#include "app/settings.h"
+#include "app/kap_factories_win.h"
+#include "kapframe/kap_types.h"
+#include "kapframe/kap_win.h"
+#include "base/profile_store_win.h"
+#include "base/resource.h"
+#include "kapframe/settings.h"
 #include "bars/dock/dock_layout.h"
 #include "bars/dock/dock_menu_win.h"
 #include "bars/dock/vimo_remote_kap_win.h"
@@ -19,6 +20,7 @@
 #include "kapframe/document_file_win.h"
 #include "layer/gdiplus_raii_win.h"
 #include "layer/layer_host_win.h"
+#include "kapframe/fake_kap_host_win.h"
 
 namespace vimo {
 namespace {
@@ -69,15 +71,13 @@ protected:
         WinProfileStore store;
         settings_.Load(store, dir_);
         settings_.remoteKapAlwaysOnTop = 0;
-        owner_ = CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     }
     void TearDown() override {
         dock_.reset();
-        DestroyWindow(owner_);
         RemoveTree(dir_);
     }
     CVimoRemoteKap& Make() {
-        dock_ = MakeRemoteKap(owner_, settings_);
+        dock_ = MakeRemoteKap(host_, settings_);
         EXPECT_NE(dock_, nullptr);
         Pump();
         return *dock_;
@@ -97,7 +97,7 @@ protected:
     GdiplusSession gdiplus_;
     std::string dir_;
     Settings settings_;
-    HWND owner_ = nullptr;
+    kaptest::FakeKapHost host_;
     std::unique_ptr<CVimoRemoteKap> dock_;
 };
 
@@ -218,7 +218,7 @@ bool Greyed(HMENU menu, UINT id, UINT by = MF_BYCOMMAND) { return (GetMenuState(
 
 TEST_F(DockWindowTest, ContextMenuIsTheTrayMenuWithAddAndTheDocksOwnEntries) {
     LoadedMenu loaded;
-    HMENU popup = PrepareDockMenu(loaded.menu, DockMenuStateFor(false, true), settings_);
+    HMENU popup = PrepareDockMenu(loaded.menu, DockMenuStateFor(false, true), false, settings_);
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(EntryText(popup, 0), "Add");
     HMENU add = GetSubMenu(popup, 0);
@@ -242,14 +242,14 @@ TEST_F(DockWindowTest, ContextMenuIsTheTrayMenuWithAddAndTheDocksOwnEntries) {
 TEST_F(DockWindowTest, ContextMenuOfALockedDockOrWithoutAnIconChangesNoIcon) {
     {
         LoadedMenu loaded;
-        HMENU popup = PrepareDockMenu(loaded.menu, DockMenuStateFor(false, false), settings_);
+        HMENU popup = PrepareDockMenu(loaded.menu, DockMenuStateFor(false, false), false, settings_);
         ASSERT_NE(popup, nullptr);
         EXPECT_TRUE(Greyed(popup, ID_DOCK_ICON_EDIT));
         EXPECT_TRUE(Greyed(popup, ID_DOCK_ICON_REMOVE));
         EXPECT_FALSE(Greyed(popup, 0, MF_BYPOSITION));
     }
     LoadedMenu loaded;
-    HMENU popup = PrepareDockMenu(loaded.menu, DockMenuStateFor(true, true), settings_);
+    HMENU popup = PrepareDockMenu(loaded.menu, DockMenuStateFor(true, true), false, settings_);
     ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(Greyed(popup, 0, MF_BYPOSITION)) << "Add";
     EXPECT_TRUE(Greyed(GetSubMenu(popup, 0), ID_NEW_SHORTCUT));

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "e2e/driver/vimo_driver.h"
 
 namespace vimo::e2e {

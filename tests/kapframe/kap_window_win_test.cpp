@@ -7,14 +7,15 @@
 #include <fstream>
 #include <thread>
 
-#include "app/messages.h"
-#include "app/profile_store_win.h"
-#include "app/settings.h"
+#include "base/messages.h"
+#include "base/profile_store_win.h"
+#include "kapframe/settings.h"
 #include "kapframe/base64.h"
 #include "kapframe/document_file_win.h"
 #include "kapframe/drop_data_win.h"
 #include "layer/layer_test_support_win.h"
 #include "kapframe/kap_window_win.h"
+#include "kapframe/fake_kap_host_win.h"
 
 namespace vimo {
 namespace {
@@ -51,21 +52,19 @@ protected:
         CreateDirectoryA(dir_.c_str(), nullptr);
         WinProfileStore store;
         settings_.Load(store, dir_);
-        owner_ = CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     }
     void TearDown() override {
-        DestroyWindow(owner_);
         OleUninitialize();
     }
     std::unique_ptr<TestKap> Make(const std::string& path = "") {
-        auto kap = std::make_unique<TestKap>(owner_, KapType::Calc, settings_, path);
+        auto kap = std::make_unique<TestKap>(host_, KapType::Calc, settings_, path);
         EXPECT_TRUE(kap->CreateKap());
         ShowWindow(kap->Hwnd(), SW_SHOWNOACTIVATE);
         return kap;
     }
     std::string dir_;
     Settings settings_;
-    HWND owner_ = nullptr;
+    kaptest::FakeKapHost host_;
 };
 
 RECT WindowRect(HWND hwnd) {
@@ -183,7 +182,7 @@ TEST_F(KapWindowTest, DeleteAsksThenMovesTheDocumentAndTellsTheOwner) {
     no.join();
     EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << "No leaves the document";
     MSG msg;
-    EXPECT_FALSE(PeekMessageA(&msg, owner_, info.deletedMessage, info.deletedMessage, PM_NOREMOVE));
+    EXPECT_FALSE(PeekMessageA(&msg, host_.HostWindow(), info.deletedMessage, info.deletedMessage, PM_NOREMOVE));
 
     std::thread yes = AnswerDeleteBox(IDYES);
     SendMessageA(kap->Hwnd(), WM_COMMAND, info.deleteCommand, 0);
@@ -191,7 +190,7 @@ TEST_F(KapWindowTest, DeleteAsksThenMovesTheDocumentAndTellsTheOwner) {
     EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_NE(GetFileAttributesA((dir_ + "\\Deleted\\" + kap->KapName() + ".VIMOCALC").c_str()),
               INVALID_FILE_ATTRIBUTES);
-    ASSERT_TRUE(PeekMessageA(&msg, owner_, info.deletedMessage, info.deletedMessage, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageA(&msg, host_.HostWindow(), info.deletedMessage, info.deletedMessage, PM_REMOVE));
     EXPECT_EQ(msg.wParam, reinterpret_cast<WPARAM>(static_cast<Kap*>(kap.get())));
 }
 

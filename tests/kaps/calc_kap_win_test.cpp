@@ -7,12 +7,13 @@
 #include <initializer_list>
 #include <memory>
 
-#include "app/messages.h"
-#include "app/profile_store_win.h"
-#include "app/settings.h"
+#include "base/messages.h"
+#include "base/profile_store_win.h"
+#include "kapframe/settings.h"
 #include "kaps/desk/calc/vimo_calc_win.h"
 #include "layer/controls/layer_button_win.h"
 #include "layer/layer_test_support_win.h"
+#include "kapframe/fake_kap_host_win.h"
 
 namespace vimo {
 namespace {
@@ -29,14 +30,12 @@ protected:
         CreateDirectoryA(dir_.c_str(), nullptr);
         WinProfileStore store;
         settings_.Load(store, dir_);
-        owner_ = CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        calc_ = std::make_unique<CVimoCalc>(owner_, settings_, "");
+        calc_ = std::make_unique<CVimoCalc>(host_, settings_, "");
         ASSERT_TRUE(calc_->CreateKap());
         ShowWindow(calc_->Hwnd(), SW_SHOWNOACTIVATE);
     }
     void TearDown() override {
         calc_.reset();
-        DestroyWindow(owner_);
     }
 
     // A press and release of the left button on a key's button, then the posted key messages.
@@ -65,7 +64,7 @@ protected:
 
     std::string dir_;
     Settings settings_;
-    HWND owner_ = nullptr;
+    kaptest::FakeKapHost host_;
     std::unique_ptr<CVimoCalc> calc_;
 };
 

@@ -1,7 +1,7 @@
 // Which key each key message and each key-down stands for.
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "kaps/desk/calc/calc_keypad.h"
 
 namespace vimo {

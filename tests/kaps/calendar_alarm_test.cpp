@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "kaps/desk/calendar/alarm_days.h"
 #include "kaps/desk/calendar/calendar_document.h"
 #include "kaps/desk/calendar/calendar_model.h"

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/ini_profile_store.h"
-#include "app/settings.h"
+#include "support/ini_profile_store.h"
+#include "kapframe/settings.h"
 #include "kaps/desk/calendar/cell_style.h"
 
 namespace vimo {

@@ -9,16 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
-#include "app/profile_store_win.h"
-#include "app/resource.h"
-#include "app/settings.h"
+#include "base/messages.h"
+#include "base/profile_store_win.h"
+#include "base/resource.h"
+#include "kapframe/settings.h"
 #include "kaps/desk/calendar/day_bounce.h"
 #include "kaps/desk/calendar/month_title.h"
 #include "kaps/desk/calendar/vimo_calendar_win.h"
 #include "layer/controls/layer_button_win.h"
 #include "layer/controls/layer_static_win.h"
 #include "layer/gdiplus_raii_win.h"
+#include "kapframe/fake_kap_host_win.h"
 
 namespace vimo {
 namespace {
@@ -111,7 +112,6 @@ protected:
         CopyFolder("Z:" + source, dir_ + "\\Skin\\Default\\VimoCalendar");
         WinProfileStore store;
         settings_.Load(store, dir_);
-        owner_ = CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         SYSTEMTIME now = {};
         GetLocalTime(&now);
         today_ = CalendarDate{now.wYear, now.wMonth, now.wDay};
@@ -119,18 +119,19 @@ protected:
     void TearDown() override {
         calendar_.reset();
         notes_.clear();
-        DestroyWindow(owner_);
     }
     StandInNote& AddNote(const std::string& stamp, int x, int y) {
         notes_.push_back(std::make_unique<StandInNote>(stamp, x, y, moves_));
         return *notes_.back();
     }
     CVimoCalendar& MakeCalendar() {
-        calendar_ = std::make_unique<CVimoCalendar>(owner_, settings_, "", [this] {
+        host_.kaps = [this](KapType type) {
             std::vector<Kap*> kaps;
-            for (auto& note : notes_) kaps.push_back(note.get());
+            if (type == KapType::Note)
+                for (auto& note : notes_) kaps.push_back(note.get());
             return kaps;
-        });
+        };
+        calendar_ = std::make_unique<CVimoCalendar>(host_, settings_, "");
         EXPECT_TRUE(calendar_->CreateKap());
         ShowWindow(calendar_->Hwnd(), SW_SHOWNOACTIVATE);
         Pump();
@@ -143,7 +144,7 @@ protected:
     GdiplusSession gdiplus_;
     std::string dir_;
     Settings settings_;
-    HWND owner_ = nullptr;
+    kaptest::FakeKapHost host_;
     CalendarDate today_;
     MoveLog moves_;
     std::vector<std::unique_ptr<StandInNote>> notes_;

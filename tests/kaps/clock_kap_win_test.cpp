@@ -8,13 +8,14 @@
 #include <memory>
 #include <set>
 
-#include "app/profile_store_win.h"
-#include "app/settings.h"
+#include "base/profile_store_win.h"
+#include "kapframe/settings.h"
 #include "kapframe/document_file_win.h"
 #include "kaps/desk/clock/clock_document.h"
 #include "kaps/desk/clock/time_text.h"
 #include "kaps/desk/clock/vimo_clock_win.h"
 #include "layer/layer_test_support_win.h"
+#include "kapframe/fake_kap_host_win.h"
 
 namespace vimo {
 namespace {
@@ -46,12 +47,11 @@ protected:
         CreateDirectoryA(dir_.c_str(), nullptr);
         WinProfileStore store;
         settings_.Load(store, dir_);
-        owner_ = CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     }
-    void TearDown() override { DestroyWindow(owner_); }
+    
 
     std::unique_ptr<TestClock> Make(const std::string& path = "") {
-        auto clock = std::make_unique<TestClock>(owner_, settings_, path);
+        auto clock = std::make_unique<TestClock>(host_, settings_, path);
         EXPECT_TRUE(clock->CreateKap());
         ShowWindow(clock->Hwnd(), SW_SHOWNOACTIVATE);
         return clock;
@@ -80,7 +80,7 @@ protected:
 
     std::string dir_;
     Settings settings_;
-    HWND owner_ = nullptr;
+    kaptest::FakeKapHost host_;
 };
 
 TEST_F(ClockKapTest, ShowsTheLocaleTimeAndLongDateAndTicksEverySecond) {

@@ -1,7 +1,7 @@
 // Which files of a folder the photo album takes, and the lines of its document.
 #include <gtest/gtest.h>
 
-#include "app/resource.h"
+#include "base/resource.h"
 #include "kaps/desk/photoalbum/album_choices.h"
 #include "kaps/desk/photoalbum/album_document.h"
 #include "kaps/desk/photoalbum/album_folder.h"

@@ -10,9 +10,9 @@
 #include <fstream>
 #include <thread>
 
-#include "app/profile_store_win.h"
-#include "app/resource.h"
-#include "app/settings.h"
+#include "base/profile_store_win.h"
+#include "base/resource.h"
+#include "kapframe/settings.h"
 #include "kapframe/base64.h"
 #include "kapframe/document_file_win.h"
 #include "kaps/desk/photoalbum/picture_item_win.h"
@@ -22,6 +22,7 @@
 #include "kaps/photoalbum_pictures_win.h"
 #include "layer/gdiplus_raii_win.h"
 #include "layer/layer_host_win.h"
+#include "kapframe/fake_kap_host_win.h"
 
 namespace vimo {
 namespace {
@@ -62,20 +63,18 @@ protected:
         CreateDirectoryA(dir_.c_str(), nullptr);
         WinProfileStore store;
         settings_.Load(store, dir_);
-        owner_ = CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         const SkinRecord& skin = settings_.skins.Skin(SkinType::PhotoAlbum);
         box_ = LayerRect{skin.Int("ImageMarginLeft"), skin.Int("ImageMarginTop"),
                          skin.Int("IconWidth") - skin.Int("ImageMarginLeft") - skin.Int("ImageMarginRight"),
                          skin.Int("IconHeight") - skin.Int("ImageMarginTop") - skin.Int("ImageMarginBottom")};
     }
     void TearDown() override {
-        DestroyWindow(owner_);
         OleUninitialize();
         albumtest::RemoveTree(dir_);
     }
 
     std::unique_ptr<TestAlbum> Make(const std::string& path = "") {
-        auto album = std::make_unique<TestAlbum>(owner_, settings_, path);
+        auto album = std::make_unique<TestAlbum>(host_, settings_, path);
         EXPECT_TRUE(album->CreateKap());
         ShowWindow(album->Hwnd(), SW_SHOWNOACTIVATE);
         return album;
@@ -123,7 +122,7 @@ protected:
     GdiplusSession gdiplus_;
     std::string dir_;
     Settings settings_;
-    HWND owner_ = nullptr;
+    kaptest::FakeKapHost host_;
     LayerRect box_;
 };
 

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/resource.h"
-#include "app/wnd/dialog_win.h"
+#include "base/resource.h"
+#include "wnd/dialog_win.h"
 #include "layer/controls/layer_static_win.h"
 #include "layer_test_support_win.h"
 

@@ -13,8 +13,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/messages.h"
-#include "app/wnd/reflect_win.h"
+#include "base/messages.h"
+#include "wnd/reflect_win.h"
 #include "layer/controls/layer_edit_line_win.h"
 #include "layer/controls/layer_edit_win.h"
 #include "layer_test_support_win.h"

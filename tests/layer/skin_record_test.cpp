@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
-#include "app/text_util.h"
+#include "kapframe/settings.h"
+#include "base/text_util.h"
 #include "layer/skin/file_case.h"
 #include "layer/skin/skin_layout.h"
 #include "layer/skin/skin_set.h"
@@ -78,7 +78,7 @@ protected:
     }
 
     const SkinRecord& Load(SkinType type) {
-        skins.Load(store, settings);
+        skins.Load(store, settings.SkinDir());
         return skins.Skin(type);
     }
 
@@ -90,7 +90,7 @@ protected:
 // --- Defaults when the skin folder is missing -------------------------------------------------
 
 TEST_F(SkinFixture, EveryTypeTakesItsDefaultsWithoutSkinFolder) {
-    skins.Load(store, settings);
+    skins.Load(store, settings.SkinDir());
     const std::map<SkinType, std::pair<int, int>> designSizes = {
         {SkinType::Note, {200, 300}},     {SkinType::PhotoAlbum, {300, 200}}, {SkinType::Calc, {200, 300}},
         {SkinType::Calendar, {200, 100}}, {SkinType::Clock, {200, 100}},      {SkinType::Account, {200, 100}},
@@ -210,7 +210,7 @@ TEST_F(SkinFixture, RequestsForKeysTheTypeDoesNotHaveThrow) {
 // --- Loading all types -------------------------------------------------------------------------
 
 TEST_F(SkinFixture, LoadReadsEveryFileAndKeyInOrder) {
-    skins.Load(store, settings);
+    skins.Load(store, settings.SkinDir());
     std::vector<std::string> files;
     std::map<std::string, std::vector<std::string>> keysByFile;
     for (const auto& read : store.reads) {
@@ -250,7 +250,7 @@ TEST_F(SkinFixture, LoadReadsEveryFileAndKeyInOrder) {
 }
 
 TEST_F(SkinFixture, LoadAfterSkinChangeReadsEveryType) {
-    skins.Load(store, settings);
+    skins.Load(store, settings.SkinDir());
     settings.skinName = "Blue";
     int width = 500;
     for (SkinType type : kSkinTypes) {
@@ -261,7 +261,7 @@ TEST_F(SkinFixture, LoadAfterSkinChangeReadsEveryType) {
     store.Set(SkinFile("Blue", "VimoWeather", "Data"), "VimoWeatherData", "NavigateURL", "http://w");
     store.reads.clear();
 
-    skins.Load(store, settings);
+    skins.Load(store, settings.SkinDir());
     EXPECT_EQ(store.reads.size(), 1230u); // every key of the 17 files once
     width = 500;
     for (SkinType type : kSkinTypes) {
@@ -400,7 +400,7 @@ TEST(SkinImages, UpperCasedNamesAreFoundOnDisk) {
     store.Set(file, "VimoNoteSkin", "AlarmFileName", "images/alarm.png");
     store.Set(file, "VimoNoteSkin", "LinkFileName", "missing.png");
     SkinSet skins;
-    skins.Load(store, settings);
+    skins.Load(store, settings.SkinDir());
     const SkinRecord& note = skins.Skin(SkinType::Note);
 
     EXPECT_EQ(ResolveFileCase(note.Str("LockFileName")), (noteDir / "lock.png").string());

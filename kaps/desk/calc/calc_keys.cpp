@@ -1,6 +1,6 @@
 #include "kaps/desk/calc/calc_keys.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 
 namespace vimo {
 

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "app/wnd/text_reply_win.h"
-#include "app/settings.h"
+#include "wnd/text_reply_win.h"
+#include "kapframe/settings.h"
 #include "kaps/desk/calc/calc_keypad.h"
 #include "layer/controls/layer_button_win.h"
 #include "layer/controls/layer_static_win.h"
@@ -30,14 +30,10 @@ constexpr UINT_PTR kKeyWatchId = 0x4B43; // "KC": the calculator's key watch on 
 
 } // namespace
 
-CVimoCalc::CVimoCalc(HWND owner, Settings& settings, const std::string& documentPath)
-    : CKapWindow(owner, KapType::Calc, settings, documentPath) {}
+CVimoCalc::CVimoCalc(KapHost& host, Settings& settings, const std::string& documentPath)
+    : CKapWindow(host, KapType::Calc, settings, documentPath) {}
 
 CVimoCalc::~CVimoCalc() { StopWatchingKeys(); }
-
-std::unique_ptr<Kap> MakeCalc(HWND owner, const std::string& documentPath) {
-    return MakeKapWindow<CVimoCalc>(owner, documentPath);
-}
 
 void CVimoCalc::BuildItems() {
     CLayerHost* host = Layer();

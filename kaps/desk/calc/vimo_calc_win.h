@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "app/kap_win.h"
+#include "kapframe/kap_win.h"
 #include "kapframe/kap_window_win.h"
 #include "kaps/desk/calc/calc_engine.h"
 
@@ -24,7 +24,7 @@ class CLayerStatic;
 
 class CVimoCalc : public CKapWindow {
 public:
-    CVimoCalc(HWND owner, Settings& settings, const std::string& documentPath);
+    CVimoCalc(KapHost& host, Settings& settings, const std::string& documentPath);
     ~CVimoCalc() override;
 
     const CalcEngine& Engine() const { return engine_; }
@@ -57,8 +57,5 @@ private:
     CLayerStatic* lock_ = nullptr;
     std::array<CLayerButton*, kCalcKeyCount> buttons_ = {};
 };
-
-// Makes a calc kap from a document path (empty: a new one); null when it cannot be made.
-std::unique_ptr<Kap> MakeCalc(HWND owner, const std::string& documentPath);
 
 } // namespace vimo

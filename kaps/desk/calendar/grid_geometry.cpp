@@ -1,6 +1,6 @@
 #include "kaps/desk/calendar/grid_geometry.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "kaps/desk/calendar/month_grid.h"
 
 namespace vimo {

@@ -1,9 +1,8 @@
 #include "kaps/desk/calendar/vimo_calendar_win.h"
 
-#include "app/controller_win.h"
-#include "app/messages.h"
-#include "app/resource.h"
-#include "app/settings.h"
+#include "base/messages.h"
+#include "base/resource.h"
+#include "kapframe/settings.h"
 #include "kaps/desk/calendar/cell_style.h"
 #include "kaps/desk/calendar/day_bounce.h"
 #include "kaps/desk/calendar/grid_geometry.h"
@@ -59,14 +58,10 @@ void Bounce(HWND window) {
 
 } // namespace
 
-CVimoCalendar::CVimoCalendar(HWND owner, Settings& settings, const std::string& documentPath, NoteList notes)
-    : CKapWindow(owner, KapType::Calendar, settings, documentPath), notes_(std::move(notes)) {}
+CVimoCalendar::CVimoCalendar(KapHost& host, Settings& settings, const std::string& documentPath)
+    : CKapWindow(host, KapType::Calendar, settings, documentPath) {}
 
 CVimoCalendar::~CVimoCalendar() = default;
-
-std::unique_ptr<Kap> MakeCalendar(HWND owner, const std::string& documentPath) {
-    return MakeKapWindow<CVimoCalendar>(owner, documentPath);
-}
 
 CLayerButton* CVimoCalendar::MakeMonthButton(const std::string& prefix, const char* label, UINT clickMessage) {
     const SkinRecord& skin = Skin();
@@ -143,10 +138,8 @@ void CVimoCalendar::OnLockChanged() {
 }
 
 std::vector<Kap*> CVimoCalendar::Notes() const {
-    if (notes_) return notes_();
-    if (auto* controller = dynamic_cast<ControllerWindow*>(Dialog::FromHandle(Owner())))
-        return controller->KapsOf(KapType::Note);
-    return {};
+    // The note kaps whose reminders the calendar marks (read at every drawing and day click).
+    return Host().KapsOf(KapType::Note);
 }
 
 std::vector<std::string> CVimoCalendar::AlarmStamps(const std::vector<Kap*>& notes) const {

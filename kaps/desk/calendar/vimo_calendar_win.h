@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/kap_win.h"
+#include "kapframe/kap_win.h"
 #include "kapframe/kap_window_win.h"
 #include "kaps/desk/calendar/calendar_model.h"
 
@@ -23,11 +23,7 @@ class CLayerStatic;
 
 class CVimoCalendar : public CKapWindow {
 public:
-    // The note kaps whose reminders the calendar marks (read at every drawing and day click).
-    using NoteList = std::function<std::vector<Kap*>()>;
-
-    // notes: empty for the controller's list of note kaps.
-    CVimoCalendar(HWND owner, Settings& settings, const std::string& documentPath, NoteList notes = {});
+    CVimoCalendar(KapHost& host, Settings& settings, const std::string& documentPath);
     ~CVimoCalendar() override;
 
     // Draws the shown month again with the notes' current reminders and presents the window.
@@ -66,7 +62,6 @@ private:
     // Draws the month and shows the window's new picture.
     void Present();
 
-    NoteList notes_;
     std::optional<CalendarModel> model_;
     MonthView view_;
     CLayerStatic* background_ = nullptr;
@@ -76,8 +71,5 @@ private:
     CLayerStatic* title_ = nullptr;
     std::array<CLayerButton*, kGridCellCount> cells_ = {};
 };
-
-// Makes a calendar kap from a document path (empty: a new one); null when it cannot be made.
-std::unique_ptr<Kap> MakeCalendar(HWND owner, const std::string& documentPath);
 
 } // namespace vimo

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <ctime>
 
-#include "app/wnd/text_reply_win.h"
-#include "app/settings.h"
+#include "wnd/text_reply_win.h"
+#include "kapframe/settings.h"
 #include "kaps/desk/clock/clock_document.h"
 #include "kaps/desk/clock/time_text.h"
 #include "layer/controls/layer_static_win.h"
@@ -33,14 +33,10 @@ CLayerStatic* MakeStatic(CLayerHost* host, const LayerRect& r) {
 
 } // namespace
 
-CVimoClock::CVimoClock(HWND owner, Settings& settings, const std::string& documentPath)
-    : CKapWindow(owner, KapType::Clock, settings, documentPath), model_(PlatformSources()) {}
+CVimoClock::CVimoClock(KapHost& host, Settings& settings, const std::string& documentPath)
+    : CKapWindow(host, KapType::Clock, settings, documentPath), model_(PlatformSources()) {}
 
 CVimoClock::~CVimoClock() = default;
-
-std::unique_ptr<Kap> MakeClock(HWND owner, const std::string& documentPath) {
-    return MakeKapWindow<CVimoClock>(owner, documentPath);
-}
 
 std::string CVimoClock::TypeLetters() const { return ClockModeLetter(model_.ChronometerMode()); }
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "app/kap_win.h"
+#include "kapframe/kap_win.h"
 #include "kapframe/kap_window_win.h"
 #include "kaps/desk/clock/clock_model.h"
 
@@ -23,7 +23,7 @@ class CVimoClock : public CKapWindow {
 public:
     enum Command : UINT { kChronoCommand = 188, kResetCommand = 189 };
 
-    CVimoClock(HWND owner, Settings& settings, const std::string& documentPath);
+    CVimoClock(KapHost& host, Settings& settings, const std::string& documentPath);
     ~CVimoClock() override;
 
     const ClockModel& Model() const { return model_; }
@@ -60,8 +60,5 @@ private:
     CLayerStatic* date_ = nullptr;
     std::string timeLine_, dateLine_;
 };
-
-// Makes a clock kap from a document path (empty: a new one); null when it cannot be made.
-std::unique_ptr<Kap> MakeClock(HWND owner, const std::string& documentPath);
 
 } // namespace vimo

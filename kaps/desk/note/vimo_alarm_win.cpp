@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "app/resource.h"
+#include "base/resource.h"
 #include "kaps/desk/note/note_model.h"
 
 namespace vimo {

@@ -3,7 +3,7 @@
 // minute (in steps of five minutes).
 #include <string>
 
-#include "app/wnd/dialog_win.h"
+#include "wnd/dialog_win.h"
 
 namespace vimo {
 

@@ -2,11 +2,10 @@
 
 #include <windowsx.h>
 
-#include "app/wnd/menu_handle_win.h"
-#include "app/controller_win.h"
-#include "app/messages.h"
-#include "app/resource.h"
-#include "app/settings.h"
+#include "wnd/menu_handle_win.h"
+#include "base/messages.h"
+#include "base/resource.h"
+#include "kapframe/settings.h"
 #include "kaps/desk/note/vimo_alarm_win.h"
 #include "layer/controls/layer_edit_win.h"
 #include "layer/controls/layer_link_win.h"
@@ -65,15 +64,11 @@ bool FileExists(const std::string& path) {
 
 } // namespace
 
-CVimoNote::CVimoNote(HWND owner, Settings& settings, const std::string& documentPath)
-    : CKapWindow(owner, KapType::Note, settings, documentPath),
-      grip_(kResizeTimer, [this](bool resizing) { SetOwnerResizing(resizing); }) {}
+CVimoNote::CVimoNote(KapHost& host, Settings& settings, const std::string& documentPath)
+    : CKapWindow(host, KapType::Note, settings, documentPath),
+      grip_(kResizeTimer, [this](bool resizing) { Host().SetResizing(resizing); }) {}
 
 CVimoNote::~CVimoNote() = default;
-
-std::unique_ptr<Kap> MakeNote(HWND owner, const std::string& documentPath) {
-    return MakeKapWindow<CVimoNote>(owner, documentPath);
-}
 
 std::string CVimoNote::HeaderTail() const { return values_.alarm; }
 
@@ -320,17 +315,7 @@ void CVimoNote::TakeFocus() {
     if (edit_) SetFocus(edit_->Input());
 }
 
-bool CVimoNote::FocusOnHover() const { return Locked() && !OwnerResizing(); }
-
-void CVimoNote::SetOwnerResizing(bool resizing) {
-    if (auto* controller = dynamic_cast<ControllerWindow*>(Dialog::FromHandle(Owner())))
-        controller->SetResizing(resizing);
-}
-
-bool CVimoNote::OwnerResizing() const {
-    auto* controller = dynamic_cast<ControllerWindow*>(Dialog::FromHandle(Owner()));
-    return controller ? controller->Resizing() : grip_.Active();
-}
+bool CVimoNote::FocusOnHover() const { return Locked() && !Host().Resizing(); }
 
 bool CVimoNote::OnKapMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
     switch (msg) {

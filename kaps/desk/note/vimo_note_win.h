@@ -18,7 +18,7 @@ class CVimoNote : public CKapWindow {
 public:
     enum Timer : UINT_PTR { kCircleTimer = 7, kResizeTimer = 8 };
 
-    CVimoNote(HWND owner, Settings& settings, const std::string& documentPath);
+    CVimoNote(KapHost& host, Settings& settings, const std::string& documentPath);
     ~CVimoNote() override;
 
     std::string AlarmStamp() const override { return values_.alarm; }
@@ -55,8 +55,6 @@ private:
     void ApplyAlarmLook();
     void OpenAlarmDialog();
     void CopyAll();
-    void SetOwnerResizing(bool resizing);
-    bool OwnerResizing() const;
     void MoveWindowTo(NotePoint point);
     std::string BackgroundFile(int index) const;
 
@@ -74,7 +72,5 @@ private:
     bool topMostBeforeRinging_ = false;
     ResizeGrip grip_;
 };
-
-std::unique_ptr<Kap> MakeNote(HWND owner, const std::string& documentPath);
 
 } // namespace vimo

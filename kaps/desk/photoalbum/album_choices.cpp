@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/resource.h"
+#include "base/resource.h"
 
 namespace vimo {
 

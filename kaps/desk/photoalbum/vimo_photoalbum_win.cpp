@@ -5,10 +5,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/wnd/menu_handle_win.h"
-#include "app/controller_win.h"
-#include "app/resource.h"
-#include "app/settings.h"
+#include "wnd/menu_handle_win.h"
+#include "base/resource.h"
+#include "kapframe/settings.h"
 #include "kaps/desk/photoalbum/album_folder.h"
 #include "kaps/desk/photoalbum/folder_browser_win.h"
 #include "kaps/desk/photoalbum/folder_scan_win.h"
@@ -27,15 +26,11 @@ constexpr const char* kStatusFont = "Arial";
 
 } // namespace
 
-CVimoPhotoAlbum::CVimoPhotoAlbum(HWND owner, Settings& settings, const std::string& documentPath)
-    : CKapWindow(owner, KapType::PhotoAlbum, settings, documentPath),
-      grip_(kResizeTimer, [this](bool resizing) { SetOwnerResizing(resizing); }) {}
+CVimoPhotoAlbum::CVimoPhotoAlbum(KapHost& host, Settings& settings, const std::string& documentPath)
+    : CKapWindow(host, KapType::PhotoAlbum, settings, documentPath),
+      grip_(kResizeTimer, [this](bool resizing) { Host().SetResizing(resizing); }) {}
 
 CVimoPhotoAlbum::~CVimoPhotoAlbum() = default;
-
-std::unique_ptr<Kap> MakePhotoAlbum(HWND owner, const std::string& documentPath) {
-    return MakeKapWindow<CVimoPhotoAlbum>(owner, documentPath);
-}
 
 bool CVimoPhotoAlbum::PictureShown() const { return picture_ && picture_->HasPicture(); }
 
@@ -249,16 +244,6 @@ void CVimoPhotoAlbum::ResizeStepNow() {
     LayoutItems();
     Layer()->Resize(r.width, r.height);
     SetDirty();
-}
-
-void CVimoPhotoAlbum::SetOwnerResizing(bool resizing) {
-    if (auto* controller = dynamic_cast<ControllerWindow*>(Dialog::FromHandle(Owner())))
-        controller->SetResizing(resizing);
-}
-
-bool CVimoPhotoAlbum::OwnerResizing() const {
-    auto* controller = dynamic_cast<ControllerWindow*>(Dialog::FromHandle(Owner()));
-    return controller ? controller->Resizing() : grip_.Active();
 }
 
 void CVimoPhotoAlbum::OnTimer(UINT_PTR id) {

@@ -24,7 +24,7 @@ public:
     // Posted by the picture loader when the picture asked for is decoded (WPARAM: the request).
     static constexpr UINT kPictureReady = WM_APP + 1;
 
-    CVimoPhotoAlbum(HWND owner, Settings& settings, const std::string& documentPath);
+    CVimoPhotoAlbum(KapHost& host, Settings& settings, const std::string& documentPath);
     ~CVimoPhotoAlbum() override;
 
     const AlbumValues& Values() const { return values_; }
@@ -49,7 +49,7 @@ protected:
     bool OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     unsigned DropAccept() const override;
     void OnDrop(const std::string& dropped) override;
-    bool FocusOnHover() const override { return !OwnerResizing(); }
+    bool FocusOnHover() const override { return !Host().Resizing(); }
     BOOL OnInitDialog() override;
     void OnTimer(UINT_PTR id) override;
 
@@ -66,8 +66,6 @@ private:
     void SetZoom(int percent);
     void ChooseFolder();
     void ResizeStepNow();
-    void SetOwnerResizing(bool resizing);
-    bool OwnerResizing() const;
 
     AlbumValues values_;
     SlideShow show_;
@@ -78,8 +76,5 @@ private:
     CLayerStatic* lock_ = nullptr;
     PictureLoader loader_; // last: its worker is stopped first
 };
-
-// Makes a photo album kap from a document path (empty: a new one); null when it cannot be made.
-std::unique_ptr<Kap> MakePhotoAlbum(HWND owner, const std::string& documentPath);
 
 } // namespace vimo

@@ -1,6 +1,6 @@
-#include "app/kap_types.h"
+#include "kapframe/kap_types.h"
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace vimo {
 

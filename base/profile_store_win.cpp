@@ -1,4 +1,4 @@
-#include "app/profile_store_win.h"
+#include "base/profile_store_win.h"
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/kap_types.h"
+#include "kapframe/kap_types.h"
 
 namespace vimo {
 
@@ -25,11 +25,11 @@ public:
     virtual void RefreshAlarmMarks() {}
 };
 
-// Makes a kap of one type: from a document path, or a new kap when the path is empty.
-// The kap's window exists (hidden) when it returns; the controller shows and places it.
-using KapFactory = std::unique_ptr<Kap> (*)(HWND owner, const std::string& documentPath);
+class KapHost;
+class Settings;
 
-// The factory of a type, or null while that type is not part of the program.
-KapFactory FactoryOf(KapType type);
+// Makes a kap of one type: from a document path, or a new kap when the path is empty.
+// The kap's window exists (hidden) when it returns; the host shows and places it.
+using KapFactory = std::unique_ptr<Kap> (*)(KapHost& host, Settings& settings, const std::string& documentPath);
 
 } // namespace vimo

@@ -1,4 +1,4 @@
-#include "app/window_list_win.h"
+#include "base/window_list_win.h"
 
 #include <psapi.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The program's INI access: the platform's private-profile functions.
-#include "app/profile_store.h"
+#include "base/profile_store.h"
 
 namespace vimo {
 

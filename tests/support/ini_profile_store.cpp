@@ -1,4 +1,4 @@
-#include "app/ini_profile_store.h"
+#include "support/ini_profile_store.h"
 
 #include <cstdint>
 #include <optional>
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace vimo {
 

@@ -16,7 +16,7 @@
 #include <map>
 #include <string>
 
-#include "app/profile_store.h"
+#include "base/profile_store.h"
 
 namespace vimo {
 

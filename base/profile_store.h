@@ -7,6 +7,9 @@
 
 namespace vimo {
 
+// The buffer the program reads setting and skin strings into: they keep at most 97 characters.
+constexpr std::size_t kProfileStringBuffer = 98;
+
 class ProfileStore {
 public:
     virtual ~ProfileStore() = default;

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "app/profile_store.h"
+#include "base/profile_store.h"
 #include "layer/skin/skin_set.h"
 
 namespace vimo {
@@ -12,7 +12,7 @@ namespace vimo {
 class Settings {
 public:
     static constexpr const char* kSection = "VimoKap";
-    static constexpr std::size_t kStringBuffer = 98; // strings keep at most 97 characters
+    static constexpr std::size_t kStringBuffer = kProfileStringBuffer;
     static constexpr std::size_t kMaxProgramDir = 199;
 
     std::string programDir;
@@ -47,9 +47,6 @@ public:
     std::string SkinDir() const { return programDir + "\\Skin\\" + skinName; }
     std::string DefaultIconPath() const { return SkinDir() + "\\DefaultIcon.png"; }
 };
-
-// The one settings object of the process.
-Settings& TheSettings();
 
 // Reads a string key of VimoKap.ini: at most 97 characters, "NULL" in any case means empty.
 std::string ReadSettingString(const ProfileStore& store, const std::string& path, const std::string& key,

@@ -1,6 +1,6 @@
-#include "app/wnd/dialog_win.h"
+#include "wnd/dialog_win.h"
 
-#include "app/wnd/reflect_win.h"
+#include "wnd/reflect_win.h"
 
 namespace vimo {
 

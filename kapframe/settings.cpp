@@ -1,6 +1,6 @@
-#include "app/settings.h"
+#include "kapframe/settings.h"
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace vimo {
 
@@ -8,11 +8,6 @@ std::string ReadSettingString(const ProfileStore& store, const std::string& path
                               const std::string& def) {
     std::string value = store.ReadString(path, Settings::kSection, key, def, Settings::kStringBuffer);
     return IsNullWord(value) ? std::string() : value;
-}
-
-Settings& TheSettings() {
-    static Settings settings;
-    return settings;
 }
 
 void Settings::Load(const ProfileStore& store, const std::string& currentDir) {
@@ -50,7 +45,7 @@ void Settings::Load(const ProfileStore& store, const std::string& currentDir) {
     remoteKapTrigger = str("RemoteKAPTrigger", "Left");
     remoteWinTrigger = str("RemoteWINTrigger", "Left");
     for (std::size_t i = 0; i < exclude.size(); ++i) exclude[i] = str(("Exclude" + std::to_string(i)).c_str(), "");
-    skins.Load(store, *this);
+    skins.Load(store, SkinDir());
 }
 
 void Settings::Save(ProfileStore& store) const {

@@ -1,4 +1,4 @@
-#include "app/wnd/reflect_win.h"
+#include "wnd/reflect_win.h"
 
 namespace vimo {
 

@@ -1,9 +1,9 @@
-#include "app/desktop_toggle_win.h"
+#include "base/desktop_toggle_win.h"
 
 #include <shldisp.h>
 
-#include "app/com_ptr_win.h"
-#include "app/window_list_win.h"
+#include "base/com_ptr_win.h"
+#include "base/window_list_win.h"
 
 namespace vimo {
 
