@@ -55,7 +55,9 @@ if(VIMO_WIN_TESTS)
   target_compile_options(win_tests PRIVATE ${VIMO_WARNINGS})
   target_link_libraries(win_tests PRIVATE vimo_test_support gtest gtest_main)
   target_precompile_headers(win_tests PRIVATE <windows.h> <gtest/gtest.h>)
-  gtest_discover_tests(win_tests TEST_PREFIX "win." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
+  # Each test runs on one of the test script's displays (a CTest resource), so several run at once.
+  gtest_discover_tests(win_tests TEST_PREFIX "win." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    PROPERTIES RESOURCE_GROUPS displays:1)
 endif()
 
 # End-to-end tests start VimoKap.exe in scratch program directories and drive it.
@@ -66,7 +68,7 @@ if(VIMO_E2E_TESTS)
   target_precompile_headers(e2e_tests REUSE_FROM win_tests)
   add_dependencies(e2e_tests VimoKap)
   gtest_discover_tests(e2e_tests TEST_PREFIX "e2e." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 180)
+    PROPERTIES TIMEOUT 180 RESOURCE_GROUPS displays:1)
 endif()
 
 file(GLOB VIMO_BENCH_WIN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win_bench.cpp)

@@ -16,7 +16,7 @@ cp -r "$windir/program/Skin" "$progdir/"
 trap testenv_stop EXIT
 testenv_start "$arch" "$VIMO_BUILD/wineprefix-$arch-run" "${DISPLAY:-}"
 cd "$progdir"
-if [ -n "${TESTENV_XVFB_PID:-}" ]; then
+if [ -n "${TESTENV_OWN_DISPLAY:-}" ]; then
   "$VIMO_WINE" VimoKap.exe &
   app=$!
   sleep "${VIMO_RUN_SECONDS:-8}"

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: host unit tests, Win32 tests under Wine, end-to-end tests.
-# Ends with one summary line "tests: N passed, N failed".
+# The Wine tests run side by side on VIMO_WINE_WORKERS workers (default: one more than the cores),
+# each with its own X display, Wine prefix and wineserver.
+# Ends with the time of each phase, the ten slowest tests and one line "tests: N passed, N failed".
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$VIMO_ROOT/scripts/testenv.sh"
 
-bash "$VIMO_ROOT/scripts/setup.sh" || exit 1
 logdir=$VIMO_BUILD/test-logs
 mkdir -p "$logdir"
 passed=0 failed=0 status=0
+phases=()
+phase_start=$SECONDS
+phase() { # records the time since the last phase under a name
+  phases+=("$(printf '%-28s %4d s' "$1" $((SECONDS - phase_start)))")
+  phase_start=$SECONDS
+}
 
 count() { # log file of a ctest run
   local line
@@ -22,28 +29,52 @@ count() { # log file of a ctest run
   [ "$f" -eq 0 ] || status=1
 }
 
-echo "== host build and unit tests"
-if vimo_configure_and_build "$VIMO_BUILD/host" "" -DVIMO_SANITIZE=ON; then
-  (cd "$VIMO_BUILD/host" && ctest -j"$(nproc)" --output-on-failure --timeout 120) 2>&1 | tee "$logdir/host.log"
-  count "$logdir/host.log"
+bash "$VIMO_ROOT/scripts/setup.sh" || exit 1
+phase "set-up"
+
+echo "== host build"
+host_ok=0
+vimo_configure_and_build "$VIMO_BUILD/host" "" -DVIMO_SANITIZE=ON && host_ok=1
+phase "host build"
+
+echo "== Windows builds"
+windir=$(vimo_build_windows) || windir=
+phase "Windows builds"
+
+# The host tests need little time; they run while the Wine workers start.
+if [ "$host_ok" = 1 ]; then
+  (cd "$VIMO_BUILD/host" && ctest -j"$(nproc)" --output-on-failure --timeout 120) >"$logdir/host.log" 2>&1 &
+  host_pid=$!
 else
   echo "host build failed"; failed=$((failed + 1)); status=1
 fi
 
-echo "== Windows builds"
-if windir=$(vimo_build_windows); then
+if [ -n "$windir" ]; then
   arch=$(basename "$windir")
-  echo "== Win32 and end-to-end tests under Wine ($arch)"
+  workers=${VIMO_WINE_WORKERS:-$(($(nproc) + 1))}
+  echo "== Win32 and end-to-end tests under Wine ($arch, $workers workers)"
   trap testenv_stop EXIT
-  testenv_start "$arch" "$VIMO_BUILD/wineprefix-$arch-test"
-  # One at a time: several tests move the one pointer of the display.
-  (cd "$windir" && ctest -j1 --output-on-failure --timeout 300) 2>&1 | tee "$logdir/wine.log"
-  count "$logdir/wine.log"
+  testenv_start_workers "$arch" "$VIMO_BUILD/wineprefix-$arch-test" "$workers"
+  (cd "$windir" && ctest -j"$workers" --resource-spec-file "$VIMO_TESTENV_DIR/resources.json" \
+    --output-on-failure --timeout 300) >"$logdir/wine.log" 2>&1
   testenv_stop
   trap - EXIT
 else
   echo "Windows build failed"; failed=$((failed + 1)); status=1
 fi
+if [ -n "${host_pid:-}" ]; then
+  wait "$host_pid"
+  cat "$logdir/host.log"
+  count "$logdir/host.log"
+fi
+[ -n "$windir" ] && { cat "$logdir/wine.log"; count "$logdir/wine.log"; }
+phase "tests (host and Wine)"
 
+echo
+echo "== time of each phase"
+printf '%s\n' "${phases[@]}"
+echo "== ten slowest tests"
+cat "$logdir"/host.log "$logdir"/wine.log 2>/dev/null |
+  sed -nE 's/.*Test +#[0-9]+: ([^ ]+) \.+.* ([0-9.]+) sec$/\2 \1/p' | sort -rn | head -n 10
 echo "tests: $passed passed, $failed failed"
 exit $status

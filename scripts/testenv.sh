@@ -1,62 +1,129 @@
-# The Wine test environment, shared by the test and run scripts (source this file).
-#   testenv_start ARCH PREFIX [DISPLAY]  - X display (a private Xvfb unless one is given), the Wine prefix
-#                                          (made once and reused), a warm persistent wineserver
-#   testenv_stop                         - ends exactly what testenv_start started
-# testenv_start writes PREFIX.env, which scripts/wine-run.sh reads to run a program in this environment.
+# The Wine test environment, shared by the test, run and bench scripts (source this file).
+#   testenv_start ARCH PREFIX [DISPLAY]   - one environment: an X display (a private Xvfb unless one is
+#                                           given), the Wine prefix (made once and reused), a warm
+#                                           persistent wineserver; its variables are exported here
+#   testenv_start_workers ARCH PREFIX N   - N such environments side by side, each with its own Xvfb
+#                                           display, its own copy of PREFIX and its own wineserver, so
+#                                           that tests which move the pointer can run in parallel
+#   testenv_stop                          - ends exactly what was started
+# Each environment is described by an env file that scripts/wine-run.sh reads: VIMO_TESTENV names the
+# first one; under CTest, the display resource a test was given picks VIMO_TESTENV_DIR/worker-<id>.env.
 # shellcheck shell=bash
 
-testenv_start() {
-  local arch=$1 prefix=$2 display=${3:-}
-  export WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-  if [ "$arch" = win64 ]; then
-    export VIMO_WINE=/usr/lib/wine/wine64 WINELOADER=/usr/lib/wine/wine64
-  else
-    export VIMO_WINE=/usr/lib/wine/wine
-    unset WINELOADER
-  fi
-  TESTENV_XVFB_PID=
-  if [ -z "$display" ]; then
-    local fdfile
-    fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-    TESTENV_XVFB_PID=$!
-    local i
-    for i in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
-    display=:$(head -n1 "$fdfile")
-    rm -f "$fdfile"
-  fi
-  export DISPLAY=$display
+TESTENV_XVFB_PIDS=()
+TESTENV_PREFIXES=()
+
+testenv_wine() { # arch: the Wine loader of that arch
+  if [ "$1" = win64 ]; then echo /usr/lib/wine/wine64; else echo /usr/lib/wine/wine; fi
+}
+
+# Runs a command in the Wine environment of one prefix (without touching the caller's variables).
+testenv_in_prefix() { # arch prefix command...
+  local arch=$1 prefix=$2
+  shift 2
+  local loader
+  loader=$(testenv_wine "$arch")
+  (
+    export WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+    if [ "$arch" = win64 ]; then export WINELOADER=$loader; else unset WINELOADER; fi
+    "$@"
+  )
+}
+
+# Makes a prefix once: fonts, no crash dialog, one desktop with a task bar for every program.
+testenv_make_prefix() { # arch prefix
+  local arch=$1 prefix=$2 wine
+  wine=$(testenv_wine "$arch")
+  [ -f "$prefix/.vimo-ready" ] && return 0
+  rm -rf "$prefix"
   mkdir -p "$(dirname "$prefix")"
-  if [ ! -f "$prefix/.vimo-ready" ]; then
-    rm -rf "$prefix"
-    "$VIMO_WINE" wineboot -i >/dev/null 2>&1 || true
-    local reg=("$VIMO_WINE" reg add)
-    "${reg[@]}" 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null
-    "${reg[@]}" 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'Liberation Mono' /f >/dev/null
-    "${reg[@]}" 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null
-    "${reg[@]}" 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
-    # Every program of this prefix joins one desktop that has a task bar, as on a real machine.
-    "${reg[@]}" 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
-    "${reg[@]}" 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null
-    wineserver -w
-    touch "$prefix/.vimo-ready"
-  fi
-  wineserver -p
-  "$VIMO_WINE" cmd /c exit >/dev/null 2>&1 || true
-  cat >"$prefix.env" <<ENV
-export WINEPREFIX='$WINEPREFIX' WINEARCH='$WINEARCH' WINEDEBUG='$WINEDEBUG' DISPLAY='$DISPLAY'
-export WINEDLLOVERRIDES='$WINEDLLOVERRIDES' VIMO_WINE='$VIMO_WINE'
-${WINELOADER:+export WINELOADER='$WINELOADER'}
+  testenv_in_prefix "$arch" "$prefix" bash -c '
+    wine=$1
+    "$wine" wineboot -i >/dev/null 2>&1 || true
+    reg() { "$wine" reg add "$@" /f >/dev/null; }
+    reg "HKCU\\Software\\Wine\\Fonts\\Replacements" /v Arial /d "Liberation Sans"
+    reg "HKCU\\Software\\Wine\\Fonts\\Replacements" /v "Courier New" /d "Liberation Mono"
+    reg "HKCU\\Software\\Wine\\Fonts\\Replacements" /v "Times New Roman" /d "Liberation Serif"
+    reg "HKCU\\Software\\Wine\\WineDbg" /v ShowCrashDialog /t REG_DWORD /d 0
+    reg "HKCU\\Software\\Wine\\Explorer" /v Desktop /d shell
+    reg "HKCU\\Software\\Wine\\Explorer\\Desktops" /v shell /d 1024x768
+    wineserver -w' _ "$wine"
+  touch "$prefix/.vimo-ready"
+}
+
+# Starts a private Xvfb; its display name goes to TESTENV_DISPLAY, its pid joins TESTENV_XVFB_PIDS.
+testenv_xvfb() {
+  local fdfile i
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  TESTENV_XVFB_PIDS+=($!)
+  for i in $(seq 200); do [ -s "$fdfile" ] && break; sleep 0.05; done
+  TESTENV_DISPLAY=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+}
+
+# Starts the wineserver of a prepared prefix on a display and writes the env file.
+testenv_launch() { # arch prefix display envfile
+  local arch=$1 prefix=$2 display=$3 envfile=$4 wine
+  wine=$(testenv_wine "$arch")
+  TESTENV_PREFIXES+=("$arch:$prefix")
+  DISPLAY=$display testenv_in_prefix "$arch" "$prefix" bash -c 'wineserver -p; "$1" cmd /c exit >/dev/null 2>&1 || true' _ "$wine"
+  cat >"$envfile" <<ENV
+export WINEPREFIX='$prefix' WINEARCH='$arch' WINEDEBUG='-all' DISPLAY='$display'
+export WINEDLLOVERRIDES='mscoree,mshtml,winemenubuilder.exe=' VIMO_WINE='$wine'
+$([ "$arch" = win64 ] && echo "export WINELOADER='$wine'" || echo "unset WINELOADER")
 ENV
+}
+
+testenv_start() { # arch prefix [display]
+  local arch=$1 prefix=$2 display=${3:-}
+  testenv_make_prefix "$arch" "$prefix"
+  TESTENV_OWN_DISPLAY=
+  if [ -z "$display" ]; then
+    testenv_xvfb
+    display=$TESTENV_DISPLAY
+    TESTENV_OWN_DISPLAY=1
+  fi
+  testenv_launch "$arch" "$prefix" "$display" "$prefix.env"
+  # shellcheck disable=SC1090
+  source "$prefix.env"
   export VIMO_TESTENV=$prefix.env
 }
 
+testenv_start_workers() { # arch prefix count
+  local arch=$1 template=$2 count=$3 k worker display
+  testenv_make_prefix "$arch" "$template"
+  export VIMO_TESTENV_DIR=$template.workers
+  mkdir -p "$VIMO_TESTENV_DIR"
+  for ((k = 0; k < count; k++)); do
+    worker=$template-w$k
+    if [ ! -f "$worker/.vimo-ready" ] || [ "$template/.vimo-ready" -nt "$worker/.vimo-ready" ]; then
+      rm -rf "$worker"
+      cp -a "$template" "$worker"
+      touch "$worker/.vimo-ready"
+    fi
+    testenv_xvfb
+    display=$TESTENV_DISPLAY
+    testenv_launch "$arch" "$worker" "$display" "$VIMO_TESTENV_DIR/worker-$k.env"
+  done
+  export VIMO_TESTENV=$VIMO_TESTENV_DIR/worker-0.env
+  # The displays CTest hands out, one per worker.
+  {
+    printf '{"version":{"major":1,"minor":0},"local":[{"displays":['
+    for ((k = 0; k < count; k++)); do printf '%s{"id":"%d","slots":1}' "$([ "$k" -gt 0 ] && echo ,)" "$k"; done
+    printf ']}]}\n'
+  } >"$VIMO_TESTENV_DIR/resources.json"
+}
+
 testenv_stop() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
-  if [ -n "${TESTENV_XVFB_PID:-}" ]; then
-    kill "$TESTENV_XVFB_PID" 2>/dev/null || true
-    wait "$TESTENV_XVFB_PID" 2>/dev/null || true
-  fi
-  TESTENV_XVFB_PID=
+  local entry pid
+  for entry in "${TESTENV_PREFIXES[@]}"; do
+    testenv_in_prefix "${entry%%:*}" "${entry#*:}" wineserver -k >/dev/null 2>&1 || true
+  done
+  for pid in "${TESTENV_XVFB_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  TESTENV_PREFIXES=()
+  TESTENV_XVFB_PIDS=()
 }
