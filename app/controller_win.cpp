@@ -43,6 +43,8 @@ BOOL ControllerWindow::OnInitDialog() {
     SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
     tray_.Add(hwnd, TrayMessage(), icon_, kAppName);
+    if (!tray_.Shown()) SetTimer(hwnd, kTrayTimer, kTrayRetryPeriod, nullptr);
+    shellWatch_ = std::make_unique<ShellWatch>([this] { SaveEverything(); }, [this] { RestoreTrayIcon(); });
 
     SetWindowLongPtrA(hwnd, GWL_EXSTYLE, GetWindowLongPtrA(hwnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     layer_ = std::make_unique<CLayerHost>(hwnd); // no items: a transparent 10 x 10 surface
@@ -155,6 +157,9 @@ void ControllerWindow::OnTimer(UINT_PTR id) {
         break;
     case kReminderTimer: CheckReminders(); break;
     case kSaveTimer: SaveAllKaps(); break;
+    case kTrayTimer:
+        if (tray_.Add()) KillTimer(Hwnd(), kTrayTimer);
+        break;
     default: break;
     }
 }
@@ -184,20 +189,25 @@ void ControllerWindow::LoadKaps(KapType type) {
     KapFactory factory = FactoryOf(type);
     if (!factory) return;
     const std::string folder = settings_.programDir + "\\Notes\\";
+    // The names are collected before any kap is made: a kap that renames its document or claims a
+    // new name writes into this folder, and a listing still open could return that name again.
+    std::vector<std::string> names;
     WIN32_FIND_DATAA found = {};
     HANDLE search = FindFirstFileA((folder + "*." + InfoOf(type).tag).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
-    auto& list = kaps_[Index(type)];
     do {
-        if (KapTypeFromFileName(found.cFileName) != type) continue;
+        if (KapTypeFromFileName(found.cFileName) == type) names.emplace_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    auto& list = kaps_[Index(type)];
+    for (const std::string& name : names) {
         if (InfoOf(type).single && !list.empty()) break;
-        std::unique_ptr<Kap> kap = factory(*this, settings_, folder + found.cFileName);
+        std::unique_ptr<Kap> kap = factory(*this, settings_, folder + name);
         if (!kap) continue;
         ShowWindow(kap->Hwnd(), SW_SHOWNOACTIVATE);
         list.push_back(std::move(kap));
         list.back()->SendToDesktop();
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    }
 }
 
 void ControllerWindow::LoadAllKaps() {
@@ -226,6 +236,19 @@ void ControllerWindow::SaveAllKaps() {
                                     KapType::RemoteWmp};
     for (KapType type : order)
         for (auto& kap : kaps_[Index(type)]) kap->SaveDocument();
+}
+
+// The shell started again and has forgotten the icon, the only way to reach Exit.
+void ControllerWindow::RestoreTrayIcon() {
+    tray_.Restore();
+    if (!tray_.Shown()) SetTimer(Hwnd(), kTrayTimer, kTrayRetryPeriod, nullptr);
+}
+
+void ControllerWindow::SaveEverything() {
+    WinProfileStore store;
+    settings_.Save(store);
+    SaveAllKaps();
+    if (dock_) dock_->SaveDocument();
 }
 
 void ControllerWindow::CheckReminders() {
@@ -276,6 +299,7 @@ void ControllerWindow::OnDestroy() {
     WinProfileStore store;
     settings_.Save(store);
     layer_.reset();
+    shellWatch_.reset();
     tray_.Remove();
 }
 

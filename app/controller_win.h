@@ -10,6 +10,7 @@
 #include "base/desktop_toggle_win.h"
 #include "kapframe/kap_host_win.h"
 #include "kapframe/kap_win.h"
+#include "app/shell_watch_win.h"
 #include "app/tray_icon_win.h"
 #include "wnd/dialog_win.h"
 
@@ -21,8 +22,10 @@ class CVimoRemoteKap;
 
 class ControllerWindow : public Dialog, public KapHost {
 public:
-    enum Timer : UINT_PTR { kClickTimer = 1, kReminderTimer = 2, kSaveTimer = 3 };
+    enum Timer : UINT_PTR { kClickTimer = 1, kReminderTimer = 2, kSaveTimer = 3, kTrayTimer = 4 };
     static constexpr UINT kClickDelay = 300, kReminderPeriod = 5000, kSavePeriod = 60000;
+    // While the shell does not take the tray icon (not started yet), it is offered again this often.
+    static constexpr UINT kTrayRetryPeriod = 2000;
 
     explicit ControllerWindow(Settings& settings);
     ~ControllerWindow() override;
@@ -31,6 +34,8 @@ public:
     static UINT TrayMessage();
 
     void SaveAllKaps();
+    // Everything the user has: the settings, every kap and the dock (the end of the session).
+    void SaveEverything();
     std::size_t KapCount(KapType type) const { return kaps_[Index(type)].size(); }
 
     // KapHost
@@ -65,12 +70,14 @@ private:
     void ShowWindows();
     void Exit();
     void CreateDock();
+    void RestoreTrayIcon();
 
     Settings& settings_;
     std::array<std::vector<std::unique_ptr<Kap>>, kKapTypeCount> kaps_;
     std::unique_ptr<CLayerHost> layer_; // the controller's own 10 x 10 layer surface
     std::unique_ptr<CVimoRemoteKap> dock_;
     TrayIcon tray_;
+    std::unique_ptr<ShellWatch> shellWatch_;
     DesktopToggle desktop_;
     HICON icon_ = nullptr;
     bool clickPending_ = false;

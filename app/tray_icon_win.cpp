@@ -7,27 +7,49 @@
 namespace vimo {
 
 bool TrayIcon::Add(HWND owner, UINT callbackMessage, HICON icon, const std::string& tip) {
-    NOTIFYICONDATAA data = {};
-    data.cbSize = sizeof(data);
-    data.hWnd = owner;
-    data.uID = 0;
-    data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
-    data.uCallbackMessage = callbackMessage;
-    data.hIcon = icon;
-    std::strncpy(data.szTip, tip.c_str(), sizeof(data.szTip) - 1);
-    if (!Shell_NotifyIconA(NIM_ADD, &data)) return false;
+    Remove();
     owner_ = owner;
-    return true;
+    callbackMessage_ = callbackMessage;
+    icon_ = icon;
+    tip_ = tip;
+    return Add();
 }
 
-void TrayIcon::Remove() {
-    if (!owner_) return;
+bool TrayIcon::Add() {
+    if (!owner_ || shown_) return shown_;
     NOTIFYICONDATAA data = {};
     data.cbSize = sizeof(data);
     data.hWnd = owner_;
     data.uID = 0;
-    Shell_NotifyIconA(NIM_DELETE, &data);
+    data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+    data.uCallbackMessage = callbackMessage_;
+    data.hIcon = icon_;
+    std::strncpy(data.szTip, tip_.c_str(), sizeof(data.szTip) - 1);
+    shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+    return shown_;
+}
+
+bool TrayIcon::Restore() {
+    shown_ = false;
+    return Add();
+}
+
+void TrayIcon::Remove() {
+    if (!owner_) return;
+    if (shown_) {
+        NOTIFYICONDATAA data = {};
+        data.cbSize = sizeof(data);
+        data.hWnd = owner_;
+        data.uID = 0;
+        Shell_NotifyIconA(NIM_DELETE, &data);
+    }
+    shown_ = false;
     owner_ = nullptr;
+}
+
+UINT TrayIcon::TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
 }
 
 } // namespace vimo

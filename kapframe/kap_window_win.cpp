@@ -293,7 +293,8 @@ bool CKapWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_LBUTTONDOWN: {
         if (header_.locked) return false;
         dirty_ = true;
-        PostMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+        // The move starts where the button went down (screen coordinates), not where the pointer is now.
+        PostMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(GetMessagePos()));
         if (header_.topMost) SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         AfterLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return false;

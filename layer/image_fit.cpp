@@ -8,8 +8,12 @@ FittedImage FitImage(int elementWidth, int elementHeight, const LayerMargins& m,
                      int hPos, int vPos, int zoomPercent) {
     FittedImage fit;
     if (imageWidth <= 0 || imageHeight <= 0) return fit;
-    const float boxWidth = static_cast<float>(elementWidth - m.left - m.right);
-    const float boxHeight = static_cast<float>(elementHeight - m.top - m.bottom);
+    // Margins that leave no box leave no picture (a negative box would mirror it).
+    const long long boxW = static_cast<long long>(elementWidth) - m.left - m.right;
+    const long long boxH = static_cast<long long>(elementHeight) - m.top - m.bottom;
+    if (boxW <= 0 || boxH <= 0) return fit;
+    const float boxWidth = static_cast<float>(boxW);
+    const float boxHeight = static_cast<float>(boxH);
     const float fitFactor =
         std::min(boxWidth / static_cast<float>(imageWidth), boxHeight / static_cast<float>(imageHeight));
     const float factor = fitFactor * static_cast<float>(zoomPercent) / 100.0f;
@@ -40,7 +44,8 @@ int ThumbOffset(int barLength, int startMargin, int endMargin, int thumbLength, 
 }
 
 bool MarginsFit(int elementWidth, int elementHeight, const LayerMargins& m) {
-    return elementWidth > m.left + m.right && elementHeight > m.top + m.bottom;
+    return elementWidth > static_cast<long long>(m.left) + m.right &&
+           elementHeight > static_cast<long long>(m.top) + m.bottom;
 }
 
 } // namespace vimo

@@ -57,16 +57,30 @@ void CLayerElement::DropWindowCapture() {
     Invalidate();
 }
 
+namespace {
+
+// How long another program's window may take to answer before it counts as hung.
+constexpr UINT kAnswerMs = 250;
+
+// Whether the window's thread answers: a hung program is neither asked to print itself nor moved
+// for a capture, since each of those waits for it and would freeze this program with it.
+bool Answers(HWND window) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerMs, &result) != 0;
+}
+
+} // namespace
+
 void CLayerElement::MinimizeWindow() {
     if (!target_ || !IsWindow(target_)) return;
-    ShowWindow(target_, SW_MINIMIZE);
+    ShowWindowAsync(target_, SW_MINIMIZE); // another program's window: never wait for it
     window_.minimized = true;
 }
 
 void CLayerElement::RestoreWindow() {
     if (!target_ || !IsWindow(target_)) return;
     if (IsIconic(target_)) {
-        ShowWindow(target_, window_.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+        ShowWindowAsync(target_, window_.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
         SetForegroundWindow(target_);
     }
     window_.minimized = false;
@@ -75,7 +89,7 @@ void CLayerElement::RestoreWindow() {
 void CLayerElement::ToggleMaximizeWindow() {
     if (!target_ || !IsWindow(target_)) return;
     const bool maximized = IsZoomed(target_) != FALSE;
-    ShowWindow(target_, maximized ? SW_SHOWNORMAL : SW_SHOWMAXIMIZED);
+    ShowWindowAsync(target_, maximized ? SW_SHOWNORMAL : SW_SHOWMAXIMIZED);
     window_.maximized = !maximized;
     window_.minimized = false;
 }
@@ -90,7 +104,7 @@ void CLayerElement::DrawWindowView(GdipGraphics& g) {
         window_.maximized = maximized;
         windowCache_.reset();
     }
-    if (!windowCache_) CaptureWindow(placement, minimized, maximized);
+    if (!windowCache_ && Answers(target_)) CaptureWindow(placement, minimized, maximized);
     if (!windowCache_) {
         g.Check(GenericError);
         return;

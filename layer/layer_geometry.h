@@ -1,16 +1,24 @@
 #pragma once
 // Rectangles in window pixels (x, y, width, height) and the few operations the layer host
 // needs to decide what to paint.
+#include <climits>
+
 namespace vimo {
+
+// a + b held to the range of int: rectangles come from skin files, which may hold any number.
+constexpr int SaturatedSum(long long a, long long b) {
+    const long long sum = a + b;
+    return sum > INT_MAX ? INT_MAX : sum < INT_MIN ? INT_MIN : static_cast<int>(sum);
+}
 
 struct LayerRect {
     int x = 0, y = 0, width = 0, height = 0;
 
-    int Right() const { return x + width; }
-    int Bottom() const { return y + height; }
+    int Right() const { return SaturatedSum(x, width); }
+    int Bottom() const { return SaturatedSum(y, height); }
     bool Empty() const { return width <= 0 || height <= 0; }
     bool Contains(int px, int py) const { return px >= x && py >= y && px < Right() && py < Bottom(); }
-    LayerRect Moved(int dx, int dy) const { return LayerRect{x + dx, y + dy, width, height}; }
+    LayerRect Moved(int dx, int dy) const { return LayerRect{SaturatedSum(x, dx), SaturatedSum(y, dy), width, height}; }
     bool operator==(const LayerRect& o) const { return x == o.x && y == o.y && width == o.width && height == o.height; }
 };
 

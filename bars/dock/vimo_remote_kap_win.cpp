@@ -1,5 +1,7 @@
 #include "bars/dock/vimo_remote_kap_win.h"
 
+#include <windowsx.h>
+
 #include "kapframe/kap_win.h"
 #include "base/messages.h"
 #include "base/resource.h"
@@ -354,13 +356,13 @@ void CVimoRemoteKap::OnLeftButtonDown() {
     ReassertTopMost();
     if (document_.locked) return;
     Changed();
-    POINT p = {};
-    GetCursorPos(&p);
-    POINT client = p;
+    // Where the button went down (screen coordinates), not where the pointer is by now.
+    const DWORD pressed = GetMessagePos();
+    POINT client = {GET_X_LPARAM(pressed), GET_Y_LPARAM(pressed)};
     ScreenToClient(Hwnd(), &client);
     switch (ClassifyDockPress(false, client.x, client.y, document_.rect.width, document_.rect.height)) {
     case DockPress::Resize: StartResize(); break;
-    case DockPress::Move: PostMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(p.x, p.y)); break;
+    case DockPress::Move: PostMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(pressed)); break;
     case DockPress::Nothing: break;
     }
 }

@@ -69,9 +69,9 @@ bool CLayerButton::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         OnClick();
         return true;
     case WM_LBUTTONDBLCLK:
-        // The second press of a double click: besides the double-click message it is a press like
-        // the first one, so quick presses on a button are all counted.
         Notify(Notifications().doubleClickMessage);
+        if (!doubleClickIsPress_) return true; // the first press was the click
+        // A button that counts quick presses (the calculator's) takes the second one as a press too.
         if (IsFocusable()) return false;
         OnClick();
         return true;

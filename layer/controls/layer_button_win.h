@@ -29,6 +29,11 @@ public:
     void SetTextOnlyOnHover(bool onlyOnHover);
     void SetTitleOnlyOnHover(bool onlyOnHover);
 
+    // Whether the second press of a double click is also a press (a click), so that quick presses
+    // are all counted (the calculator's keys). Otherwise a double click is one click and one
+    // double-click notification.
+    void SetDoubleClickIsPress(bool isPress) { doubleClickIsPress_ = isPress; }
+
     bool IsHovered() const { return hovered_; }
     bool RepaintPending() const { return repaintPending_; }
 
@@ -64,6 +69,7 @@ private:
     int normalZoom_ = 100;
     int hoverLuminosity_ = 100;
     bool textOnlyOnHover_ = false;
+    bool doubleClickIsPress_ = false;
     bool titleOnlyOnHover_ = false;
 };
 

@@ -1,7 +1,14 @@
 // Start-up, single instance, settings file, tray and exit of the running program.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+
 #include "app/expected_save_order.h"
+#include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 
 namespace vimo::e2e {
@@ -165,6 +172,70 @@ TEST(AppShell, CloseRequestDoesNotEndTheProgram) {
     EXPECT_TRUE(IsWindow(controller));
     EXPECT_TRUE(app.Running());
     ExitAndMeasure(app);
+}
+
+// The program's hidden top-level window that hears the system's broadcasts.
+HWND ShellWatchWindow(const VimoProcess& app) {
+    for (HWND window : app.Windows()) {
+        char name[64] = {};
+        GetClassNameA(window, name, sizeof(name));
+        if (std::string(name) == "VimoKapShellWatch") return window;
+    }
+    return nullptr;
+}
+
+// Whether the shell holds the program's tray icon (only an icon it knows can be changed).
+bool TrayIconShown(HWND controller) {
+    NOTIFYICONDATAA data = {};
+    data.cbSize = sizeof(data);
+    data.hWnd = controller;
+    data.uFlags = NIF_TIP;
+    lstrcpyA(data.szTip, "VimoKap");
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+TEST(AppShell, EndOfSessionSavesTheSettingsAndEveryKap) {
+    ProgramDir dir("end-of-session");
+    VimoProcess app;
+    ASSERT_TRUE(app.Start(dir));
+    ASSERT_NE(app.WaitController(), nullptr);
+    app.Command(ID_NEW_NOTE);
+    const std::vector<HWND> kaps = app.WaitKaps(1);
+    ASSERT_EQ(kaps.size(), 1u);
+    SetWindowPos(kaps[0], nullptr, 333, 222, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND watch = ShellWatchWindow(app);
+    ASSERT_NE(watch, nullptr);
+    EXPECT_EQ(GetAncestor(watch, GA_PARENT), GetDesktopWindow()) << "only top-level windows are told";
+
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(watch, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &answer));
+    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "the session may end";
+    ASSERT_TRUE(SendMessageTimeoutA(watch, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &answer));
+    // Everything is on disk before the system may end the process.
+    EXPECT_EQ(IniKeys(dir.Read("VimoKap.ini")), kSaveOrder);
+    EXPECT_TRUE(dir.Exists("Notes\\MAIN0000000000.VIMOREMOTEKAP")) << "the dock is saved too";
+    const std::string note = ReadOnlyDocument(dir, "Notes\\*.VIMONOTE");
+    EXPECT_NE(note.find("\n333\n222\n"), std::string::npos) << note;
+    app.Exit();
+}
+
+TEST(AppShell, TrayIconComesBackWhenTheShellMakesItsTaskbarAgain) {
+    ProgramDir dir("tray-again");
+    VimoProcess app;
+    ASSERT_TRUE(app.Start(dir));
+    HWND controller = app.WaitController();
+    ASSERT_NE(controller, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return TrayIconShown(controller); }, 10000));
+    // A shell that starts again knows no icons.
+    NOTIFYICONDATAA data = {};
+    data.cbSize = sizeof(data);
+    data.hWnd = controller;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));
+    ASSERT_FALSE(TrayIconShown(controller));
+    // It tells every top-level window that its task bar is there again.
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return TrayIconShown(controller); }, 10000));
+    EXPECT_TRUE(app.Exit());
 }
 
 } // namespace

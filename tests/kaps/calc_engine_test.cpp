@@ -64,7 +64,7 @@ TEST(CalcEngine, TwelfthCharacterIsDropped) {
     EXPECT_EQ(DisplayAfter("1234567890.12"), "1234567890.");
     EXPECT_EQ(DisplayAfter("0.1234567891"), "0.123456789");
     EXPECT_EQ(DisplayAfter("~1234567890 1"), "-1234567890") << "the sign counts";
-    EXPECT_EQ(DisplayAfter("12345678901 ~"), "-1234567890") << "a sign put in front pushes out the last digit";
+    EXPECT_EQ(DisplayAfter("12345678901 ~"), "12345678901") << "no room for the minus: the number stays whole";
     CalcEngine calc;
     Type(calc, "123456789012 + 1 =");
     EXPECT_EQ(calc.Accumulator(), 12345678902.0) << "the dropped digit is not part of the number";
@@ -132,6 +132,8 @@ TEST(CalcEngine, SignChange) {
     EXPECT_EQ(DisplayAfter("~.5"), "-.5");
     EXPECT_EQ(DisplayAfter("1 + ~.5 ="), "0.5") << "\"-.5\" reads as -0.5";
     EXPECT_EQ(DisplayAfter("7 + ~ 2 ="), "5");
+    EXPECT_EQ(DisplayAfter("1234567890~"), "-1234567890");
+    EXPECT_EQ(DisplayAfter("1234567890~~"), "1234567890");
     CalcEngine calc;
     Type(calc, "4 +");
     calc.Press(CalcKey::SignChange);

@@ -165,6 +165,7 @@ TEST_F(ButtonTest, ButtonThatIsNotFocusableActsOnThePress) {
 }
 
 TEST_F(ButtonTest, DoubleClickPostsDoubleClickAndCountsBothPresses) {
+    button->SetDoubleClickIsPress(true);
     Hover();
     kap.posted.clear();
     for (int i = 0; i < 2; ++i) {

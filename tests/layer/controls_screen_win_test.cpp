@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "controls_support_win.h"
 #include "layer/controls/layer_screen_win.h"
@@ -206,9 +207,16 @@ TEST_F(ScreenTest, MaximizedWindowComesBackMaximized) {
     ASSERT_TRUE(kap.WaitFor(kMsgClick, 2));
 }
 
-TEST_F(ScreenTest, DoubleClickIsPostedToTheWindowBar) {
+TEST_F(ScreenTest, DoubleClickIsOneClickAndOneDoubleClickForTheWindowBar) {
+    PostMessageW(tile->Input(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    PostMessageW(tile->Input(), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     PostMessageW(tile->Input(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
+    PostMessageW(tile->Input(), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     ASSERT_TRUE(kap.WaitFor(kMsgDouble));
+    PumpFor(200);
+    EXPECT_EQ(kap.Count(kMsgClick), 1);
+    EXPECT_EQ(kap.Count(kMsgDouble), 1);
+    EXPECT_TRUE(IsIconic(notepad.Get())) << "the window is minimised once, not minimised and restored";
 }
 
 TEST_F(ScreenTest, ClickWithoutToggleLeavesTheWindowAlone) {
@@ -216,6 +224,59 @@ TEST_F(ScreenTest, ClickWithoutToggleLeavesTheWindowAlone) {
     tile->Click();
     ASSERT_TRUE(kap.WaitFor(kMsgClick));
     EXPECT_FALSE(IsIconic(notepad.Get()));
+}
+
+// A window whose thread stops answering, as a hung program's does, until it is released.
+class HungWindow {
+public:
+    HungWindow() : release_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+        HANDLE created = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        thread_ = std::thread([this, created] {
+            hwnd_ = CreateWindowExA(0, "STATIC", "Hung", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 300, 200, 150, nullptr,
+                                    nullptr, nullptr, nullptr);
+            SetEvent(created);
+            WaitForSingleObject(release_, 30000); // no messages are pumped meanwhile
+            DestroyWindow(hwnd_);
+        });
+        WaitForSingleObject(created, 10000);
+        CloseHandle(created);
+    }
+    ~HungWindow() {
+        Release();
+        thread_.join();
+        CloseHandle(release_);
+    }
+    HungWindow(const HungWindow&) = delete;
+    HungWindow& operator=(const HungWindow&) = delete;
+    HWND Get() const { return hwnd_; }
+    void Release() { SetEvent(release_); }
+
+private:
+    HANDLE release_;
+    HWND hwnd_ = nullptr;
+    std::thread thread_;
+};
+
+TEST(ScreenOfAHungWindow, DrawingTheTileDoesNotWaitForTheHungProgram) {
+    HungWindow hung;
+    ASSERT_NE(hung.Get(), nullptr);
+    TestKap kap(60, 60, 320, 220);
+    auto* tile = new CLayerScreen(&kap.Host(), 20, 20, 200, 150);
+    tile->SetTarget(hung.Get(), "Hung", "hung.exe");
+    // Ends the hang after a while, so that a tile that waits for the program fails this test
+    // instead of hanging it.
+    HANDLE drawn = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread net([&] {
+        WaitForSingleObject(drawn, 6000);
+        hung.Release();
+    });
+    const DWORD start = GetTickCount();
+    kap.Host().Refresh();
+    const DWORD elapsed = GetTickCount() - start;
+    SetEvent(drawn);
+    net.join();
+    CloseHandle(drawn);
+    EXPECT_LT(elapsed, 3000u) << "the tile waited for a program that does not answer";
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // thumb placement, rectangles, constant alpha.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "layer/colour_matrix.h"
 #include "layer/image_fit.h"
 #include "layer/layer_alpha.h"
@@ -118,6 +120,27 @@ TEST(ImageFit, ZoomScalesTheFitAndVerticalCodesPlaceIt) {
     EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 4, 50).y, 70); // three quarters
     EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 9, 50).y, 50);
     EXPECT_EQ(FitImage(40, 110, m, 10, 10, 0, 0, 50).x, 10);
+}
+
+TEST(ImageFit, MarginsThatLeaveNoBoxLeaveNoPicture) {
+    // Margins wider than the element would give a negative box and a mirrored picture.
+    EXPECT_FLOAT_EQ(FitImage(40, 40, LayerMargins{30, 0, 30, 0}, 10, 10, 0, 0, 100).width, 0.0f);
+    EXPECT_FLOAT_EQ(FitImage(40, 40, LayerMargins{0, 20, 0, 20}, 10, 10, 0, 0, 100).height, 0.0f);
+    // Hostile values neither overflow nor fit.
+    EXPECT_FLOAT_EQ(FitImage(40, 40, LayerMargins{INT_MAX, 0, INT_MAX, 0}, 10, 10, 0, 0, 100).width, 0.0f);
+    EXPECT_FALSE(MarginsFit(40, 40, LayerMargins{INT_MAX, 0, INT_MAX, 0}));
+}
+
+TEST(LayerRect, EdgesOfHostileRectanglesStayInRange) {
+    const LayerRect huge{INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX};
+    EXPECT_EQ(huge.Right(), INT_MAX);
+    EXPECT_EQ(huge.Bottom(), INT_MAX);
+    EXPECT_TRUE(huge.Contains(INT_MAX - 1, INT_MAX - 1));
+    EXPECT_FALSE(OverlapsSurface(huge, 100, 100));
+    const LayerRect wide{INT_MIN, 0, INT_MAX, 10};
+    EXPECT_TRUE(OverlapsSurface(LayerRect{-5, -5, INT_MAX, INT_MAX}, 100, 100));
+    EXPECT_EQ(UnionOf(wide, huge).width, INT_MAX);
+    EXPECT_TRUE(Intersects(LayerRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, LayerRect{-10, -10, 5, 5}));
 }
 
 TEST(ImageFit, PositionsAreTruncated) {

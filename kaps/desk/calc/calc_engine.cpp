@@ -42,14 +42,15 @@ void CalcEngine::Point() {
 }
 
 // Begins a negative number when a new number is due (the display shows "-" until a digit follows);
-// otherwise toggles the sign of the number being typed. No other state changes.
+// otherwise toggles the sign of the number being typed. A number that fills the display keeps its
+// sign: the minus would push its last digit out and change its value tenfold. No other state changes.
 void CalcEngine::SignChange() {
     if (newNumber_) {
         display_ = "-";
         newNumber_ = false;
     } else if (!display_.empty() && display_[0] == '-') {
         display_.erase(0, 1);
-    } else {
+    } else if (display_.size() < kCalcDisplayWidth) {
         display_.insert(0, "-");
     }
     Show();

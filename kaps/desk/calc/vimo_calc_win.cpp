@@ -78,6 +78,7 @@ void CVimoCalc::BuildButton(CalcKey key) {
     const LayerRect box = ElementRect(skin, prefix, SkinSize{r.width, r.height});
 
     auto* button = new CLayerButton(Layer(), box.x, box.y, box.width, box.height);
+    button->SetDoubleClickIsPress(true); // quick presses on a key are all counted
     buttons_[static_cast<std::size_t>(key)] = button;
     CLayerElement& element = button->Elem();
     element.SetImage(skin.Str(prefix + "FileName"));

@@ -351,15 +351,14 @@ void CVimoNote::OnLeftButtonDown() {
     if (Locked()) return;
     SetDirty();
     TakeFocus();
-    POINT p;
-    GetCursorPos(&p);
+    const DWORD pressed = GetMessagePos(); // where the button went down, in screen coordinates
+    POINT p = {GET_X_LPARAM(pressed), GET_Y_LPARAM(pressed)};
     ScreenToClient(Hwnd(), &p);
     if (ResizeGrip::InCorner(p, Rect().width, Rect().height)) {
         grip_.Begin(Hwnd(), p);
         return;
     }
-    GetCursorPos(&p);
-    PostMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(p.x, p.y));
+    PostMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(pressed));
 }
 
 void CVimoNote::ResizeStepNow() {

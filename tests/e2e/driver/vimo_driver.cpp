@@ -266,6 +266,18 @@ void SendMouse(DWORD flags) {
     input.mi.dwFlags = flags;
     SendInput(1, &input, sizeof(input));
 }
+
+// A pointer event that carries its screen position itself (flags: buttons, or 0 for a move alone).
+INPUT AbsoluteMouse(int x, int y, DWORD flags) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    // The smallest normalised coordinate that maps back to the pixel (x * 65536 / width, rounded up).
+    input.mi.dx = static_cast<LONG>((static_cast<long long>(x) * 65536 + width - 1) / width);
+    input.mi.dy = static_cast<LONG>((static_cast<long long>(y) * 65536 + height - 1) / height);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
 } // namespace
 
 HWND ChildOfClass(HWND parent, const char* className) {
@@ -310,26 +322,45 @@ void TypeInto(HWND window, const std::string& text) {
     }
 }
 
-void MouseMove(int x, int y) {
-    SetCursorPos(x, y);
-    SendMouse(MOUSEEVENTF_MOVE);
+namespace {
+// The position the window system reports for the pointer.
+bool CursorIs(int x, int y) {
+    POINT p = {};
+    return GetCursorPos(&p) && p.x == x && p.y == y;
 }
-void MouseDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
-void MouseUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
+
+bool LeftButtonDown() { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
+} // namespace
+
+// The move goes into the same input queue as the button events, with its position in it, so a press
+// that follows can never be taken at an older position; the wait makes sure it has arrived.
+void MouseMove(int x, int y) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        INPUT input = AbsoluteMouse(x, y, 0);
+        SendInput(1, &input, sizeof(input));
+        if (WaitFor([&] { return CursorIs(x, y); }, 1000, 5)) return;
+        SetCursorPos(x, y); // a system that rounds otherwise still gets the exact point
+        if (WaitFor([&] { return CursorIs(x, y); }, 1000, 5)) return;
+    }
+}
+void MouseDown() {
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    WaitFor(LeftButtonDown, 2000, 5);
+}
+void MouseUp() {
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    WaitFor([] { return !LeftButtonDown(); }, 2000, 5);
+}
 
 void Drag(int fromX, int fromY, int toX, int toY) {
     MouseMove(fromX, fromY);
-    Sleep(50);
     MouseDown();
-    Sleep(150);
     const int steps = 20;
     for (int i = 1; i <= steps; ++i) {
         MouseMove(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
-        Sleep(30);
+        Sleep(10); // lets the window under the pointer follow each step, as a hand's movement would
     }
-    Sleep(300);
     MouseUp();
-    Sleep(200);
 }
 
 std::string ReadOnlyDocument(const ProgramDir& dir, const std::string& pattern, std::string* fileName) {
@@ -453,19 +484,8 @@ std::string WindowTextOf(HWND window) {
 }
 
 void ClickAt(int x, int y) {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    // The smallest normalised coordinate that maps back to the pixel (x * 65536 / width, rounded up).
-    const LONG dx = static_cast<LONG>((static_cast<long long>(x) * 65536 + width - 1) / width);
-    const LONG dy = static_cast<LONG>((static_cast<long long>(y) * 65536 + height - 1) / height);
-    INPUT inputs[3] = {};
-    const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN,
-                            MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 3; ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dx = dx;
-        inputs[i].mi.dy = dy;
-        inputs[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE;
-    }
+    INPUT inputs[3] = {AbsoluteMouse(x, y, 0), AbsoluteMouse(x, y, MOUSEEVENTF_LEFTDOWN),
+                        AbsoluteMouse(x, y, MOUSEEVENTF_LEFTUP)};
     SetCursorPos(x, y);
     SendInput(3, inputs, sizeof(INPUT));
 }
@@ -615,12 +635,7 @@ private:
 
 // One absolute pointer event at a screen point.
 void PointerAt(int x, int y, DWORD flags) {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = static_cast<LONG>((static_cast<long long>(x) * 65536 + width - 1) / width);
-    input.mi.dy = static_cast<LONG>((static_cast<long long>(y) * 65536 + height - 1) / height);
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT input = AbsoluteMouse(x, y, flags);
     SetCursorPos(x, y);
     SendInput(1, &input, sizeof(input));
 }
