@@ -213,6 +213,7 @@ void CVimoNote::OnLockChanged() {
 
 void CVimoNote::PrepareContextMenu(HMENU popup) {
     EnableCommand(popup, kPaste, !Locked());
+    EnableCommand(popup, kClear, !Locked()); // a locked note's text is read-only
     for (int i = 0; i < 5; ++i) {
         EnableCommand(popup, kBackgroundFirst + i, FileExists(BackgroundFile(i)));
         CheckCommand(popup, kBackgroundFirst + i, values_.background == i);
@@ -265,6 +266,7 @@ bool CVimoNote::OnKapCommand(UINT id) {
         if (!Locked()) SendMessageA(edit_->Input(), WM_PASTE, 0, 0);
         return true;
     case kClear:
+        if (Locked()) return true;
         edit_->SetText("");
         ChangedNow();
         return true;
