@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/expected_save_order.h"
+#include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 
 namespace vimo::e2e {
@@ -9,12 +10,10 @@ namespace {
 
 using testdata::kSaveOrder;
 
-constexpr UINT kExit = 131, kToggleTaskbar = 272;
-
 // Exits through the tray menu command and returns how long the process took to end.
 ULONGLONG ExitAndMeasure(VimoProcess& app) {
     const ULONGLONG start = GetTickCount64();
-    app.Command(kExit);
+    app.Command(ID_APP_EXIT);
     EXPECT_TRUE(app.WaitExit(15000));
     return GetTickCount64() - start;
 }
@@ -92,9 +91,9 @@ TEST(AppShell, TaskbarCommandTogglesTheTaskbar) {
     VimoProcess app;
     ASSERT_TRUE(app.Start(dir));
     ASSERT_NE(app.WaitController(), nullptr);
-    app.Command(kToggleTaskbar);
+    app.Command(ID_TOGGLE_TASKBAR);
     EXPECT_TRUE(WaitFor([] { return !IsWindowVisible(TaskbarWindow()); }, 5000));
-    app.Command(kToggleTaskbar);
+    app.Command(ID_TOGGLE_TASKBAR);
     EXPECT_TRUE(WaitTaskbarShown(5000));
     ExitAndMeasure(app);
 }
