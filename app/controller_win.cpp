@@ -103,7 +103,7 @@ void ControllerWindow::ShowTrayMenu() {
     POINT cursor = {};
     GetCursorPos(&cursor);
     MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS)));
-    HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), 0) : nullptr;
+    HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), IDM_POPUP_TRAY) : nullptr;
     if (!popup) return;
     PrepareTrayMenu(popup, HasWindowBar(), settings_);
     TrackPopupMenu(popup, TPM_RIGHTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, hwnd, nullptr);

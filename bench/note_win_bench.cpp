@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 #include "kapframe/base64.h"
 #include "kapframe/kap_document.h"
@@ -26,8 +27,6 @@ namespace {
 
 using namespace vimo;
 using namespace vimo::e2e;
-
-constexpr UINT kExit = 131, kNewNote = 163, kNoteClear = 227;
 
 class Stopwatch {
 public:
@@ -159,7 +158,7 @@ void TypingLatency(const ProgramDir& dir, int keys) {
     const int perLine = 24;
     for (int i = 0; i < keys; ++i) {
         if (i % perLine == 0) {
-            SendMessageTimeoutA(note, WM_COMMAND, kNoteClear, 0, SMTO_BLOCK, 5000, nullptr);
+            SendMessageTimeoutA(note, WM_COMMAND, ID_NOTE_CLEAR, 0, SMTO_BLOCK, 5000, nullptr);
             Settle(process.Get());
         }
         const std::vector<DWORD> before = StillPixels(area);
@@ -190,7 +189,7 @@ void TypingLatency(const ProgramDir& dir, int keys) {
                 Percentile(latencies, 0.5), Percentile(latencies, 0.9), Percentile(latencies, 1.0), readMs,
                 missed ? (", " + std::to_string(missed) + " keys never showed").c_str() : "");
     std::printf("  field holds \"%s\"\n", text);
-    app.Command(kExit);
+    app.Command(ID_APP_EXIT);
     app.WaitExit(15000);
 }
 
@@ -205,7 +204,7 @@ void MemoryPerNote(const ProgramDir& dir) {
     std::vector<Memory> steps = {MemoryOf(process.Get(), dir.Exe())};
     const int step = 5, total = 20;
     for (int notes = step; notes <= total; notes += step) {
-        for (int i = 0; i < step; ++i) app.Command(kNewNote);
+        for (int i = 0; i < step; ++i) app.Command(ID_NEW_NOTE);
         if (app.WaitKaps(static_cast<std::size_t>(notes), 30000).size() != static_cast<std::size_t>(notes)) {
             std::printf("memory: %d notes did not show\n", notes);
             break;
@@ -227,7 +226,7 @@ void MemoryPerNote(const ProgramDir& dir) {
     if (steps.size() > 1) perNote(0, "(0 -> last)");
     if (steps.size() > 2) perNote(1, "(after the first 5)");
     if (steps.front().privateMb == 0) std::printf("  (Wine reports no private bytes for another process)\n");
-    app.Command(kExit);
+    app.Command(ID_APP_EXIT);
     app.WaitExit(30000);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 
 namespace {
@@ -79,7 +80,7 @@ int main() {
             else
                 std::printf("idle wake-ups: not measurable here\n");
         }
-        app.Command(131);
+        app.Command(ID_APP_EXIT);
         app.WaitExit(15000);
     }
     std::sort(startup.begin(), startup.end());

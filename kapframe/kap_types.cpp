@@ -1,28 +1,40 @@
 #include "kapframe/kap_types.h"
 
+#include "base/messages.h"
+#include "base/resource.h"
 #include "base/text_util.h"
 
 namespace vimo {
 
-namespace {
-constexpr unsigned kWmUser = 0x0400;
-} // namespace
-
 const std::array<KapTypeInfo, kKapTypeCount>& AllKapTypes() {
     static const std::array<KapTypeInfo, kKapTypeCount> types = {{
-        {KapType::Note, "VIMONOTE", 163, kWmUser + 1110, false, 2, 300, 162, 139, SkinType::Note},
-        {KapType::PhotoAlbum, "VIMOPHOTOALBUM", 164, kWmUser + 1111, false, 3, 303, 173, 174, SkinType::PhotoAlbum},
-        {KapType::Calc, "VIMOCALC", 184, kWmUser + 1112, false, 4, 304, 182, 183, SkinType::Calc},
-        {KapType::Clock, "VIMOCLOCK", 185, kWmUser + 1113, false, 5, 305, 186, 187, SkinType::Clock},
-        {KapType::Weather, "VIMOWEATHER", 298, kWmUser + 1120, false, 14, 309, 296, 297, SkinType::Weather},
-        {KapType::Account, "VIMOACCOUNT", 311, kWmUser + 1121, false, 15, 312, 313, 314, SkinType::Account},
-        {KapType::Calendar, "VIMOCALENDAR", 190, kWmUser + 1114, false, 6, 306, 191, 192, SkinType::Calendar},
-        {KapType::News, "VIMONEWS", 197, kWmUser + 1115, false, 7, 301, 198, 199, SkinType::News},
-        {KapType::Link, "VIMOLINK", 276, kWmUser + 1119, false, 13, 302, 277, 278, SkinType::Link},
-        {KapType::RemoteWmp, "VIMOREMOTEWMP", 208, kWmUser + 1116, true, 8, 310, 209, 210, SkinType::RemoteWmp},
-        {KapType::Mail, "VIMOMAIL", 230, kWmUser + 1117, false, 9, 307, 231, 232, SkinType::Mail},
-        {KapType::Google, "VIMOGOOGLE", 247, kWmUser + 1118, false, 10, 308, 249, 250, SkinType::Google},
-        {KapType::Trash, "VIMOTRASH", 335, kWmUser + 1122, true, 16, 332, 333, 334, SkinType::Trash},
+        {KapType::Note, "VIMONOTE", ID_NEW_NOTE, WMU_NOTE_DELETED, false, IDM_POPUP_NOTE + 1, ID_NOTE_TOPMOST,
+         ID_NOTE_LOCK, ID_NOTE_DELETE, SkinType::Note},
+        {KapType::PhotoAlbum, "VIMOPHOTOALBUM", ID_NEW_PHOTOALBUM, WMU_PHOTOALBUM_DELETED, false,
+         IDM_POPUP_PHOTOALBUM + 1, ID_PHOTOALBUM_TOPMOST, ID_PHOTOALBUM_LOCK, ID_PHOTOALBUM_DELETE,
+         SkinType::PhotoAlbum},
+        {KapType::Calc, "VIMOCALC", ID_NEW_CALC, WMU_CALC_DELETED, false, IDM_POPUP_CALC + 1, ID_CALC_TOPMOST,
+         ID_CALC_LOCK, ID_CALC_DELETE, SkinType::Calc},
+        {KapType::Clock, "VIMOCLOCK", ID_NEW_CLOCK, WMU_CLOCK_DELETED, false, IDM_POPUP_CLOCK + 1, ID_CLOCK_TOPMOST,
+         ID_CLOCK_LOCK, ID_CLOCK_DELETE, SkinType::Clock},
+        {KapType::Weather, "VIMOWEATHER", ID_NEW_WEATHER, WMU_WEATHER_DELETED, false, IDM_POPUP_WEATHER + 1,
+         ID_WEATHER_TOPMOST, ID_WEATHER_LOCK, ID_WEATHER_DELETE, SkinType::Weather},
+        {KapType::Account, "VIMOACCOUNT", ID_NEW_ACCOUNT, WMU_ACCOUNT_DELETED, false, IDM_POPUP_ACCOUNT + 1,
+         ID_ACCOUNT_TOPMOST, ID_ACCOUNT_LOCK, ID_ACCOUNT_DELETE, SkinType::Account},
+        {KapType::Calendar, "VIMOCALENDAR", ID_NEW_CALENDAR, WMU_CALENDAR_DELETED, false, IDM_POPUP_CALENDAR + 1,
+         ID_CALENDAR_TOPMOST, ID_CALENDAR_LOCK, ID_CALENDAR_DELETE, SkinType::Calendar},
+        {KapType::News, "VIMONEWS", ID_NEW_NEWS, WMU_NEWS_DELETED, false, IDM_POPUP_NEWS + 1, ID_NEWS_TOPMOST,
+         ID_NEWS_LOCK, ID_NEWS_DELETE, SkinType::News},
+        {KapType::Link, "VIMOLINK", ID_NEW_LINK, WMU_LINK_DELETED, false, IDM_POPUP_LINK + 1, ID_LINK_TOPMOST,
+         ID_LINK_LOCK, ID_LINK_DELETE, SkinType::Link},
+        {KapType::RemoteWmp, "VIMOREMOTEWMP", ID_NEW_REMOTEWMP, WMU_REMOTEWMP_DELETED, true, IDM_POPUP_REMOTEWMP + 1,
+         ID_REMOTEWMP_TOPMOST, ID_REMOTEWMP_LOCK, ID_REMOTEWMP_DELETE, SkinType::RemoteWmp},
+        {KapType::Mail, "VIMOMAIL", ID_NEW_MAIL, WMU_MAIL_DELETED, false, IDM_POPUP_MAIL + 1, ID_MAIL_TOPMOST,
+         ID_MAIL_LOCK, ID_MAIL_DELETE, SkinType::Mail},
+        {KapType::Google, "VIMOGOOGLE", ID_NEW_GOOGLE, WMU_GOOGLE_DELETED, false, IDM_POPUP_GOOGLE + 1,
+         ID_GOOGLE_TOPMOST, ID_GOOGLE_LOCK, ID_GOOGLE_DELETE, SkinType::Google},
+        {KapType::Trash, "VIMOTRASH", ID_NEW_TRASH, WMU_TRASH_DELETED, true, IDM_POPUP_TRASH + 1, ID_TRASH_TOPMOST,
+         ID_TRASH_LOCK, ID_TRASH_DELETE, SkinType::Trash},
     }};
     return types;
 }

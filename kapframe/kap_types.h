@@ -31,9 +31,9 @@ struct KapTypeInfo {
     KapType type;
     const char* tag;         // document extension, e.g. "VIMONOTE"
     unsigned createCommand;  // tray menu command that creates one
-    unsigned deletedMessage; // WM_USER + n, posted by a kap after its deletion
+    unsigned deletedMessage; // WMU_..._DELETED, posted by a kap after its deletion
     bool single;             // at most one exists (media player remote, trash)
-    unsigned popup;          // 1-based position of the kap's context menu in menu 129
+    unsigned popup;          // 1-based position of the kap's context menu in IDR_MENU_KAPS
     unsigned topMostCommand, lockCommand, deleteCommand;
     SkinType skin; // the skin record the kap is drawn from
 };

@@ -5,6 +5,8 @@
 
 #include "kapframe/kap_types.h"
 #include "app/reminder.h"
+#include "base/messages.h"
+#include "base/resource.h"
 
 namespace vimo {
 namespace {
@@ -19,13 +21,13 @@ TEST(KapTypes, CommandsMessagesAndTagsAreDistinctAndRoundTrip) {
         EXPECT_TRUE(commands.insert(info.createCommand).second);
         EXPECT_TRUE(messages.insert(info.deletedMessage).second);
         EXPECT_TRUE(tags.insert(info.tag).second);
-        EXPECT_GE(info.deletedMessage, 0x400u + 1110);
-        EXPECT_LE(info.deletedMessage, 0x400u + 1122);
+        EXPECT_GE(info.deletedMessage, WMU_NOTE_DELETED);
+        EXPECT_LE(info.deletedMessage, WMU_TRASH_DELETED);
     }
-    EXPECT_EQ(KapTypeFromCommand(163), KapType::Note);
-    EXPECT_EQ(KapTypeFromCommand(275), std::nullopt) << "new shortcut creates nothing";
-    EXPECT_EQ(KapTypeFromDeletedMessage(0x400 + 1110), KapType::Note);
-    EXPECT_EQ(KapTypeFromDeletedMessage(0x400 + 1214), std::nullopt);
+    EXPECT_EQ(KapTypeFromCommand(ID_NEW_NOTE), KapType::Note);
+    EXPECT_EQ(KapTypeFromCommand(ID_NEW_SHORTCUT), std::nullopt) << "new shortcut creates nothing";
+    EXPECT_EQ(KapTypeFromDeletedMessage(WMU_NOTE_DELETED), KapType::Note);
+    EXPECT_EQ(KapTypeFromDeletedMessage(WMU_ALARMS_CHANGED), std::nullopt);
 }
 
 TEST(KapTypes, FileExtensionMatchesInAnyCaseAfterTheLastDot) {

@@ -11,7 +11,7 @@ namespace {
 struct LoadedMenu {
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS));
     ~LoadedMenu() { DestroyMenu(menu); }
-    HMENU Tray() const { return GetSubMenu(menu, 0); }
+    HMENU Tray() const { return GetSubMenu(menu, IDM_POPUP_TRAY); }
 };
 
 UINT State(HMENU menu, UINT id) { return GetMenuState(menu, id, MF_BYCOMMAND); }
@@ -23,15 +23,16 @@ TEST(TrayMenu, WithoutWindowBarModesAndWindowCommandsAreGreyedAndUnchecked) {
     settings.remoteWinOneWinMode = 1;
     settings.remoteWinKillNewWinMode = 1;
     PrepareTrayMenu(menu.Tray(), false, settings);
-    for (UINT id : {271u, 289u, 288u, 270u, 266u, 267u, 269u}) {
+    for (UINT id : {ID_ONEWIN_MODE, ID_KILLNEWWIN_MODE, ID_WINDOWS_NORMAL, ID_WINDOWS_RESTORE, ID_WINDOWS_MINIMIZE,
+                    ID_WINDOWS_MAXIMIZE, ID_WINDOWS_CLOSE}) {
         EXPECT_TRUE(State(menu.Tray(), id) & MF_GRAYED) << id;
         EXPECT_FALSE(State(menu.Tray(), id) & MF_CHECKED) << id;
     }
-    EXPECT_TRUE(State(menu.Tray(), 275) & MF_GRAYED);
+    EXPECT_TRUE(State(menu.Tray(), ID_NEW_SHORTCUT) & MF_GRAYED);
     char label[32] = {};
-    GetMenuStringA(menu.Tray(), 0, label, sizeof(label), MF_BYPOSITION);
+    GetMenuStringA(menu.Tray(), IDM_TRAY_NEW, label, sizeof(label), MF_BYPOSITION);
     EXPECT_STREQ(label, "New");
-    EXPECT_NE(GetSubMenu(menu.Tray(), 0), nullptr);
+    EXPECT_NE(GetSubMenu(menu.Tray(), IDM_TRAY_NEW), nullptr);
 }
 
 TEST(TrayMenu, WithWindowBarModesFollowTheirSettings) {
@@ -40,10 +41,12 @@ TEST(TrayMenu, WithWindowBarModesFollowTheirSettings) {
     settings.remoteWinOneWinMode = 1;
     settings.remoteWinKillNewWinMode = 0;
     PrepareTrayMenu(menu.Tray(), true, settings);
-    EXPECT_TRUE(State(menu.Tray(), 271) & MF_CHECKED);
-    EXPECT_FALSE(State(menu.Tray(), 289) & MF_CHECKED);
-    for (UINT id : {271u, 289u, 288u, 270u, 266u, 267u, 269u}) EXPECT_FALSE(State(menu.Tray(), id) & MF_GRAYED) << id;
-    EXPECT_TRUE(State(menu.Tray(), 275) & MF_GRAYED);
+    EXPECT_TRUE(State(menu.Tray(), ID_ONEWIN_MODE) & MF_CHECKED);
+    EXPECT_FALSE(State(menu.Tray(), ID_KILLNEWWIN_MODE) & MF_CHECKED);
+    for (UINT id : {ID_ONEWIN_MODE, ID_KILLNEWWIN_MODE, ID_WINDOWS_NORMAL, ID_WINDOWS_RESTORE, ID_WINDOWS_MINIMIZE,
+                    ID_WINDOWS_MAXIMIZE, ID_WINDOWS_CLOSE})
+        EXPECT_FALSE(State(menu.Tray(), id) & MF_GRAYED) << id;
+    EXPECT_TRUE(State(menu.Tray(), ID_NEW_SHORTCUT) & MF_GRAYED);
 }
 
 } // namespace

@@ -220,10 +220,10 @@ TEST_F(DockWindowTest, ContextMenuIsTheTrayMenuWithAddAndTheDocksOwnEntries) {
     LoadedMenu loaded;
     HMENU popup = PrepareDockMenu(loaded.menu, DockMenuStateFor(false, true), false, settings_);
     ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(EntryText(popup, 0), "Add");
-    HMENU add = GetSubMenu(popup, 0);
+    EXPECT_EQ(EntryText(popup, IDM_TRAY_NEW), "Add");
+    HMENU add = GetSubMenu(popup, IDM_TRAY_NEW);
     ASSERT_NE(add, nullptr) << "Add keeps its sub-menu";
-    EXPECT_FALSE(Greyed(popup, 0, MF_BYPOSITION));
+    EXPECT_FALSE(Greyed(popup, IDM_TRAY_NEW, MF_BYPOSITION));
     EXPECT_FALSE(Greyed(add, ID_NEW_SHORTCUT)) << "the dock offers the shortcut icon";
     EXPECT_FALSE(Greyed(add, ID_NEW_NOTE));
     EXPECT_EQ(GetMenuItemID(popup, 1), static_cast<UINT>(ID_DOCK_ICON_EDIT));
@@ -246,13 +246,13 @@ TEST_F(DockWindowTest, ContextMenuOfALockedDockOrWithoutAnIconChangesNoIcon) {
         ASSERT_NE(popup, nullptr);
         EXPECT_TRUE(Greyed(popup, ID_DOCK_ICON_EDIT));
         EXPECT_TRUE(Greyed(popup, ID_DOCK_ICON_REMOVE));
-        EXPECT_FALSE(Greyed(popup, 0, MF_BYPOSITION));
+        EXPECT_FALSE(Greyed(popup, IDM_TRAY_NEW, MF_BYPOSITION));
     }
     LoadedMenu loaded;
     HMENU popup = PrepareDockMenu(loaded.menu, DockMenuStateFor(true, true), false, settings_);
     ASSERT_NE(popup, nullptr);
-    EXPECT_TRUE(Greyed(popup, 0, MF_BYPOSITION)) << "Add";
-    EXPECT_TRUE(Greyed(GetSubMenu(popup, 0), ID_NEW_SHORTCUT));
+    EXPECT_TRUE(Greyed(popup, IDM_TRAY_NEW, MF_BYPOSITION)) << "Add";
+    EXPECT_TRUE(Greyed(GetSubMenu(popup, IDM_TRAY_NEW), ID_NEW_SHORTCUT));
     EXPECT_TRUE(Greyed(popup, ID_DOCK_ICON_EDIT));
     EXPECT_TRUE(Greyed(popup, ID_DOCK_ICON_REMOVE));
     EXPECT_TRUE(GetMenuState(popup, ID_DOCK_LOCK, MF_BYCOMMAND) & MF_CHECKED);

@@ -16,12 +16,10 @@ namespace {
 
 using testdata::kSaveOrder;
 
-constexpr UINT kExit = 131, kToggleTaskbar = 272;
-
 // Exits through the tray menu command and returns how long the process took to end.
 ULONGLONG ExitAndMeasure(VimoProcess& app) {
     const ULONGLONG start = GetTickCount64();
-    app.Command(kExit);
+    app.Command(ID_APP_EXIT);
     EXPECT_TRUE(app.WaitExit(15000));
     return GetTickCount64() - start;
 }
@@ -99,9 +97,9 @@ TEST(AppShell, TaskbarCommandTogglesTheTaskbar) {
     VimoProcess app;
     ASSERT_TRUE(app.Start(dir));
     ASSERT_NE(app.WaitController(), nullptr);
-    app.Command(kToggleTaskbar);
+    app.Command(ID_TOGGLE_TASKBAR);
     EXPECT_TRUE(WaitFor([] { return !IsWindowVisible(TaskbarWindow()); }, 5000));
-    app.Command(kToggleTaskbar);
+    app.Command(ID_TOGGLE_TASKBAR);
     EXPECT_TRUE(WaitTaskbarShown(5000));
     ExitAndMeasure(app);
 }

@@ -5,12 +5,12 @@
 #include <algorithm>
 
 #include "base/messages.h"
+#include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 
 namespace vimo::e2e {
 namespace {
 
-constexpr UINT kNewCalc = 184, kLock = 182;
 constexpr int kPlaceX = 450, kPlaceY = 150; // clear of the dock in the top-left corner
 
 int CalcSkin(const ProgramDir& dir, const std::string& key) {
@@ -27,7 +27,7 @@ RECT Element(const ProgramDir& dir, HWND calc, const std::string& prefix) {
 
 HWND NewCalcAt(VimoProcess& app) {
     const std::vector<HWND> before = app.Kaps();
-    app.Command(kNewCalc);
+    app.Command(ID_NEW_CALC);
     HWND kap = app.WaitNewKap(before);
     if (!kap) return nullptr;
     SetWindowPos(kap, nullptr, kPlaceX, kPlaceY, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -69,7 +69,7 @@ TEST(Calc, ButtonsClickedWithTheMouseComputeFromLeftToRight) {
     EXPECT_TRUE(WaitFor([&] { return ScreenPixels(screen) == zero; }, 2000)) << "cleared, it looks as at the start";
 
     // Locked, the calculator keeps computing; the lock picture shows on the screen.
-    PostMessageA(calc, WM_COMMAND, kLock, 0);
+    PostMessageA(calc, WM_COMMAND, ID_CALC_LOCK, 0);
     EXPECT_TRUE(WaitFor([&] { return ScreenPixels(screen) != zero; }, 2000)) << "the lock picture appears";
     click("Button9", "9");
     Screenshot("calc-locked");

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 #include "kapframe/base64.h"
 #include "kapframe/kap_document.h"
@@ -19,8 +20,6 @@
 
 namespace vimo::e2e {
 namespace {
-
-constexpr UINT kNewCalendar = 190, kCalendarLock = 191, kNextMonth = 193, kPreviousMonth = 194, kNoteDelete = 139;
 
 // What a grid cell shows, counted in pixels of the default skin's colours: the strong accent of
 // today's tile and of a reminder day's number, and the soft accent of a reminder day's tile.
@@ -142,7 +141,7 @@ HWND WaitCalendar(const VimoProcess& app, const ProgramDir& dir) {
 // notes; returns the calendar window.
 HWND StartWithNewCalendar(VimoProcess& app, const ProgramDir& dir, int x = 100, int y = 420) {
     if (!app.Start(dir) || !app.WaitController()) return nullptr;
-    app.Command(kNewCalendar);
+    app.Command(ID_NEW_CALENDAR);
     HWND calendar = WaitCalendar(app, dir);
     if (!calendar) return nullptr;
     SetWindowPos(calendar, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -184,7 +183,7 @@ TEST(Calendar, OpensOnTodaysMonthAndStepsAcrossTheYearEnd) {
     EXPECT_TRUE(calendar.Look(month, otherDay).Plain()) << calendar.Look(month, otherDay);
     Screenshot("calendar-today");
 
-    calendar.Command(kNextMonth);
+    calendar.Command(ID_CALENDAR_NEXT_MONTH);
     const YearMonth next = NextMonth(month);
     const int nextDay = 15;
     calendar.WaitLook(next, nextDay, [](CellLookCount c) { return !c.Today(); });
@@ -192,13 +191,14 @@ TEST(Calendar, OpensOnTodaysMonthAndStepsAcrossTheYearEnd) {
         EXPECT_FALSE(calendar.Look(next, d).Today()) << "no today in the next month, day " << d;
     Screenshot("calendar-next-month");
 
-    for (YearMonth shown = next; !(shown == january); shown = NextMonth(shown)) calendar.Command(kNextMonth);
+    for (YearMonth shown = next; !(shown == january); shown = NextMonth(shown))
+        calendar.Command(ID_CALENDAR_NEXT_MONTH);
     const CellLookCount reminder = calendar.WaitLook(january, 12, [](CellLookCount c) { return c.Marked(); });
     EXPECT_TRUE(reminder.Marked()) << "January of next year shows its reminder " << reminder;
     EXPECT_TRUE(calendar.Look(january, 13).Plain()) << calendar.Look(january, 13);
     Screenshot("calendar-january");
 
-    calendar.Command(kPreviousMonth);
+    calendar.Command(ID_CALENDAR_PREVIOUS_MONTH);
     const CellLookCount back = calendar.WaitLook(december, decemberDay, [](CellLookCount c) { return c.Marked(); });
     EXPECT_TRUE(back.Marked()) << "back in December of this year " << back;
     EXPECT_TRUE(calendar.Look(december, decemberDay + 1).Plain()) << "only the reminder day is marked";
@@ -240,7 +240,7 @@ TEST(Calendar, ReminderDayIsMarkedBouncesItsNoteAndLosesTheMarkWhenTheNoteIsDele
     EXPECT_TRUE(WaitFor([&] { return HasFocusIn(note); }, 3000)) << "the bounced note has the focus";
 
     // Deleting the note takes its mark away.
-    PostMessageA(note, WM_COMMAND, kNoteDelete, 0);
+    PostMessageA(note, WM_COMMAND, ID_NOTE_DELETE, 0);
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = FindDialog(app.ProcessId(), "Delete KAP")) != nullptr; }, 5000));
     PostMessageA(box, WM_COMMAND, IDYES, 0);
@@ -323,7 +323,7 @@ TEST(Calendar, PlaceAndLockComeBackAfterARestart) {
     Calendar calendar(dir, window);
     const RECT before = WindowRectOf(window);
     const std::vector<DWORD> unlocked = ScreenPixels(calendar.LockRect());
-    calendar.Command(kCalendarLock);
+    calendar.Command(ID_CALENDAR_LOCK);
     EXPECT_TRUE(WaitFor([&] { return ScreenPixels(calendar.LockRect()) != unlocked; }, 3000))
         << "the lock picture shows";
     EXPECT_TRUE(app.Exit());

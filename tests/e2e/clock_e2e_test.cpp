@@ -6,6 +6,7 @@
 #include <clocale>
 #include <ctime>
 
+#include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 #include "kaps/desk/clock/clock_document.h"
 #include "kaps/desk/clock/time_text.h"
@@ -13,7 +14,6 @@
 namespace vimo::e2e {
 namespace {
 
-constexpr UINT kNewClock = 185, kLock = 186, kChrono = 188, kReset = 189;
 constexpr int kPlaceX = 400, kPlaceY = 350; // clear of the dock in the top-left corner
 
 int ClockSkin(const ProgramDir& dir, const std::string& key) {
@@ -36,7 +36,7 @@ std::string TimeText(HWND clock) {
 
 HWND NewClockAt(VimoProcess& app) {
     const std::vector<HWND> before = app.Kaps();
-    app.Command(kNewClock);
+    app.Command(ID_NEW_CLOCK);
     HWND kap = app.WaitNewKap(before);
     if (!kap) return nullptr;
     SetWindowPos(kap, nullptr, kPlaceX, kPlaceY, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -96,13 +96,13 @@ TEST(Clock, ChronometerFromTheContextMenuCountsFreezesAndReopensStoppedAtZero) {
     HWND clock = NewClockAt(app);
     ASSERT_NE(clock, nullptr);
 
-    PostMessageA(clock, WM_COMMAND, kChrono, 0);
+    PostMessageA(clock, WM_COMMAND, ID_CLOCK_CHRONO, 0);
     ASSERT_TRUE(WaitFor([&] { return WindowTextOf(clock) == "00:00:00\nChronometer"; }, 3000)) << WindowTextOf(clock);
     const RECT line = TimeLine(dir, clock);
     const std::vector<DWORD> zero = ScreenPixels(line);
 
     // Locked, the kap cannot be dragged but still counts clicks.
-    PostMessageA(clock, WM_COMMAND, kLock, 0);
+    PostMessageA(clock, WM_COMMAND, ID_CLOCK_LOCK, 0);
     ClickOn(clock);
     ASSERT_TRUE(WaitFor([&] { return TimeText(clock) != "00:00:00"; }, 2000)) << "a click starts the count";
     ASSERT_TRUE(WaitFor([&] { return TimeText(clock) >= "00:01:50"; }, 4000)) << TimeText(clock);
@@ -116,7 +116,7 @@ TEST(Clock, ChronometerFromTheContextMenuCountsFreezesAndReopensStoppedAtZero) {
         << "a second click freezes the display";
     Screenshot("clock-chronometer-frozen");
 
-    PostMessageA(clock, WM_COMMAND, kReset, 0);
+    PostMessageA(clock, WM_COMMAND, ID_CLOCK_RESET, 0);
     EXPECT_TRUE(WaitFor([&] { return TimeText(clock) == "00:00:00"; }, 3000)) << "reset while frozen stops at zero";
     EXPECT_TRUE(WaitFor([&] { return ScreenPixels(line) == zero; }, 2000)) << "the same zero as before";
     EXPECT_TRUE(app.Exit());
@@ -138,7 +138,7 @@ TEST(Clock, ChronometerFromTheContextMenuCountsFreezesAndReopensStoppedAtZero) {
     EXPECT_FALSE(WaitFor([&] { return TimeText(reopened) != "00:00:00"; }, 1500, 50)) << "stopped, not counting";
     Screenshot("clock-chronometer-reopened");
 
-    PostMessageA(reopened, WM_COMMAND, kChrono, 0);
+    PostMessageA(reopened, WM_COMMAND, ID_CLOCK_CHRONO, 0);
     EXPECT_TRUE(WaitFor([&] { return WindowTextOf(reopened).find("Chronometer") == std::string::npos; }, 3000))
         << "Chrono again goes back to the clock";
     EXPECT_TRUE(again.Exit());

@@ -3,6 +3,7 @@
 // resized, locked, and it hides and comes back at its trigger edge.
 #include <gtest/gtest.h>
 
+#include "base/resource.h"
 #include "bars/dock/dock_document.h"
 #include "e2e/driver/vimo_driver.h"
 #include "kapframe/base64.h"
@@ -17,8 +18,6 @@
 namespace vimo::e2e {
 namespace {
 
-constexpr UINT kNewCalc = 184, kNewClock = 185, kNewShortcut = 275, kDockLock = 382;
-constexpr int kIconImage = 1170, kIconAction = 1172, kIconParameter = 1173, kIconTitle = 1175;
 const char kDockDocument[] = "Notes\\MAIN0000000000.VIMOREMOTEKAP";
 const char kDockCaption[] = "VimoRemoteKap";
 const char kDialogCaption[] = "Icon Setup";
@@ -238,9 +237,9 @@ std::string ComboEntry(HWND combo, int index) {
 
 // Chooses an entry of the dialog's action list as a user does: the list changes, the dialog hears.
 void ChooseAction(HWND dialog, int index) {
-    HWND combo = GetDlgItem(dialog, kIconAction);
+    HWND combo = GetDlgItem(dialog, IDC_ICON_ACTION);
     Send(combo, CB_SETCURSEL, static_cast<WPARAM>(index));
-    Send(dialog, WM_COMMAND, MAKEWPARAM(kIconAction, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    Send(dialog, WM_COMMAND, MAKEWPARAM(IDC_ICON_ACTION, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }
 
 int FindComboEntry(HWND combo, const std::string& text) {
@@ -350,7 +349,7 @@ TEST(Dock, IconsAddedEditedAndRemovedComeBackAfterARestart) {
     ASSERT_TRUE(WaitIconCount(dock, 3));
 
     // An "Add" entry appends a kap icon; the change reaches the document within about 10 s.
-    PostMessageA(dock, WM_COMMAND, kNewCalc, 0);
+    PostMessageA(dock, WM_COMMAND, ID_NEW_CALC, 0);
     ASSERT_TRUE(WaitIconCount(dock, 4));
     std::optional<DockDocument> saved;
     EXPECT_TRUE(WaitFor(
@@ -365,11 +364,11 @@ TEST(Dock, IconsAddedEditedAndRemovedComeBackAfterARestart) {
     }
 
     // The shortcut entry appends a shortcut and opens its dialog.
-    PostMessageA(dock, WM_COMMAND, kNewShortcut, 0);
+    PostMessageA(dock, WM_COMMAND, ID_NEW_SHORTCUT, 0);
     HWND dialog = WaitIconDialog(app);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Icons(dock).size(), 5u);
-    HWND actions = GetDlgItem(dialog, kIconAction);
+    HWND actions = GetDlgItem(dialog, IDC_ICON_ACTION);
     EXPECT_TRUE(IsWindowEnabled(actions));
     EXPECT_EQ(ComboEntry(actions, static_cast<int>(Send(actions, CB_GETCURSEL))), "User Shortcut");
     const int separator = FindComboEntry(actions, "------------------------------");
@@ -377,11 +376,11 @@ TEST(Dock, IconsAddedEditedAndRemovedComeBackAfterARestart) {
     const int taskbar = FindComboEntry(actions, "Show / Hide Taskbar");
     ASSERT_GE(taskbar, 0);
     ChooseAction(dialog, taskbar);
-    EXPECT_NE(TextOf(GetDlgItem(dialog, kIconImage)).find("ACTION_SHOWHIDETASKBAR.PNG"), std::string::npos)
-        << "the skin's picture follows the action: " << TextOf(GetDlgItem(dialog, kIconImage));
+    EXPECT_NE(TextOf(GetDlgItem(dialog, IDC_ICON_IMAGE)).find("ACTION_SHOWHIDETASKBAR.PNG"), std::string::npos)
+        << "the skin's picture follows the action: " << TextOf(GetDlgItem(dialog, IDC_ICON_IMAGE));
     ChooseAction(dialog, separator);
     EXPECT_EQ(Send(actions, CB_GETCURSEL), taskbar) << "a separator line cannot be chosen";
-    SetTextOf(GetDlgItem(dialog, kIconTitle), "Taskbar");
+    SetTextOf(GetDlgItem(dialog, IDC_ICON_TITLE), "Taskbar");
     Screenshot("dock-icon-dialog");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
@@ -391,10 +390,10 @@ TEST(Dock, IconsAddedEditedAndRemovedComeBackAfterARestart) {
     ASSERT_TRUE(ChooseFromMenu(app, Centre(WindowRectOf(icons[1])), 2));
     dialog = WaitIconDialog(app);
     ASSERT_NE(dialog, nullptr) << "Edit Icon... opens the dialog for the clock icon";
-    EXPECT_EQ(TextOf(GetDlgItem(dialog, kIconTitle)), "New Clock");
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kIconAction))) << "a kap icon's type decides what it does";
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kIconParameter)));
-    SetTextOf(GetDlgItem(dialog, kIconTitle), "Clock!");
+    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_ICON_TITLE)), "New Clock");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_ICON_ACTION))) << "a kap icon's type decides what it does";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_ICON_PARAMETER)));
+    SetTextOf(GetDlgItem(dialog, IDC_ICON_TITLE), "Clock!");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
 
@@ -438,11 +437,11 @@ TEST(Dock, UserShortcutIconOpensItsParameter) {
     ASSERT_NE(dock, nullptr);
     ASSERT_TRUE(WaitIconCount(dock, 1));
 
-    PostMessageA(dock, WM_COMMAND, kNewShortcut, 0);
+    PostMessageA(dock, WM_COMMAND, ID_NEW_SHORTCUT, 0);
     HWND dialog = WaitIconDialog(app);
     ASSERT_NE(dialog, nullptr);
-    SetTextOf(GetDlgItem(dialog, kIconParameter), dir.File("logger.cmd"));
-    SetTextOf(GetDlgItem(dialog, kIconTitle), "Logger");
+    SetTextOf(GetDlgItem(dialog, IDC_ICON_PARAMETER), dir.File("logger.cmd"));
+    SetTextOf(GetDlgItem(dialog, IDC_ICON_TITLE), "Logger");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
     ASSERT_TRUE(WaitIconCount(dock, 2));
@@ -526,7 +525,7 @@ TEST(Dock, ALockedDockCannotBeMovedResizedOrEditedButItsIconsWork) {
     ASSERT_TRUE(WaitIconCount(dock, 2));
     const RECT r0 = WindowRectOf(dock);
     std::uint64_t unlockedLook = ScreenPrint(r0);
-    PostMessageA(dock, WM_COMMAND, kDockLock, 0);
+    PostMessageA(dock, WM_COMMAND, ID_DOCK_LOCK, 0);
     EXPECT_TRUE(WaitFor([&] { return ScreenPrint(r0) != unlockedLook; }, 3000)) << "the lock picture shows";
     Screenshot("dock-locked");
 
@@ -534,8 +533,8 @@ TEST(Dock, ALockedDockCannotBeMovedResizedOrEditedButItsIconsWork) {
     DragTo(frame, POINT{frame.x + 120, frame.y + 90});
     const POINT grip = GripPoint(dock);
     DragTo(grip, POINT{grip.x + 150, grip.y + 60});
-    PostMessageA(dock, WM_COMMAND, kNewClock, 0);
-    PostMessageA(dock, WM_COMMAND, kNewShortcut, 0);
+    PostMessageA(dock, WM_COMMAND, ID_NEW_CLOCK, 0);
+    PostMessageA(dock, WM_COMMAND, ID_NEW_SHORTCUT, 0);
     // The dock handles posted commands in order: once the clock icon below answers, the ones above
     // have been handled.
     Click(Centre(WindowRectOf(Icons(dock)[1])));

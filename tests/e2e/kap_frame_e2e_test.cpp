@@ -3,12 +3,11 @@
 
 #include <set>
 
+#include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 
 namespace vimo::e2e {
 namespace {
-
-constexpr UINT kExit = 131, kNewNote = 163, kNoteLock = 162, kNoteDelete = 139;
 
 struct RunningNote {
     ProgramDir dir;
@@ -17,7 +16,7 @@ struct RunningNote {
     explicit RunningNote(const std::string& name) : dir(name) {
         EXPECT_TRUE(app.Start(dir));
         EXPECT_NE(app.WaitController(), nullptr);
-        app.Command(kNewNote);
+        app.Command(ID_NEW_NOTE);
         std::vector<HWND> kaps = app.WaitKaps(1);
         if (kaps.size() == 1) note = kaps[0];
     }
@@ -26,7 +25,7 @@ struct RunningNote {
         WaitFor([&] { return WindowRectOf(note).left == x; }, 3000);
     }
     ~RunningNote() {
-        app.Command(kExit);
+        app.Command(ID_APP_EXIT);
         app.WaitExit(15000);
     }
 };
@@ -47,7 +46,7 @@ TEST(KapFrame, LockedNoteDoesNotMove) {
     RunningNote run("frame-locked");
     ASSERT_NE(run.note, nullptr);
     run.PlaceAt(300, 200);
-    PostMessageA(run.note, WM_COMMAND, kNoteLock, 0);
+    PostMessageA(run.note, WM_COMMAND, ID_NOTE_LOCK, 0);
     Sleep(300);
     const RECT r = WindowRectOf(run.note);
     Drag(r.left + 100, r.top + 14, r.left + 250, r.top + 114);
@@ -58,7 +57,7 @@ TEST(KapFrame, LockedNoteDoesNotMove) {
 TEST(KapFrame, DeleteAnsweredNoKeepsTheNoteAndYesMovesItToTheDeletedStore) {
     RunningNote run("frame-delete");
     ASSERT_NE(run.note, nullptr);
-    PostMessageA(run.note, WM_COMMAND, kNoteDelete, 0);
+    PostMessageA(run.note, WM_COMMAND, ID_NOTE_DELETE, 0);
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = FindDialog(run.app.ProcessId(), "Delete KAP")) != nullptr; }, 5000));
     Screenshot("kap-delete-question");
@@ -67,7 +66,7 @@ TEST(KapFrame, DeleteAnsweredNoKeepsTheNoteAndYesMovesItToTheDeletedStore) {
     EXPECT_TRUE(IsWindow(run.note));
     EXPECT_FALSE(run.dir.Exists("Deleted"));
 
-    PostMessageA(run.note, WM_COMMAND, kNoteDelete, 0);
+    PostMessageA(run.note, WM_COMMAND, ID_NOTE_DELETE, 0);
     ASSERT_TRUE(WaitFor([&] { return (box = FindDialog(run.app.ProcessId(), "Delete KAP")) != nullptr; }, 5000));
     PostMessageA(box, WM_COMMAND, IDYES, 0);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(run.note); }, 5000)) << "the controller frees the kap";
@@ -82,11 +81,11 @@ TEST(KapFrame, NotesCreatedInOneSecondGetDifferentNames) {
     VimoProcess app;
     ASSERT_TRUE(app.Start(dir));
     ASSERT_NE(app.WaitController(), nullptr);
-    app.Command(kNewNote);
-    app.Command(kNewNote);
-    app.Command(kNewNote);
+    app.Command(ID_NEW_NOTE);
+    app.Command(ID_NEW_NOTE);
+    app.Command(ID_NEW_NOTE);
     EXPECT_EQ(app.WaitKaps(3).size(), 3u);
-    app.Command(kExit);
+    app.Command(ID_APP_EXIT);
     ASSERT_TRUE(app.WaitExit(20000));
     std::set<std::string> names;
     WIN32_FIND_DATAA found;

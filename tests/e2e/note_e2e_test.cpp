@@ -2,6 +2,7 @@
 // reminded.
 #include <gtest/gtest.h>
 
+#include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 #include "kapframe/base64.h"
 #include "kapframe/kap_document.h"
@@ -13,10 +14,6 @@
 
 namespace vimo::e2e {
 namespace {
-
-constexpr UINT kExit = 131;
-constexpr UINT kNoteLock = 162, kNoteBackground3 = 294, kNoteCourier = 152, kNoteRed = 134, kNoteBold = 137,
-               kNoteSize16 = 147, kNoteReminder = 195;
 
 // A program directory without the launch bars, so that the notes have the screen to themselves.
 ProgramDir KapsOnlyDir(const std::string& name) {
@@ -67,7 +64,8 @@ TEST(Note, TypedTextIsSavedAndEverythingComesBackAfterARestart) {
     Screenshot("note-typed");
 
     // Looks, position, link and lock, then exit and start again.
-    for (UINT command : {kNoteBackground3, kNoteCourier, kNoteRed, kNoteBold, kNoteSize16, kNoteLock})
+    for (UINT command : {ID_NOTE_BACKGROUND_USER3, ID_NOTE_FONT_COURIER, ID_NOTE_COLOR_RED, ID_NOTE_STYLE_BOLD,
+                         ID_NOTE_SIZE_16, ID_NOTE_LOCK})
         PostMessageA(note, WM_COMMAND, command, 0);
     SetWindowPos(note, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     WaitFor([&] { return WindowRectOf(note).left == 300; }, 3000);
@@ -117,7 +115,7 @@ TEST(Note, CornerDragStopsAtTheSkinSize) {
     VimoProcess app;
     ASSERT_TRUE(app.Start(dir));
     ASSERT_NE(app.WaitController(), nullptr);
-    app.Command(163);
+    app.Command(ID_NEW_NOTE);
     std::vector<HWND> kaps = app.WaitKaps(1);
     ASSERT_EQ(kaps.size(), 1u);
     HWND note = kaps[0];
@@ -144,23 +142,23 @@ TEST(Note, AlarmDialogStoresTheChosenReminder) {
     VimoProcess app;
     ASSERT_TRUE(app.Start(dir));
     ASSERT_NE(app.WaitController(), nullptr);
-    app.Command(163);
+    app.Command(ID_NEW_NOTE);
     std::vector<HWND> kaps = app.WaitKaps(1);
     ASSERT_EQ(kaps.size(), 1u);
-    PostMessageA(kaps[0], WM_COMMAND, kNoteReminder, 0);
+    PostMessageA(kaps[0], WM_COMMAND, ID_NOTE_REMINDER, 0);
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialog(app.ProcessId(), "Alarm Setup")) != nullptr; }, 5000));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1102))) << "no reminder yet: the inputs start disabled";
-    SendMessageTimeoutA(GetDlgItem(dialog, 1100), BM_SETCHECK, BST_CHECKED, 0, SMTO_BLOCK, 3000, nullptr);
-    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(1100, BN_CLICKED),
-                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, 1100)), SMTO_BLOCK, 3000, nullptr);
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1102)));
-    SendMessageTimeoutA(GetDlgItem(dialog, 1102), CB_SETCURSEL, 17, 0, SMTO_BLOCK, 3000, nullptr);
-    SendMessageTimeoutA(GetDlgItem(dialog, 1103), CB_SETCURSEL, 9, 0, SMTO_BLOCK, 3000, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_ALARM_HOUR))) << "no reminder yet: the inputs start disabled";
+    SendMessageTimeoutA(GetDlgItem(dialog, IDC_ALARM_ENABLE), BM_SETCHECK, BST_CHECKED, 0, SMTO_BLOCK, 3000, nullptr);
+    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ALARM_ENABLE, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_ALARM_ENABLE)), SMTO_BLOCK, 3000, nullptr);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_ALARM_HOUR)));
+    SendMessageTimeoutA(GetDlgItem(dialog, IDC_ALARM_HOUR), CB_SETCURSEL, 17, 0, SMTO_BLOCK, 3000, nullptr);
+    SendMessageTimeoutA(GetDlgItem(dialog, IDC_ALARM_MINUTE), CB_SETCURSEL, 9, 0, SMTO_BLOCK, 3000, nullptr);
     Screenshot("note-alarm-dialog");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
-    app.Command(kExit);
+    app.Command(ID_APP_EXIT);
     ASSERT_TRUE(app.WaitExit(15000));
     SYSTEMTIME today;
     GetLocalTime(&today);
@@ -209,7 +207,7 @@ TEST(Note, EveryBackgroundAndBothFontsAreDrawn) {
 
     std::vector<std::array<int, 3>> backgrounds;
     for (UINT i = 0; i < 5; ++i) {
-        command(291 + i);
+        command(ID_NOTE_BACKGROUND_DEFAULT + i);
         std::array<int, 3> colour = {};
         // The look settles once two reads agree.
         WaitFor(
@@ -227,9 +225,9 @@ TEST(Note, EveryBackgroundAndBothFontsAreDrawn) {
         for (std::size_t b = a + 1; b < backgrounds.size(); ++b)
             EXPECT_GT(Distance(backgrounds[a], backgrounds[b]), 20) << "backgrounds " << a << " and " << b;
 
-    command(291);
+    command(ID_NOTE_BACKGROUND_DEFAULT);
     std::vector<std::vector<DWORD>> fonts;
-    for (UINT id : {kNoteCourier, 151u}) {
+    for (UINT id : {ID_NOTE_FONT_COURIER, ID_NOTE_FONT_ARIAL}) {
         command(id);
         std::vector<DWORD> last;
         WaitFor(
@@ -241,7 +239,7 @@ TEST(Note, EveryBackgroundAndBothFontsAreDrawn) {
             },
             3000, 100);
         fonts.push_back(last);
-        Screenshot(id == kNoteCourier ? "note-font-courier" : "note-font-arial");
+        Screenshot(id == ID_NOTE_FONT_COURIER ? "note-font-courier" : "note-font-arial");
     }
     EXPECT_NE(fonts[0], fonts[1]) << "the two fonts draw the text differently";
     // Dark text pixels: the text is drawn in both fonts.
@@ -249,7 +247,7 @@ TEST(Note, EveryBackgroundAndBothFontsAreDrawn) {
         EXPECT_GT(std::count_if(pixels.begin(), pixels.end(),
                                 [](DWORD p) { return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 200; }),
                   100);
-    for (UINT id : {kNoteRed, kNoteBold, kNoteSize16}) command(id);
+    for (UINT id : {ID_NOTE_COLOR_RED, ID_NOTE_STYLE_BOLD, ID_NOTE_SIZE_16}) command(id);
     std::vector<DWORD> last;
     EXPECT_TRUE(WaitFor(
         [&] {
@@ -381,7 +379,7 @@ void RingAndBringBack(bool topMost) {
                 70000) &&
             centred(note);
         if (!rang) {
-            app.Command(kExit);
+            app.Command(ID_APP_EXIT);
             app.WaitExit(15000);
             continue;
         }
@@ -410,7 +408,7 @@ void RingAndBringBack(bool topMost) {
         for (std::size_t i = 0; i < marks.size() && i + 1 < expected.size(); ++i)
             EXPECT_LE(std::abs(marks[i] - expected[i + 1]), 2) << Rows(marks) << "/ " << Rows(expected);
 
-        app.Command(kExit);
+        app.Command(ID_APP_EXIT);
         ASSERT_TRUE(app.WaitExit(15000));
         KapHeader saved;
         ASSERT_TRUE(ParseHeader(

@@ -2,6 +2,7 @@
 // zoomed, timed, a folder without pictures, a folder that is gone, and a restart.
 #include <gtest/gtest.h>
 
+#include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 #include "kapframe/base64.h"
 #include "kapframe/kap_document.h"
@@ -16,8 +17,6 @@ namespace {
 
 using albumtest::PictureFormat;
 
-constexpr UINT kNewAlbum = 164, kPause = 175, kInterval15s = 168, kZoom50 = 177, kZoom100 = 178, kZoom150 = 179,
-               kZoom200 = 180, kLock = 173;
 constexpr std::uint32_t kRed = 0xE02020, kGreen = 0x20C040, kBlue = 0x2040E0, kYellow = 0xE0D020, kWhite = 0xFFFFFF;
 
 class GdiplusScope {
@@ -214,8 +213,8 @@ TEST_F(PhotoAlbumE2e, SlideShowWalksTheFolderInOrderWrapsPausesAndKeepsTime) {
     // Pausing and resuming moves on at once: one step per pair of pause commands.
     for (std::size_t step = 1; step <= order.size(); ++step) {
         const std::string& name = order[step % order.size()];
-        PostMessageA(album, WM_COMMAND, kPause, 0);
-        PostMessageA(album, WM_COMMAND, kPause, 0);
+        PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_PAUSE, 0);
+        PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_PAUSE, 0);
         EXPECT_TRUE(waitShows(name, 5000)) << "step " << step << " shows " << name << ", seen " << std::hex << centre();
         if (!colours.count(name)) Screenshot("photoalbum-broken-file");
     }
@@ -223,11 +222,11 @@ TEST_F(PhotoAlbumE2e, SlideShowWalksTheFolderInOrderWrapsPausesAndKeepsTime) {
     EXPECT_TRUE(app.Running());
 
     // Paused: nothing moves for longer than the interval.
-    PostMessageA(album, WM_COMMAND, kPause, 0);
+    PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_PAUSE, 0);
     EXPECT_FALSE(WaitFor([&] { return !showing(order[0]); }, 7000, 100)) << "a paused show stays on its picture";
 
     // Resumed: the next picture at once, then one every 5 s.
-    PostMessageA(album, WM_COMMAND, kPause, 0);
+    PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_PAUSE, 0);
     ASSERT_TRUE(waitShows(order[1], 3000));
     ULONGLONG start = GetTickCount64();
     ASSERT_TRUE(waitShows(order[2], 9000)) << "the show moves on by itself";
@@ -236,7 +235,7 @@ TEST_F(PhotoAlbumE2e, SlideShowWalksTheFolderInOrderWrapsPausesAndKeepsTime) {
     EXPECT_LE(fiveSeconds, 8000u);
 
     // A longer interval: the next picture comes 15 s after the choice.
-    PostMessageA(album, WM_COMMAND, kInterval15s, 0);
+    PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_INTERVAL_15S, 0);
     start = GetTickCount64();
     ASSERT_TRUE(waitShows(order[3], 20000)) << "the show goes on with the new interval";
     const ULONGLONG fifteenSeconds = GetTickCount64() - start;
@@ -267,16 +266,16 @@ TEST_F(PhotoAlbumE2e, ZoomLockAndSizeSurviveARestartButThePauseDoesNot) {
     // background at 50 %.
     auto corner = [&] { return ScreenPixel(box.left + 8, box.top + 8); };
     EXPECT_TRUE(Near(corner(), kWhite)) << std::hex << corner();
-    PostMessageA(album, WM_COMMAND, kZoom200, 0);
+    PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_ZOOM_200, 0);
     EXPECT_TRUE(WaitFor([&] { return Near(corner(), kBlue); }, 3000)) << std::hex << corner();
     Screenshot("photoalbum-zoom-200");
-    PostMessageA(album, WM_COMMAND, kZoom50, 0);
+    PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_ZOOM_50, 0);
     EXPECT_TRUE(WaitFor([&] { return !Near(corner(), kBlue) && !Near(corner(), kWhite); }, 3000));
     EXPECT_TRUE(Near(ScreenPixel(box.CentreX(), box.CentreY()), kBlue));
     Screenshot("photoalbum-zoom-50");
-    PostMessageA(album, WM_COMMAND, kZoom100, 0);
+    PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_ZOOM_100, 0);
     EXPECT_TRUE(WaitFor([&] { return Near(corner(), kWhite); }, 3000));
-    PostMessageA(album, WM_COMMAND, kZoom150, 0);
+    PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_ZOOM_150, 0);
     EXPECT_TRUE(WaitFor([&] { return Near(corner(), kBlue); }, 3000)) << "150 % also pushes the frame out";
 
     // The corner grip makes it larger; the picture follows the box.
@@ -288,8 +287,8 @@ TEST_F(PhotoAlbumE2e, ZoomLockAndSizeSurviveARestartButThePauseDoesNot) {
     box = BoxOf(album);
     EXPECT_TRUE(WaitCentre(box, kBlue, 3000));
     Screenshot("photoalbum-grown");
-    PostMessageA(album, WM_COMMAND, kPause, 0);
-    PostMessageA(album, WM_COMMAND, kLock, 0);
+    PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_PAUSE, 0);
+    PostMessageA(album, WM_COMMAND, ID_PHOTOALBUM_LOCK, 0);
     EXPECT_TRUE(app.Exit());
 
     const std::string text = ReadOnlyDocument(dir, "Notes\\*.VIMOPHOTOALBUM");
@@ -378,7 +377,7 @@ TEST_F(PhotoAlbumE2e, NewAlbumFromTheTrayHasNoFolderAndTheDesignSize) {
     VimoProcess app;
     ASSERT_TRUE(app.Start(dir));
     ASSERT_NE(app.WaitController(), nullptr);
-    app.Command(kNewAlbum);
+    app.Command(ID_NEW_PHOTOALBUM);
     const std::string ini = dir.File("VimoKap.ini");
     const int x = static_cast<int>(GetPrivateProfileIntA("VimoKap", "CreatePosX", 30, ini.c_str()));
     const int y = static_cast<int>(GetPrivateProfileIntA("VimoKap", "CreatePosY", 30, ini.c_str()));

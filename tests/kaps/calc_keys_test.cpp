@@ -8,17 +8,17 @@ namespace vimo {
 namespace {
 
 TEST(CalcKeys, MessagesRoundTrip) {
-    EXPECT_EQ(CalcKeyMessage(CalcKey::Digit0), 2524u);
-    EXPECT_EQ(CalcKeyMessage(CalcKey::Digit9), 2533u);
-    EXPECT_EQ(CalcKeyMessage(CalcKey::Point), 2534u);
-    EXPECT_EQ(CalcKeyMessage(CalcKey::Result), 2538u);
-    EXPECT_EQ(CalcKeyMessage(CalcKey::Percent), 2543u);
+    EXPECT_EQ(CalcKeyMessage(CalcKey::Digit0), WMU_CALC_DIGIT_0);
+    EXPECT_EQ(CalcKeyMessage(CalcKey::Digit9), CalcDigitMessage(9));
+    EXPECT_EQ(CalcKeyMessage(CalcKey::Point), WMU_CALC_POINT);
+    EXPECT_EQ(CalcKeyMessage(CalcKey::Result), WMU_CALC_RESULT);
+    EXPECT_EQ(CalcKeyMessage(CalcKey::Percent), WMU_CALC_PERCENT);
     for (int i = 0; i < kCalcKeyCount; ++i) {
         const auto key = static_cast<CalcKey>(i);
         EXPECT_EQ(CalcKeyFromMessage(CalcKeyMessage(key)), key);
     }
-    EXPECT_FALSE(CalcKeyFromMessage(2523).has_value());
-    EXPECT_FALSE(CalcKeyFromMessage(2544).has_value());
+    EXPECT_FALSE(CalcKeyFromMessage(WMU_CALC_DIGIT_0 - 1).has_value());
+    EXPECT_FALSE(CalcKeyFromMessage(WMU_CALC_PERCENT + 1).has_value());
     EXPECT_EQ(CalcKeyFromMessage(WMU_CALC_DIVIDE), CalcKey::Divide);
     EXPECT_EQ(CalcKeyDigit(CalcKey::Digit7), 7);
     EXPECT_EQ(CalcKeyDigit(CalcKey::Point), -1);

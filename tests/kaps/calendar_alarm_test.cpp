@@ -82,11 +82,11 @@ TEST(DayClick, FindsEveryNoteOfThatDayInOrder) {
 }
 
 TEST(DayClick, CellMessageToDay) {
-    EXPECT_EQ(CellOfMessage(1258), std::optional<int>(1));
-    EXPECT_EQ(CellOfMessage(1306), std::optional<int>(49));
+    EXPECT_EQ(CellOfMessage(CalendarCellMessage(1)), std::optional<int>(1));
+    EXPECT_EQ(CellOfMessage(CalendarCellMessage(kCalendarCellCount)), std::optional<int>(49));
     EXPECT_EQ(CellOfMessage(CalendarCellMessage(20)), std::optional<int>(20));
-    EXPECT_FALSE(CellOfMessage(1257));
-    EXPECT_FALSE(CellOfMessage(1307));
+    EXPECT_FALSE(CellOfMessage(WMU_CALENDAR_CELL_BASE));
+    EXPECT_FALSE(CellOfMessage(CalendarCellMessage(kCalendarCellCount + 1)));
     EXPECT_FALSE(CellOfMessage(WMU_PREVIOUS_MONTH));
 
     CalendarModel calendar(CalendarDate{2024, 9, 10}); // starts on a Sunday: day 1 in cell 14

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "base/profile_store_win.h"
+#include "base/resource.h"
 #include "kapframe/settings.h"
 #include "kapframe/document_file_win.h"
 #include "kaps/desk/clock/clock_document.h"
@@ -65,9 +66,9 @@ protected:
     }
     static bool ChronoChecked(TestClock& clock) {
         HMENU menu = CreatePopupMenu();
-        AppendMenuA(menu, MF_STRING, CVimoClock::kChronoCommand, "Chrono");
+        AppendMenuA(menu, MF_STRING, ID_CLOCK_CHRONO, "Chrono");
         clock.PrepareContextMenu(menu);
-        const bool checked = (GetMenuState(menu, CVimoClock::kChronoCommand, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        const bool checked = (GetMenuState(menu, ID_CLOCK_CHRONO, MF_BYCOMMAND) & MF_CHECKED) != 0;
         DestroyMenu(menu);
         return checked;
     }
@@ -109,7 +110,7 @@ TEST_F(ClockKapTest, ShowsTheLocaleTimeAndLongDateAndTicksEverySecond) {
 
 TEST_F(ClockKapTest, ChronometerStartsFreezesResumesAndResetsOnClicksAndCommands) {
     auto clock = Make();
-    Command(*clock, CVimoClock::kChronoCommand);
+    Command(*clock, ID_CLOCK_CHRONO);
     EXPECT_EQ(clock->TimeLineText(), "00:00:00");
     EXPECT_TRUE(clock->Dirty()) << "the mode is saved";
     EXPECT_TRUE(PumpUntil([&] { return clock->DateLineText() == "Chronometer"; }, 1500))
@@ -141,13 +142,13 @@ TEST_F(ClockKapTest, ChronometerStartsFreezesResumesAndResetsOnClicksAndCommands
     // The frozen second and more count: the display jumps past the frozen value at once.
     EXPECT_GE(clock->TimeLineText().substr(0, 5), "00:01") << clock->TimeLineText();
 
-    Command(*clock, CVimoClock::kResetCommand);
+    Command(*clock, ID_CLOCK_RESET);
     EXPECT_EQ(clock->TimeLineText(), "00:00:00");
     EXPECT_EQ(clock->Model().State(), ChronoState::Running) << "a reset while running counts on";
     EXPECT_TRUE(PumpUntil([&] { return clock->TimeLineText() != "00:00:00"; }, 500));
     EXPECT_LT(clock->TimeLineText().substr(0, 5), "00:01") << clock->TimeLineText();
 
-    Command(*clock, CVimoClock::kChronoCommand);
+    Command(*clock, ID_CLOCK_CHRONO);
     EXPECT_EQ(clock->Model().State(), ChronoState::Off);
     EXPECT_EQ(clock->DateLineText(), StrftimeText(LocalNow(), "%#x"));
     EXPECT_NE(clock->TimeLineText().find(':'), std::string::npos);
@@ -157,7 +158,7 @@ TEST_F(ClockKapTest, ChronometerStartsFreezesResumesAndResetsOnClicksAndCommands
 
 TEST_F(ClockKapTest, SavedInChronometerModeReopensStoppedAtZero) {
     auto clock = Make();
-    Command(*clock, CVimoClock::kChronoCommand);
+    Command(*clock, ID_CLOCK_CHRONO);
     Click(*clock);
     ASSERT_TRUE(PumpUntil([&] { return clock->TimeLineText() != "00:00:00"; }, 1000));
     clock->SaveDocument();

@@ -34,19 +34,19 @@ TEST(AlbumFolder, PicturesKeepTheListingOrderAndSubFoldersAreLeftOut) {
 
 TEST(AlbumChoices, CommandsGiveTheirIntervalsAndZooms) {
     EXPECT_EQ(IntervalOfCommand(ID_PHOTOALBUM_INTERVAL_5S), 5);
-    EXPECT_EQ(IntervalOfCommand(168), 15);
-    EXPECT_EQ(IntervalOfCommand(169), 30);
-    EXPECT_EQ(IntervalOfCommand(170), 60);
-    EXPECT_EQ(IntervalOfCommand(171), 300);
-    EXPECT_EQ(IntervalOfCommand(172), 600);
-    EXPECT_EQ(IntervalOfCommand(173), 0) << "lock is not an interval";
-    EXPECT_EQ(IntervalOfCommand(166), 0);
-    EXPECT_EQ(ZoomOfCommand(177), 50);
-    EXPECT_EQ(ZoomOfCommand(178), 100);
-    EXPECT_EQ(ZoomOfCommand(179), 150);
-    EXPECT_EQ(ZoomOfCommand(180), 200);
-    EXPECT_EQ(ZoomOfCommand(176), 0);
-    EXPECT_EQ(ZoomOfCommand(181), 0);
+    EXPECT_EQ(IntervalOfCommand(ID_PHOTOALBUM_INTERVAL_15S), 15);
+    EXPECT_EQ(IntervalOfCommand(ID_PHOTOALBUM_INTERVAL_30S), 30);
+    EXPECT_EQ(IntervalOfCommand(ID_PHOTOALBUM_INTERVAL_1M), 60);
+    EXPECT_EQ(IntervalOfCommand(ID_PHOTOALBUM_INTERVAL_5M), 300);
+    EXPECT_EQ(IntervalOfCommand(ID_PHOTOALBUM_INTERVAL_10M), 600);
+    EXPECT_EQ(IntervalOfCommand(ID_PHOTOALBUM_LOCK), 0) << "lock is not an interval";
+    EXPECT_EQ(IntervalOfCommand(ID_PHOTOALBUM_INTERVAL_5S - 1), 0);
+    EXPECT_EQ(ZoomOfCommand(ID_PHOTOALBUM_ZOOM_50), 50);
+    EXPECT_EQ(ZoomOfCommand(ID_PHOTOALBUM_ZOOM_100), 100);
+    EXPECT_EQ(ZoomOfCommand(ID_PHOTOALBUM_ZOOM_150), 150);
+    EXPECT_EQ(ZoomOfCommand(ID_PHOTOALBUM_ZOOM_200), 200);
+    EXPECT_EQ(ZoomOfCommand(ID_PHOTOALBUM_ZOOM_50 - 1), 0);
+    EXPECT_EQ(ZoomOfCommand(ID_PHOTOALBUM_ZOOM_200 + 1), 0);
 }
 
 TEST(AlbumChoices, UnusableStoredValuesFallBackOrAreClamped) {

@@ -1,6 +1,7 @@
 #pragma once
 // The calculator's twenty keys, in button order (0-9, P, PM, C, CE, R, A, M, X, D, PC), and the key
-// messages (2524 ... 2543) that its buttons and its keyboard mapping post to the kap.
+// messages (WMU_CALC_DIGIT_0 ... WMU_CALC_PERCENT) that its buttons and its keyboard mapping post to
+// the kap.
 #include <optional>
 
 namespace vimo {

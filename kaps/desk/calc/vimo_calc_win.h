@@ -2,8 +2,8 @@
 // CVimoCalc: the calculator kap — a one-line screen and twenty skinned buttons driving CalcEngine,
 // usable with the mouse or the numeric keypad (its digits, point and operators, Enter for the
 // result, Backspace for clear entry, Delete for clear all; the main digit row is not mapped).
-// Buttons and keys post the key messages 2524 ... 2543 to the kap; nothing of the calculation is
-// saved.
+// Buttons and keys post the key messages WMU_CALC_DIGIT_0 ... WMU_CALC_PERCENT to the kap; nothing of
+// the calculation is saved.
 //
 // WM_GETTEXT and WM_GETTEXTLENGTH on the kap window answer the display text (read-only; used by
 // tests and accessibility tools).

@@ -20,7 +20,7 @@ struct GridGeometry {
 LayerRect CellRect(const GridGeometry& grid, int k);
 // The cell whose rectangle holds the point; with overlapping cells the first in row order wins.
 std::optional<int> CellAt(const GridGeometry& grid, int px, int py);
-// The cell whose click message this is (1257 + k), if any.
+// The cell whose click message this is (CalendarCellMessage(k)), if any.
 std::optional<int> CellOfMessage(unsigned message);
 
 } // namespace vimo

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "wnd/text_reply_win.h"
+#include "base/resource.h"
 #include "kapframe/settings.h"
 #include "kaps/desk/clock/clock_document.h"
 #include "kaps/desk/clock/time_text.h"
@@ -98,13 +99,13 @@ void CVimoClock::OnLockChanged() {
 }
 
 void CVimoClock::PrepareContextMenu(HMENU popup) {
-    CheckMenuItem(popup, kChronoCommand, MF_BYCOMMAND | (model_.ChronometerMode() ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(popup, ID_CLOCK_CHRONO, MF_BYCOMMAND | (model_.ChronometerMode() ? MF_CHECKED : MF_UNCHECKED));
 }
 
 bool CVimoClock::OnKapCommand(UINT id) {
     switch (id) {
-    case kChronoCommand: Apply(model_.ToggleChronometer()); return true;
-    case kResetCommand: Apply(model_.Reset()); return true;
+    case ID_CLOCK_CHRONO: Apply(model_.ToggleChronometer()); return true;
+    case ID_CLOCK_RESET: Apply(model_.Reset()); return true;
     default: return false;
     }
 }

@@ -21,8 +21,6 @@ class CLayerStatic;
 
 class CVimoClock : public CKapWindow {
 public:
-    enum Command : UINT { kChronoCommand = 188, kResetCommand = 189 };
-
     CVimoClock(KapHost& host, Settings& settings, const std::string& documentPath);
     ~CVimoClock() override;
 

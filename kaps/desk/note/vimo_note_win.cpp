@@ -21,39 +21,23 @@ namespace {
 constexpr UINT kCirclePeriod = 20;
 constexpr int kLinkNormalZoom = 60;
 
-// Context-menu commands of the note.
-enum NoteCommand : UINT {
-    kCopy = 225,
-    kPaste = 226,
-    kClear = 227,
-    kBackgroundFirst = 291, // 291 ... 295: backgrounds 0 ... 4
-    kFontArial = 151,
-    kFontCourier = 152,
-    kColourBlack = 133,
-    kColourRed = 134,
-    kColourBlue = 135,
-    kColourWhite = 181,
-    kStyleNormal = 136,
-    kStyleBold = 137,
-    kStyleItalic = 138,
-    kReminder = 195,
-    kRemoveLink = 286,
-};
-
 struct SizeCommand {
     UINT id;
     int size;
 };
-constexpr SizeCommand kSizeCommands[] = {{143, 8}, {144, 10}, {145, 12}, {146, 14}, {147, 16}, {149, 20}};
+constexpr SizeCommand kSizeCommands[] = {{ID_NOTE_SIZE_8, 8},   {ID_NOTE_SIZE_10, 10}, {ID_NOTE_SIZE_12, 12},
+                                         {ID_NOTE_SIZE_14, 14}, {ID_NOTE_SIZE_16, 16}, {ID_NOTE_SIZE_20, 20}};
 struct NameCommand {
     UINT id;
     const char* name;
 };
-constexpr NameCommand kColourCommands[] = {
-    {kColourBlack, "BLACK"}, {kColourRed, "RED"}, {kColourBlue, "BLUE"}, {kColourWhite, "WHITE"}};
+constexpr NameCommand kColourCommands[] = {{ID_NOTE_COLOR_BLACK, "BLACK"},
+                                           {ID_NOTE_COLOR_RED, "RED"},
+                                           {ID_NOTE_COLOR_BLUE, "BLUE"},
+                                           {ID_NOTE_COLOR_WHITE, "WHITE"}};
 constexpr NameCommand kStyleCommands[] = {
-    {kStyleNormal, "TXT_REGULAR"}, {kStyleBold, "TXT_BOLD"}, {kStyleItalic, "TXT_ITALIC"}};
-constexpr NameCommand kFontCommands[] = {{kFontArial, "Arial"}, {kFontCourier, "Courier New"}};
+    {ID_NOTE_STYLE_REGULAR, "TXT_REGULAR"}, {ID_NOTE_STYLE_BOLD, "TXT_BOLD"}, {ID_NOTE_STYLE_ITALIC, "TXT_ITALIC"}};
+constexpr NameCommand kFontCommands[] = {{ID_NOTE_FONT_ARIAL, "Arial"}, {ID_NOTE_FONT_COURIER, "Courier New"}};
 
 const char* kBackgroundKeys[] = {"BackgroundDefault", "Background1", "Background2", "Background3", "Background4"};
 
@@ -212,17 +196,17 @@ void CVimoNote::OnLockChanged() {
 }
 
 void CVimoNote::PrepareContextMenu(HMENU popup) {
-    EnableCommand(popup, kPaste, !Locked());
-    EnableCommand(popup, kClear, !Locked()); // a locked note's text is read-only
+    EnableCommand(popup, ID_NOTE_PASTE, !Locked());
+    EnableCommand(popup, ID_NOTE_CLEAR, !Locked()); // a locked note's text is read-only
     for (int i = 0; i < 5; ++i) {
-        EnableCommand(popup, kBackgroundFirst + i, FileExists(BackgroundFile(i)));
-        CheckCommand(popup, kBackgroundFirst + i, values_.background == i);
+        EnableCommand(popup, ID_NOTE_BACKGROUND_DEFAULT + i, FileExists(BackgroundFile(i)));
+        CheckCommand(popup, ID_NOTE_BACKGROUND_DEFAULT + i, values_.background == i);
     }
     for (const NameCommand& c : kFontCommands) CheckCommand(popup, c.id, values_.fontName == c.name);
     for (const NameCommand& c : kColourCommands) CheckCommand(popup, c.id, values_.fontColour == c.name);
     for (const NameCommand& c : kStyleCommands) CheckCommand(popup, c.id, values_.fontStyle == c.name);
     for (const SizeCommand& c : kSizeCommands) CheckCommand(popup, c.id, values_.fontSize == c.size);
-    CheckCommand(popup, kReminder, HasAlarm(values_.alarm));
+    CheckCommand(popup, ID_NOTE_REMINDER, HasAlarm(values_.alarm));
 }
 
 bool CVimoNote::OnKapCommand(UINT id) {
@@ -254,24 +238,24 @@ bool CVimoNote::OnKapCommand(UINT id) {
             SetDirty();
             return true;
         }
-    if (id >= kBackgroundFirst && id < kBackgroundFirst + 5) {
-        values_.background = static_cast<int>(id - kBackgroundFirst);
+    if (id >= ID_NOTE_BACKGROUND_DEFAULT && id <= ID_NOTE_BACKGROUND_USER4) {
+        values_.background = static_cast<int>(id - ID_NOTE_BACKGROUND_DEFAULT);
         ApplyBackground();
         SetDirty();
         return true;
     }
     switch (id) {
-    case kCopy: CopyAll(); return true;
-    case kPaste:
+    case ID_NOTE_COPY: CopyAll(); return true;
+    case ID_NOTE_PASTE:
         if (!Locked()) SendMessageA(edit_->Input(), WM_PASTE, 0, 0);
         return true;
-    case kClear:
+    case ID_NOTE_CLEAR:
         if (Locked()) return true;
         edit_->SetText("");
         ChangedNow();
         return true;
-    case kReminder: OpenAlarmDialog(); return true;
-    case kRemoveLink:
+    case ID_NOTE_REMINDER: OpenAlarmDialog(); return true;
+    case ID_NOTE_REMOVE_LINK:
         values_.link.clear();
         ApplyLink();
         LayoutItems();

@@ -4,6 +4,7 @@
 #include <ole2.h>
 #include <shlobj.h>
 
+#include "base/resource.h"
 #include "kapframe/base64.h"
 
 #include <atomic>
@@ -174,8 +175,7 @@ bool VimoProcess::WaitExit(DWORD timeoutMs) {
 }
 
 bool VimoProcess::Exit(DWORD timeoutMs) {
-    constexpr UINT kExitCommand = 131;
-    Command(kExitCommand);
+    Command(ID_APP_EXIT);
     return WaitExit(timeoutMs);
 }
 
