@@ -69,6 +69,19 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// Moves a file to "<stem><suffix>" where suffix is `first` or, while that name is taken, "_2"
+// then "_3" and so on before it: nothing already kept there is ever replaced.
+bool MoveToFreeName(const std::string& from, const std::string& stem, const std::string& first,
+                    const std::string& extension) {
+    for (int n = 1; n <= 9999; ++n) {
+        const std::string target = stem + (n == 1 ? "" : "_" + std::to_string(n)) + first + extension;
+        if (MoveFileExA(from.c_str(), target.c_str(), 0)) return true;
+        const DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return false;
+    }
+    return false;
+}
+
 } // namespace
 
 bool EnsureDirectory(const std::string& path) {
@@ -97,21 +110,21 @@ bool DocumentFile::MoveToDeleted() const {
     if (!FileExists(Path())) return false;
     const std::string store = programDir_ + "\\Deleted";
     if (!EnsureDirectory(store)) return false;
-    return MoveFileExA(Path().c_str(), (store + "\\" + FileName()).c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+    // An older deleted document of the same name stays: this one takes a suffix.
+    return MoveToFreeName(Path(), store + "\\" + kapName_, "", "." + tag_);
 }
 
 DocumentRead ReadDocument(const std::string& path, std::string& plainText) {
     const std::string upper = ToUpperAscii(path);
     std::string encoded;
-    if (!FileExists(upper) || !ReadWholeFile(upper, encoded)) return DocumentRead::Missing;
+    if (!FileExists(upper)) return DocumentRead::Missing;
+    if (!ReadWholeFile(upper, encoded)) return DocumentRead::Unreadable;
     plainText = DecodeDocumentBase64(encoded);
     if (plainText.empty() || plainText[0] != 'A') return DocumentRead::Unusable;
     return DocumentRead::Ok;
 }
 
-void SetAsideUnusable(const std::string& path) {
-    MoveFileExA(path.c_str(), (path + ".bad").c_str(), MOVEFILE_REPLACE_EXISTING);
-}
+void SetAsideUnusable(const std::string& path) { MoveToFreeName(path, path, "", ".bad"); }
 
 void AdoptStoredName(const std::string& path, const std::string& storedKapName) {
     if (!IsValidKapName(storedKapName)) return;

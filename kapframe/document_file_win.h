@@ -19,7 +19,9 @@ public:
     // document in one step. False (and the old document untouched) on any file-system error.
     bool Write(const std::string& plainText) const;
 
-    // Moves the document to programDir\Deleted\ under the same file name; false when there was none.
+    // Moves the document to programDir\Deleted\ under the same file name, or "<kap name>_<n>.<TAG>"
+    // when a deleted document of that name is kept there already; false when there was none or it
+    // could not be moved.
     bool MoveToDeleted() const;
 
 private:
@@ -27,15 +29,17 @@ private:
 };
 
 enum class DocumentRead {
-    Missing,  // no such file: the kap starts as a new one
-    Unusable, // no first line beginning with "A": set aside, the kap starts as a new one
+    Missing,    // no such file: the kap starts as a new one
+    Unreadable, // the file is there but cannot be read now (locked): left alone, tried again later
+    Unusable,   // no first line beginning with "A": set aside, the kap starts as a new one
     Ok,
 };
 
 // Reads and decodes the document at path (upper-cased first, as the program names its files).
 DocumentRead ReadDocument(const std::string& path, std::string& plainText);
 
-// An unusable document is kept as "<file>.bad" next to it, so nothing the user had is lost.
+// An unusable document is kept as "<file>.bad" (or "<file>_<n>.bad") next to it, so nothing the user
+// had is lost.
 void SetAsideUnusable(const std::string& path);
 
 // A document found under another file name than the kap name stored in it is renamed in one step to

@@ -77,6 +77,10 @@ TEST(DocumentFile, ReadsAnyLetterCaseAndKeepsUnusableDocumentsAside) {
     SetAsideUnusable(bad);
     EXPECT_FALSE(Exists(bad));
     EXPECT_EQ(Slurp(bad + ".bad"), EncodeDocumentBase64("B not a kap"));
+    std::ofstream(bad, std::ios::binary) << EncodeDocumentBase64("B again");
+    SetAsideUnusable(bad);
+    EXPECT_EQ(Slurp(bad + ".bad"), EncodeDocumentBase64("B not a kap")) << "an older set-aside file stays";
+    EXPECT_EQ(Slurp(bad + "_2.bad"), EncodeDocumentBase64("B again"));
     EXPECT_EQ(CountFiles(dir + "\\Notes\\*.VIMONOTE"), 2u) << "the set-aside file is not listed as a note";
 }
 
@@ -115,6 +119,25 @@ TEST(DocumentFile, DeletedStoreKeepsTheFileName) {
     ASSERT_TRUE(doc.MoveToDeleted());
     EXPECT_FALSE(Exists(doc.Path()));
     EXPECT_EQ(DecodeDocumentBase64(Slurp(dir + "\\Deleted\\20240101120000.VIMOCALC")), "A20240101120000UN\n1");
+
+    // A kap of the same name deleted again (restored, then deleted): both deleted documents stay.
+    ASSERT_TRUE(doc.Write("A20240101120000UN\n2"));
+    ASSERT_TRUE(doc.MoveToDeleted());
+    EXPECT_EQ(DecodeDocumentBase64(Slurp(dir + "\\Deleted\\20240101120000.VIMOCALC")), "A20240101120000UN\n1");
+    EXPECT_EQ(DecodeDocumentBase64(Slurp(dir + "\\Deleted\\20240101120000_2.VIMOCALC")), "A20240101120000UN\n2");
+}
+
+TEST(DocumentFile, ALockedDocumentIsUnreadableNotMissing) {
+    const std::string dir = TempFolder("locked");
+    DocumentFile doc(dir, "20240101120000", "VIMONOTE");
+    ASSERT_TRUE(doc.Write("A20240101120000UN\n1"));
+    HANDLE lock = CreateFileA(doc.Path().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    std::string read;
+    EXPECT_EQ(ReadDocument(doc.Path(), read), DocumentRead::Unreadable);
+    CloseHandle(lock);
+    EXPECT_EQ(ReadDocument(doc.Path(), read), DocumentRead::Ok);
 }
 
 // The child side of the kill test: saves ever-changing documents until it is killed.
