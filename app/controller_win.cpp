@@ -155,7 +155,10 @@ void ControllerWindow::OnTimer(UINT_PTR id) {
             }
         }
         break;
-    case kReminderTimer: CheckReminders(); break;
+    case kReminderTimer:
+        CheckReminders();
+        if (!unread_.empty()) RetryUnreadDocuments();
+        break;
     case kSaveTimer: SaveAllKaps(); break;
     case kTrayTimer:
         if (tray_.Add()) KillTimer(Hwnd(), kTrayTimer);
@@ -199,15 +202,32 @@ void ControllerWindow::LoadKaps(KapType type) {
         if (KapTypeFromFileName(found.cFileName) == type) names.emplace_back(found.cFileName);
     } while (FindNextFileA(search, &found));
     FindClose(search);
+    for (const std::string& name : names)
+        if (!LoadKap(type, folder + name)) unread_.emplace_back(type, folder + name);
+}
+
+bool ControllerWindow::LoadKap(KapType type, const std::string& path) {
+    KapFactory factory = FactoryOf(type);
     auto& list = kaps_[Index(type)];
-    for (const std::string& name : names) {
-        if (InfoOf(type).single && !list.empty()) break;
-        std::unique_ptr<Kap> kap = factory(*this, settings_, folder + name);
-        if (!kap) continue;
-        ShowWindow(kap->Hwnd(), SW_SHOWNOACTIVATE);
-        list.push_back(std::move(kap));
-        list.back()->SendToDesktop();
+    if (!factory || (InfoOf(type).single && !list.empty())) return true;
+    std::unique_ptr<Kap> kap = factory(*this, settings_, path);
+    if (!kap) {
+        // A document that is there but cannot be read now (another program holds it) is tried
+        // again later; it is never replaced by an empty kap.
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+        return true;
     }
+    ShowWindow(kap->Hwnd(), SW_SHOWNOACTIVATE);
+    list.push_back(std::move(kap));
+    list.back()->SendToDesktop();
+    return true;
+}
+
+void ControllerWindow::RetryUnreadDocuments() {
+    std::vector<std::pair<KapType, std::string>> waiting;
+    waiting.swap(unread_);
+    for (auto& [type, path] : waiting)
+        if (!LoadKap(type, path)) unread_.emplace_back(type, path);
 }
 
 void ControllerWindow::LoadAllKaps() {

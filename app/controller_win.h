@@ -5,6 +5,8 @@
 
 #include <array>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "base/desktop_toggle_win.h"
@@ -61,6 +63,9 @@ private:
     void OnTrayEvent(UINT event);
     void ShowTrayMenu();
     void LoadKaps(KapType type);
+    // Makes the kap of a document; false when the document is there but cannot be read now.
+    bool LoadKap(KapType type, const std::string& path);
+    void RetryUnreadDocuments();
     void LoadAllKaps();
     void RemoveKap(KapType type, WPARAM kap);
     void DestroyAllKaps();
@@ -74,6 +79,7 @@ private:
 
     Settings& settings_;
     std::array<std::vector<std::unique_ptr<Kap>>, kKapTypeCount> kaps_;
+    std::vector<std::pair<KapType, std::string>> unread_; // documents to try again (locked at start)
     std::unique_ptr<CLayerHost> layer_; // the controller's own 10 x 10 layer surface
     std::unique_ptr<CVimoRemoteKap> dock_;
     TrayIcon tray_;

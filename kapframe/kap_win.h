@@ -14,7 +14,8 @@ public:
     virtual ~Kap() = default;
     virtual KapType Type() const = 0;
     virtual HWND Hwnd() const = 0;
-    virtual void SaveDocument() = 0;
+    // Writes the document; false when it could not be written (the kap stays unsaved).
+    virtual bool SaveDocument() = 0;
     virtual void SendToDesktop() = 0;
     virtual void Raise() = 0;
     virtual void SetLocked(bool locked) = 0;

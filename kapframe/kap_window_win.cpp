@@ -52,8 +52,8 @@ std::string CKapWindow::DocumentPath() const {
 bool CKapWindow::CreateKap() {
     if (loadPath_.empty())
         StartNew();
-    else
-        LoadDocument();
+    else if (!LoadDocument())
+        return false; // the document cannot be read now: it is left alone for a later try
     if (!Create(nullptr)) return false;
     // A new kap claims its name on disk at once, so a second kap made in the same second takes
     // another name and no two kaps ever write one document.
@@ -75,9 +75,10 @@ void CKapWindow::StartNew() {
     rect_.height = Skin().Int("IconHeight");
 }
 
-void CKapWindow::LoadDocument() {
+bool CKapWindow::LoadDocument() {
     std::string text;
     const DocumentRead read = ReadDocument(loadPath_, text);
+    if (read == DocumentRead::Unreadable) return false;
     KapHeader header;
     if (read == DocumentRead::Ok) {
         DocumentReader reader(text);
@@ -100,15 +101,18 @@ void CKapWindow::LoadDocument() {
                 rect_.height = Skin().Int("IconHeight");
             }
             ReadPayload(reader);
-            if (nameUsable) AdoptStoredName(loadPath_, header_.kapName);
-            return;
+            // The file takes the kap's name in one step, also a fresh one given for a name that was
+            // no kap name: the document is never left behind to load once more at the next start.
+            AdoptStoredName(loadPath_, header_.kapName);
+            return true;
         }
     }
     if (read != DocumentRead::Missing) SetAsideUnusable(loadPath_);
     StartNew();
+    return true;
 }
 
-void CKapWindow::SaveDocument() {
+bool CKapWindow::SaveDocument() {
     if (Hwnd()) {
         RECT r = {};
         GetWindowRect(Hwnd(), &r);
@@ -121,7 +125,10 @@ void CKapWindow::SaveDocument() {
     DocumentWriter writer(header);
     writer.Int(rect_.x).Int(rect_.y).Int(rect_.width).Int(rect_.height);
     WritePayload(writer);
-    DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).Write(writer.Text());
+    // Only what is on disk counts as saved.
+    if (!DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).Write(writer.Text())) return false;
+    dirty_ = false;
+    return true;
 }
 
 BOOL CKapWindow::OnInitDialog() {
@@ -156,10 +163,8 @@ void CKapWindow::OnDestroy() {
 }
 
 void CKapWindow::OnTimer(UINT_PTR id) {
-    if (id == kSaveTimer && dirty_) {
-        dirty_ = false;
-        SaveDocument();
-    }
+    // A save that failed leaves the kap dirty: the next tick tries again.
+    if (id == kSaveTimer && dirty_) SaveDocument();
 }
 
 void CKapWindow::ChangedNow() {
@@ -243,8 +248,13 @@ void CKapWindow::ShowContextMenu() {
 
 void CKapWindow::Delete() {
     if (MessageBoxA(Hwnd(), "Delete this KAP ?", "Delete KAP", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
-    SaveDocument();
-    DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).MoveToDeleted();
+    // The kap goes only once its document is in the deleted store; otherwise it would vanish now and
+    // come back at the next start, or be gone for good.
+    if (!SaveDocument() || !DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).MoveToDeleted()) {
+        MessageBoxA(Hwnd(), "This KAP could not be moved to the Deleted folder, so it stays.", "KAP not deleted",
+                    MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     PostMessageA(Owner(), InfoOf(type_).deletedMessage, reinterpret_cast<WPARAM>(static_cast<Kap*>(this)), 0);
 }
 

@@ -29,13 +29,14 @@ public:
     CKapWindow(KapHost& host, KapType type, Settings& settings, const std::string& documentPath);
     ~CKapWindow() override;
 
-    // Reads the document (or makes a new kap) and creates the hidden window. False on failure.
+    // Reads the document (or makes a new kap) and creates the hidden window. False on failure, also
+    // when the document is there but cannot be read now (locked): it is then left as it is.
     bool CreateKap();
 
     // Kap
     KapType Type() const override { return type_; }
     HWND Hwnd() const override { return Dialog::Hwnd(); }
-    void SaveDocument() override;
+    bool SaveDocument() override;
     void SendToDesktop() override;
     void Raise() override;
     void SetLocked(bool locked) override;
@@ -107,7 +108,8 @@ protected:
     bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    void LoadDocument();
+    // False when the document exists but cannot be read now.
+    bool LoadDocument();
     void StartNew();
     void Delete();
     void OnPositionChanging(WINDOWPOS& position);

@@ -98,14 +98,17 @@ void CVimoRemoteKap::LoadDocument() {
                                 [this](KapType type) { return host_.CanCreate(type); });
 }
 
-void CVimoRemoteKap::SaveDocument() {
+bool CVimoRemoteKap::SaveDocument() {
     if (Hwnd()) {
         RECT r = {};
         GetWindowRect(Hwnd(), &r);
         document_.rect.x = r.left;
         document_.rect.y = r.top;
     }
-    DocumentFile(settings_.programDir, kDockKapName, kDockTypeTag).Write(ComposeDockText(document_));
+    // Only what is on disk counts as saved.
+    if (!DocumentFile(settings_.programDir, kDockKapName, kDockTypeTag).Write(ComposeDockText(document_))) return false;
+    modified_ = false;
+    return true;
 }
 
 BOOL CVimoRemoteKap::OnInitDialog() {
@@ -438,10 +441,7 @@ bool CVimoRemoteKap::PointerInside() const {
 void CVimoRemoteKap::OnTimer(UINT_PTR id) {
     switch (id) {
     case kDockSaveTimer:
-        if (modified_) {
-            modified_ = false;
-            SaveDocument();
-        }
+        if (modified_) SaveDocument(); // one that fails leaves the dock modified: tried again
         break;
     case kDockTriggerTimer: {
         POINT p = {};
@@ -463,7 +463,6 @@ void CVimoRemoteKap::Close() {
     if (!hwnd) return;
     EndResize();
     for (UINT_PTR timer : {kDockSaveTimer, kDockHideTimer, kDockTriggerTimer, kDockFadeTimer}) KillTimer(hwnd, timer);
-    modified_ = false;
     SaveDocument();
 }
 

@@ -47,7 +47,8 @@ public:
     // The closing steps when the program ends: every timer stops, a resize drag ends, the
     // document is written.
     void Close();
-    void SaveDocument();
+    // Writes the document; false when it could not be written (the dock stays modified).
+    bool SaveDocument();
 
     bool Locked() const { return document_.locked; }
     void SetLocked(bool locked);

@@ -159,17 +159,18 @@ TEST_F(KapWindowTest, MovesSnapToTheScreenEdges) {
     }
 }
 
-// Answers the next "Delete KAP" message box of this process.
-std::thread AnswerDeleteBox(int answer) {
-    return std::thread([answer] {
+// Answers the next message box of this process with that caption.
+std::thread AnswerBox(const char* caption, int answer) {
+    return std::thread([caption, answer] {
         HWND box = nullptr;
         for (int i = 0; i < 500 && !box; ++i) {
-            box = FindWindowA("#32770", "Delete KAP");
+            box = FindWindowA("#32770", caption);
             if (!box) Sleep(10);
         }
         if (box) PostMessageA(box, WM_COMMAND, answer, 0);
     });
 }
+std::thread AnswerDeleteBox(int answer) { return AnswerBox("Delete KAP", answer); }
 
 TEST_F(KapWindowTest, DeleteAsksThenMovesTheDocumentAndTellsTheOwner) {
     auto kap = Make();
@@ -192,6 +193,39 @@ TEST_F(KapWindowTest, DeleteAsksThenMovesTheDocumentAndTellsTheOwner) {
               INVALID_FILE_ATTRIBUTES);
     ASSERT_TRUE(PeekMessageA(&msg, host_.HostWindow(), info.deletedMessage, info.deletedMessage, PM_REMOVE));
     EXPECT_EQ(msg.wParam, reinterpret_cast<WPARAM>(static_cast<Kap*>(kap.get())));
+}
+
+TEST_F(KapWindowTest, AKapWhoseDocumentCannotGoToTheDeletedStoreStays) {
+    auto kap = Make();
+    std::ofstream(dir_ + "\\Deleted") << "a file where the folder would be";
+    const KapTypeInfo& info = InfoOf(KapType::Calc);
+    std::thread yes = AnswerDeleteBox(IDYES);
+    std::thread told = AnswerBox("KAP not deleted", IDOK);
+    SendMessageA(kap->Hwnd(), WM_COMMAND, info.deleteCommand, 0);
+    yes.join();
+    told.join();
+    EXPECT_NE(GetFileAttributesA(kap->DocumentPath().c_str()), INVALID_FILE_ATTRIBUTES);
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, host_.HostWindow(), info.deletedMessage, info.deletedMessage, PM_NOREMOVE))
+        << "the program must not free a kap whose document is still where it was";
+}
+
+TEST_F(KapWindowTest, AFailedSaveLeavesTheKapUnsavedAndTheNextTickWritesIt) {
+    auto kap = Make();
+    // Documents are written through the TEMP folder: a file in its place makes every write fail.
+    RemoveDirectoryA((dir_ + "\\TEMP").c_str());
+    std::ofstream(dir_ + "\\TEMP") << "in the way";
+    kap->payload = "changed";
+    SendMessageA(kap->Hwnd(), WM_COMMAND, InfoOf(KapType::Calc).lockCommand, 0); // a change: dirty
+    SendMessageA(kap->Hwnd(), WM_TIMER, CKapWindow::kSaveTimer, 0);
+    EXPECT_TRUE(kap->Dirty()) << "nothing reached the disk";
+    EXPECT_FALSE(kap->SaveDocument());
+    DeleteFileA((dir_ + "\\TEMP").c_str());
+    SendMessageA(kap->Hwnd(), WM_TIMER, CKapWindow::kSaveTimer, 0);
+    EXPECT_FALSE(kap->Dirty());
+    std::string text;
+    ASSERT_EQ(ReadDocument(kap->DocumentPath(), text), DocumentRead::Ok);
+    EXPECT_NE(text.find("changed"), std::string::npos) << text;
 }
 
 TEST_F(KapWindowTest, DropTargetTakesOneFileOrTextAsAllowed) {

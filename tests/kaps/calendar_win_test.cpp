@@ -60,7 +60,7 @@ public:
 
     KapType Type() const override { return KapType::Note; }
     HWND Hwnd() const override { return hwnd_; }
-    void SaveDocument() override {}
+    bool SaveDocument() override { return true; }
     void SendToDesktop() override {}
     void Raise() override {}
     void SetLocked(bool) override {}
