@@ -6,6 +6,7 @@
 #include <ctime>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "base/messages.h"
 #include "base/resource.h"
@@ -13,6 +14,7 @@
 #include "wnd/menu_handle_win.h"
 #include "kapframe/document_file_win.h"
 #include "kapframe/edge_snap.h"
+#include "kapframe/kap_placement.h"
 #include "layer/layer_host_win.h"
 
 namespace vimo {
@@ -75,6 +77,35 @@ void CKapWindow::StartNew() {
     rect_.height = Skin().Int("IconHeight");
 }
 
+namespace {
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoA(monitor, &info))
+        reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back(
+            ScreenRect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
+    return TRUE;
+}
+
+} // namespace
+
+// A stored rectangle is outside data: a damaged document, or a monitor that has been removed, must
+// not give a kap the user cannot see or reach. The corrected place is saved.
+void CKapWindow::KeepOnScreen() {
+    std::vector<ScreenRect> areas;
+    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const ScreenRect virtualScreen{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                   top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const KapRect placed = PlaceOnScreen(rect_, Skin().Int("IconWidth"), Skin().Int("IconHeight"), virtualScreen,
+                                         areas, NearestArea(rect_, areas));
+    if (placed.x == rect_.x && placed.y == rect_.y && placed.width == rect_.width && placed.height == rect_.height)
+        return;
+    rect_ = placed;
+    dirty_ = true;
+}
+
 bool CKapWindow::LoadDocument() {
     std::string text;
     const DocumentRead read = ReadDocument(loadPath_, text);
@@ -101,6 +132,7 @@ bool CKapWindow::LoadDocument() {
                 rect_.height = Skin().Int("IconHeight");
             }
             ReadPayload(reader);
+            KeepOnScreen();
             // The file takes the kap's name in one step, also a fresh one given for a name that was
             // no kap name: the document is never left behind to load once more at the next start.
             AdoptStoredName(loadPath_, header_.kapName);
@@ -276,6 +308,10 @@ bool CKapWindow::OnCommand(UINT id, UINT, HWND) {
     return false;
 }
 
+// The move loop runs now, inside the press. A posted start would begin from wherever the pointer is
+// by the time it is taken from the queue, and on a busy machine the kap would slip under the pointer.
+void CKapWindow::StartMove() { SendMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(GetMessagePos())); }
+
 void CKapWindow::OnPositionChanging(WINDOWPOS& position) {
     if (topMostEstablished_) {
         HWND first = GetWindow(Hwnd(), GW_HWNDFIRST);
@@ -303,10 +339,9 @@ bool CKapWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_LBUTTONDOWN: {
         if (header_.locked) return false;
         dirty_ = true;
-        // The move starts where the button went down (screen coordinates), not where the pointer is now.
-        PostMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(GetMessagePos()));
         if (header_.topMost) SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         AfterLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        StartMove();
         return false;
     }
     case WM_MOUSEMOVE:

@@ -98,6 +98,8 @@ protected:
     void ChangedNow();
     KapRect& MutableRect() { return rect_; }
     const std::string& DroppedString() const { return dropTarget_.Dropped(); }
+    // Moves the kap with the pointer until the button goes up (called on the press of the left button).
+    void StartMove();
     // Pops up the kap's context menu at the cursor.
     void ShowContextMenu();
 
@@ -110,6 +112,7 @@ protected:
 private:
     // False when the document exists but cannot be read now.
     bool LoadDocument();
+    void KeepOnScreen();
     void StartNew();
     void Delete();
     void OnPositionChanging(WINDOWPOS& position);

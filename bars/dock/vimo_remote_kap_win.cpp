@@ -365,7 +365,9 @@ void CVimoRemoteKap::OnLeftButtonDown() {
     ScreenToClient(Hwnd(), &client);
     switch (ClassifyDockPress(false, client.x, client.y, document_.rect.width, document_.rect.height)) {
     case DockPress::Resize: StartResize(); break;
-    case DockPress::Move: PostMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(pressed)); break;
+    // The move loop runs inside the press, from where the button went down (a posted start would
+    // begin wherever the pointer is by then).
+    case DockPress::Move: SendMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(pressed)); break;
     case DockPress::Nothing: break;
     }
 }

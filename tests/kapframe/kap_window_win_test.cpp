@@ -195,6 +195,27 @@ TEST_F(KapWindowTest, DeleteAsksThenMovesTheDocumentAndTellsTheOwner) {
     EXPECT_EQ(msg.wParam, reinterpret_cast<WPARAM>(static_cast<Kap*>(kap.get())));
 }
 
+TEST_F(KapWindowTest, AKapStoredOffEveryScreenComesBackOntoOneAndTheNewPlaceIsSaved) {
+    CreateDirectoryA((dir_ + "\\NOTES").c_str(), nullptr);
+    const std::string path = dir_ + "\\NOTES\\20200101000001.VIMOCALC";
+    DocumentWriter writer(KapHeader{"20200101000001", false, "", false, ""});
+    writer.Int(50000).Int(-40000).Int(2147483647).Int(-5).Line("payload");
+    std::ofstream(path, std::ios::binary) << EncodeDocumentBase64(writer.Text());
+    auto kap = Make(path);
+    const RECT r = WindowRect(kap->Hwnd());
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_GE(r.left, work.left);
+    EXPECT_LE(r.right, work.right);
+    EXPECT_GE(r.top, work.top);
+    EXPECT_LE(r.bottom, work.bottom);
+    EXPECT_TRUE(kap->Dirty()) << "the corrected place is saved";
+    SendMessageA(kap->Hwnd(), WM_TIMER, CKapWindow::kSaveTimer, 0);
+    std::string text;
+    ASSERT_EQ(ReadDocument(path, text), DocumentRead::Ok);
+    EXPECT_EQ(text.find("50000"), std::string::npos) << text;
+}
+
 TEST_F(KapWindowTest, AKapWhoseDocumentCannotGoToTheDeletedStoreStays) {
     auto kap = Make();
     std::ofstream(dir_ + "\\Deleted") << "a file where the folder would be";

@@ -344,7 +344,7 @@ void CVimoNote::OnLeftButtonDown() {
         grip_.Begin(Hwnd(), p);
         return;
     }
-    PostMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(pressed));
+    StartMove();
 }
 
 void CVimoNote::ResizeStepNow() {

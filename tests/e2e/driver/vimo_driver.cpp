@@ -138,6 +138,9 @@ VimoProcess::~VimoProcess() { EndProcess(info_); }
 bool VimoProcess::Start(const std::string& exe, const std::string& currentDir) {
     EndProcess(info_);
     controller_ = nullptr;
+    // The display's pointer waits in a corner: a window that appears under it is told where the
+    // pointer is, and that news could arrive late, in the middle of a drag the test makes.
+    MouseMove(GetSystemMetrics(SM_CXSCREEN) - 4, 4);
     return StartProcess(exe, "\"" + exe + "\"", currentDir, info_);
 }
 
@@ -332,15 +335,18 @@ bool CursorIs(int x, int y) {
 bool LeftButtonDown() { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
 } // namespace
 
-// The move goes into the same input queue as the button events, with its position in it, so a press
-// that follows can never be taken at an older position; the wait makes sure it has arrived.
+// The move goes into the same input queue as the button events, with its position in it, so a
+// press that follows can never be taken at an older position; the wait makes sure it has arrived.
+// Then the display's pointer is put there too (SetCursorPos; the position is the same by now, so
+// no second move arises), so that a window that appears or moves under it later reports this
+// position and not where the display's pointer was left.
 void MouseMove(int x, int y) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         INPUT input = AbsoluteMouse(x, y, 0);
         SendInput(1, &input, sizeof(input));
-        if (WaitFor([&] { return CursorIs(x, y); }, 1000, 5)) return;
-        SetCursorPos(x, y); // a system that rounds otherwise still gets the exact point
-        if (WaitFor([&] { return CursorIs(x, y); }, 1000, 5)) return;
+        const bool arrived = WaitFor([&] { return CursorIs(x, y); }, 1000, 5);
+        SetCursorPos(x, y);
+        if (arrived) return;
     }
 }
 void MouseDown() {
@@ -352,15 +358,49 @@ void MouseUp() {
     WaitFor([] { return !LeftButtonDown(); }, 2000, 5);
 }
 
+namespace {
+// Waits until the program whose window is under a point has gone once round its message loop
+// after everything sent to it so far: a message sent to it is answered at its next look at its
+// queue, and a second one only after it has handled what that look found.
+void Settle(int x, int y) {
+    HWND under = WindowFromPoint(POINT{x, y});
+    DWORD_PTR answer = 0;
+    for (int i = 0; under && i < 2; ++i) SendMessageTimeoutA(under, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
+}
+
+// Waits until a window has stopped moving and changing its size: unchanged over 100 ms, at most 3 s.
+void WaitStill(HWND window) {
+    if (!window) return;
+    RECT last = WindowRectOf(window);
+    int still = 0;
+    WaitFor(
+        [&] {
+            const RECT now = WindowRectOf(window);
+            still = EqualRect(&now, &last) ? still + 1 : 0;
+            last = now;
+            return still >= 5;
+        },
+        3000, 20);
+}
+} // namespace
+
 void Drag(int fromX, int fromY, int toX, int toY) {
     MouseMove(fromX, fromY);
+    // The program under the pointer takes in what its window has been told of the pointer so far,
+    // and the pointer is put back if any of that was older news.
+    Settle(fromX, fromY);
+    MouseMove(fromX, fromY);
+    HWND dragged = GetAncestor(WindowFromPoint(POINT{fromX, fromY}), GA_ROOT);
     MouseDown();
+    Settle(fromX, fromY);
     const int steps = 20;
     for (int i = 1; i <= steps; ++i) {
         MouseMove(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
         Sleep(10); // lets the window under the pointer follow each step, as a hand's movement would
     }
+    WaitStill(dragged); // the window has followed the last step before the button goes up
     MouseUp();
+    Settle(toX, toY);
 }
 
 std::string ReadOnlyDocument(const ProgramDir& dir, const std::string& pattern, std::string* fileName) {
