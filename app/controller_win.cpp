@@ -240,8 +240,7 @@ void ControllerWindow::RemoveKap(KapType type, WPARAM kapParam) {
         if (reinterpret_cast<WPARAM>(it->get()) != kapParam) continue;
         std::unique_ptr<Kap> kap = std::move(*it);
         list.erase(it);
-        DestroyWindow(kap->Hwnd());
-        kap.reset();
+        kap.reset(); // made whole by its factory: the window goes first, while the whole kap lives
         break;
     }
     if (type == KapType::Note) RefreshCalendars();
@@ -305,10 +304,7 @@ void ControllerWindow::CreateDock() { dock_ = MakeRemoteKap(*this, settings_); }
 
 void ControllerWindow::DestroyAllKaps() {
     for (auto& list : kaps_) {
-        for (auto& kap : list) {
-            DestroyWindow(kap->Hwnd());
-            kap.reset();
-        }
+        for (auto& kap : list) kap.reset();
         list.clear();
     }
 }

@@ -10,6 +10,7 @@
 
 #include "app/activex_hosting_win.h"
 #include "app/controller_win.h"
+#include "base/problem_log_win.h"
 #include "base/profile_store_win.h"
 #include "kapframe/settings.h"
 #include "base/window_list_win.h"
@@ -27,6 +28,9 @@ std::string CurrentDirectory() {
 int Run() {
     // A copy already running keeps the desktop: this one ends without a word.
     if (vimo::AnotherCopyIsRunning()) return 0;
+
+    // What the program notes and carries on from goes to the debugger's output.
+    vimo::LogProblemsToDebugger();
 
     // Times, dates and month names in the user's own language and format.
     std::setlocale(LC_ALL, "");

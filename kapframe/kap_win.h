@@ -30,7 +30,8 @@ class KapHost;
 class Settings;
 
 // Makes a kap of one type: from a document path, or a new kap when the path is empty.
-// The kap's window exists (hidden) when it returns; the host shows and places it.
+// The kap's window exists (hidden) when it returns; the host shows and places it. The kap is made
+// whole (WholeDialog): releasing it destroys its window first, while all of it still lives.
 using KapFactory = std::unique_ptr<Kap> (*)(KapHost& host, Settings& settings, const std::string& documentPath);
 
 } // namespace vimo

@@ -4,57 +4,38 @@
 
 #include <chrono>
 #include <ctime>
-#include <optional>
 #include <thread>
 #include <vector>
 
 #include "base/messages.h"
 #include "base/resource.h"
+#include "kapframe/kap_placement.h"
 #include "kapframe/settings.h"
 #include "wnd/menu_handle_win.h"
-#include "kapframe/document_file_win.h"
-#include "kapframe/edge_snap.h"
-#include "kapframe/kap_placement.h"
 #include "layer/layer_host_win.h"
 
 namespace vimo {
 
 namespace {
 
-constexpr const char* kTaskbarClass = "Shell_TrayWnd";
-
 bool DocumentExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// The visible task bar's rectangle, if it has one.
-std::optional<ScreenRect> VisibleTaskbar() {
-    HWND taskbar = FindWindowA(kTaskbarClass, "");
-    if (!taskbar) taskbar = FindWindowA(kTaskbarClass, nullptr);
-    if (!taskbar || !IsWindowVisible(taskbar)) return std::nullopt;
-    RECT r = {};
-    GetWindowRect(taskbar, &r);
-    return ScreenRect{r.left, r.top, r.right, r.bottom};
-}
 
 } // namespace
 
 CKapWindow::CKapWindow(KapHost& host, KapType type, Settings& settings, const std::string& documentPath)
-    : Dialog(IDD_KAP), host_(host), type_(type), settings_(settings), loadPath_(documentPath) {}
+    : CKapChrome(host, settings, InfoOf(type).skin), type_(type), loadPath_(documentPath),
+      grip_(kResizeTimer, [this](bool resizing) { Host().SetResizing(resizing); }) {}
 
-CKapWindow::~CKapWindow() {
-    dropTarget_.Revoke();
-    DestroyWindowNow();
-}
+CKapWindow::~CKapWindow() = default;
 
-const SkinRecord& CKapWindow::Skin() const { return settings_.skins.Skin(InfoOf(type_).skin); }
-
-std::string CKapWindow::DocumentPath() const {
-    return DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).Path();
+DocumentFile CKapWindow::File() const {
+    return DocumentFile(AppSettings().programDir, header_.kapName, InfoOf(type_).tag);
 }
 
 bool CKapWindow::CreateKap() {
     if (loadPath_.empty())
-        StartNew();
-    else if (!LoadDocument())
+        StartNewDocument();
+    else if (!LoadDocument(loadPath_))
         return false; // the document cannot be read now: it is left alone for a later try
     if (!Create(nullptr)) return false;
     // A new kap claims its name on disk at once, so a second kap made in the same second takes
@@ -63,18 +44,20 @@ bool CKapWindow::CreateKap() {
     return true;
 }
 
-void CKapWindow::StartNew() {
+void CKapWindow::StartNewDocument() {
     madeNew_ = true;
-    const std::string notes = settings_.programDir + "\\NOTES\\";
+    const Settings& settings = AppSettings();
+    const std::string notes = settings.programDir + "\\NOTES\\";
     const std::string extension = std::string(".") + InfoOf(type_).tag;
     header_ = KapHeader{};
     header_.kapName = NewKapName([] { return std::time(nullptr); },
                                  [&](const std::string& name) { return DocumentExists(notes + name + extension); },
                                  [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); });
-    rect_.x = settings_.createPosX;
-    rect_.y = settings_.createPosY;
-    rect_.width = Skin().Int("IconWidth");
-    rect_.height = Skin().Int("IconHeight");
+    KapRect& rect = MutableRect();
+    rect.x = settings.createPosX;
+    rect.y = settings.createPosY;
+    rect.width = Skin().Int("IconWidth");
+    rect.height = Skin().Int("IconHeight");
 }
 
 namespace {
@@ -98,111 +81,96 @@ void CKapWindow::KeepOnScreen() {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     const ScreenRect virtualScreen{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
                                    top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    const KapRect placed = PlaceOnScreen(rect_, Skin().Int("IconWidth"), Skin().Int("IconHeight"), virtualScreen,
-                                         areas, NearestArea(rect_, areas));
-    if (placed.x == rect_.x && placed.y == rect_.y && placed.width == rect_.width && placed.height == rect_.height)
+    KapRect& rect = MutableRect();
+    const KapRect placed = PlaceOnScreen(rect, Skin().Int("IconWidth"), Skin().Int("IconHeight"), virtualScreen,
+                                         areas, NearestArea(rect, areas));
+    if (placed.x == rect.x && placed.y == rect.y && placed.width == rect.width && placed.height == rect.height)
         return;
-    rect_ = placed;
-    dirty_ = true;
+    rect = placed;
+    SetDirty();
 }
 
-bool CKapWindow::LoadDocument() {
-    std::string text;
-    const DocumentRead read = ReadDocument(loadPath_, text);
-    if (read == DocumentRead::Unreadable) return false;
+bool CKapWindow::TakeDocument(const std::string& text) {
+    DocumentReader reader(text);
     KapHeader header;
-    if (read == DocumentRead::Ok) {
-        DocumentReader reader(text);
-        if (ParseHeader(reader.NextString(), TypeLetterCount(), header)) {
-            const bool nameUsable = IsValidKapName(header.kapName);
-            header_ = header;
-            if (!nameUsable) StartNew(); // a fresh name; the rest of the document still applies
-            header_.locked = header.locked;
-            header_.topMost = header.topMost;
-            SetTypeLetters(header.typeLetters);
-            SetHeaderTail(header.tail);
-            rect_.x = reader.NextInt();
-            rect_.y = reader.NextInt();
-            const int width = reader.NextInt(), height = reader.NextInt();
-            if (TakesSizeFromDocument()) {
-                rect_.width = width;
-                rect_.height = height;
-            } else {
-                rect_.width = Skin().Int("IconWidth");
-                rect_.height = Skin().Int("IconHeight");
-            }
-            ReadPayload(reader);
-            KeepOnScreen();
-            // The file takes the kap's name in one step, also a fresh one given for a name that was
-            // no kap name: the document is never left behind to load once more at the next start.
-            AdoptStoredName(loadPath_, header_.kapName);
-            return true;
-        }
+    if (!ParseHeader(reader.NextString(), TypeLetterCount(), header)) return false;
+    const bool nameUsable = IsValidKapName(header.kapName);
+    header_ = header;
+    if (!nameUsable) StartNewDocument(); // a fresh name; the rest of the document still applies
+    TakeLocked(header.locked);
+    header_.topMost = header.topMost;
+    SetTypeLetters(header.typeLetters);
+    SetHeaderTail(header.tail);
+    KapRect& rect = MutableRect();
+    rect.x = reader.NextInt();
+    rect.y = reader.NextInt();
+    const int width = reader.NextInt(), height = reader.NextInt();
+    if (Resizable()) {
+        rect.width = width;
+        rect.height = height;
+    } else {
+        rect.width = Skin().Int("IconWidth");
+        rect.height = Skin().Int("IconHeight");
     }
-    if (read != DocumentRead::Missing) SetAsideUnusable(loadPath_);
-    StartNew();
+    ReadPayload(reader);
+    KeepOnScreen();
+    // The file takes the kap's name in one step, also a fresh one given for a name that was no kap
+    // name: the document is never left behind to load once more at the next start.
+    AdoptStoredName(loadPath_, header_.kapName);
     return true;
 }
 
-bool CKapWindow::SaveDocument() {
-    if (Hwnd()) {
-        RECT r = {};
-        GetWindowRect(Hwnd(), &r);
-        rect_.x = r.left;
-        rect_.y = r.top;
-    }
+std::string CKapWindow::DocumentText() const {
     KapHeader header = header_;
+    header.locked = Locked();
     header.typeLetters = TypeLetters();
     header.tail = HeaderTail();
     DocumentWriter writer(header);
-    writer.Int(rect_.x).Int(rect_.y).Int(rect_.width).Int(rect_.height);
+    const KapRect& rect = Rect();
+    writer.Int(rect.x).Int(rect.y).Int(rect.width).Int(rect.height);
     WritePayload(writer);
-    // Only what is on disk counts as saved.
-    if (!DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).Write(writer.Text())) return false;
-    dirty_ = false;
-    return true;
+    return writer.Text();
 }
 
 BOOL CKapWindow::OnInitDialog() {
     HWND hwnd = Hwnd();
-    layer_ = std::make_unique<CLayerHost>(hwnd);
-    layer_->SetSize(rect_.width, rect_.height);
-    layer_->SetConstantAlpha(255);
-    SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~WS_CAPTION);
-    SetWindowPos(hwnd, HWND_BOTTOM, rect_.x, rect_.y, rect_.width, rect_.height, SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    const KapRect& rect = Rect();
+    CreateLayer(rect.width, rect.height, 255);
+    SetWindowPos(hwnd, HWND_BOTTOM, rect.x, rect.y, rect.width, rect.height, SWP_NOACTIVATE | SWP_FRAMECHANGED);
     BuildItems();
-    OnLockChanged();
+    FollowLock();
     LayoutItems();
-    layer_->Refresh();
+    Layer()->Refresh();
     if (header_.topMost) {
         header_.topMost = false;
         SwitchTopMost();
     } else {
         SendToDesktop();
     }
-    if (DropAccept()) {
-        dropTarget_.Register(hwnd, WMU_KAP_DROP);
-        dropTarget_.SetAccept(DropAccept());
-    }
-    SetTimer(hwnd, kSaveTimer, kSavePeriod, nullptr);
+    StartChrome();
     return FALSE;
 }
 
-void CKapWindow::OnDestroy() {
-    KillTimer(Hwnd(), kSaveTimer);
-    dropTarget_.Revoke();
-    layer_.reset();
-}
-
 void CKapWindow::OnTimer(UINT_PTR id) {
-    // A save that failed leaves the kap dirty: the next tick tries again.
-    if (id == kSaveTimer && dirty_) SaveDocument();
+    if (id == kResizeTimer) {
+        ResizeStep();
+        return;
+    }
+    CKapChrome::OnTimer(id);
 }
 
-void CKapWindow::ChangedNow() {
-    dirty_ = true;
-    KillTimer(Hwnd(), kSaveTimer);
-    SetTimer(Hwnd(), kSaveTimer, kSavePeriod, nullptr);
+bool CKapWindow::BeginResize(POINT client) {
+    if (!Resizable() || Locked() || !ResizeGrip::InCorner(client, Rect().width, Rect().height)) return false;
+    grip_.Begin(Hwnd(), client);
+    return true;
+}
+
+void CKapWindow::ResizeStep() {
+    KapRect& r = MutableRect();
+    if (!grip_.Step(Hwnd(), r.width, r.height, Skin().Int("IconWidth"), Skin().Int("IconHeight"))) return;
+    LayoutItems();
+    Layer()->Resize(r.width, r.height);
+    SetDirty();
 }
 
 void CKapWindow::SendToDesktop() {
@@ -243,15 +211,13 @@ void CKapWindow::SwitchTopMost() {
         raised_ = true;
         SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
-    dirty_ = true;
+    SetDirty();
 }
 
 void CKapWindow::SetLocked(bool locked) {
-    if (header_.locked == locked) return;
-    header_.locked = locked;
-    dirty_ = true;
-    OnLockChanged();
-    if (layer_) layer_->Refresh();
+    if (Locked() == locked) return;
+    CKapChrome::SetLocked(locked);
+    if (Layer()) Layer()->Refresh();
 }
 
 void CKapWindow::ToggleDesktop() {
@@ -271,7 +237,7 @@ void CKapWindow::ShowContextMenu() {
     SetForegroundWindow(Hwnd());
     POINT cursor = {};
     GetCursorPos(&cursor);
-    CheckMenuItem(popup, info.lockCommand, MF_BYCOMMAND | (header_.locked ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(popup, info.lockCommand, MF_BYCOMMAND | (Locked() ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(popup, info.topMostCommand, MF_BYCOMMAND | (header_.topMost ? MF_CHECKED : MF_UNCHECKED));
     PrepareContextMenu(popup);
     TrackPopupMenu(popup, TPM_RIGHTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, Hwnd(), nullptr);
@@ -282,7 +248,7 @@ void CKapWindow::Delete() {
     if (MessageBoxA(Hwnd(), "Delete this KAP ?", "Delete KAP", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
     // The kap goes only once its document is in the deleted store; otherwise it would vanish now and
     // come back at the next start, or be gone for good.
-    if (!SaveDocument() || !DocumentFile(settings_.programDir, header_.kapName, InfoOf(type_).tag).MoveToDeleted()) {
+    if (!SaveDocument() || !File().MoveToDeleted()) {
         MessageBoxA(Hwnd(), "This KAP could not be moved to the Deleted folder, so it stays.", "KAP not deleted",
                     MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -298,7 +264,7 @@ bool CKapWindow::OnCommand(UINT id, UINT, HWND) {
         return true;
     }
     if (id == info.lockCommand) {
-        SetLocked(!header_.locked);
+        SetLocked(!Locked());
         return true;
     }
     if (id == info.deleteCommand) {
@@ -308,10 +274,6 @@ bool CKapWindow::OnCommand(UINT id, UINT, HWND) {
     return false;
 }
 
-// The move loop runs now, inside the press. A posted start would begin from wherever the pointer is
-// by the time it is taken from the queue, and on a busy machine the kap would slip under the pointer.
-void CKapWindow::StartMove() { SendMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(GetMessagePos())); }
-
 void CKapWindow::OnPositionChanging(WINDOWPOS& position) {
     if (topMostEstablished_) {
         HWND first = GetWindow(Hwnd(), GW_HWNDFIRST);
@@ -320,16 +282,7 @@ void CKapWindow::OnPositionChanging(WINDOWPOS& position) {
         else
             position.hwndInsertAfter = first;
     }
-    if (SnappingSuspended() || (position.flags & SWP_NOMOVE)) return;
-    RECT r = {};
-    GetWindowRect(Hwnd(), &r);
-    const int width = (position.flags & SWP_NOSIZE) ? r.right - r.left : position.cx;
-    const int height = (position.flags & SWP_NOSIZE) ? r.bottom - r.top : position.cy;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const SnapPoint snapped = SnapToEdges(position.x, position.y, width, height, screenWidth, screenHeight,
-                                          TaskbarReserves(VisibleTaskbar(), screenWidth));
-    position.x = snapped.x;
-    position.y = snapped.y;
+    CKapChrome::OnPositionChanging(position);
 }
 
 bool CKapWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -337,13 +290,31 @@ bool CKapWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
     HWND hwnd = Hwnd();
     switch (msg) {
     case WM_LBUTTONDOWN: {
-        if (header_.locked) return false;
-        dirty_ = true;
+        if (Locked()) return false;
+        SetDirty();
+        // The bottom-right corner of a resizable kap is its grip; anywhere else the press moves the kap.
+        if (BeginResize(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+            result = 0;
+            return true;
+        }
         if (header_.topMost) SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        AfterLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         StartMove();
         return false;
     }
+    case WM_SETCURSOR: {
+        if (!Resizable() || Locked()) return false;
+        POINT p = {};
+        GetCursorPos(&p);
+        ScreenToClient(hwnd, &p);
+        if (!grip_.Active() && !ResizeGrip::InCorner(p, Rect().width, Rect().height)) return false;
+        SetCursor(LoadCursor(nullptr, IDC_SIZENWSE));
+        result = TRUE;
+        return true;
+    }
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+        if (grip_.Active()) ResizeStep();
+        return false;
     case WM_MOUSEMOVE:
         if (!hoverTracking_) {
             hoverTracking_ = true;
@@ -355,18 +326,16 @@ bool CKapWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_MOUSELEAVE: hoverTracking_ = false; return true;
     case WM_LBUTTONDBLCLK: ToggleDesktop(); return true;
     case WM_RBUTTONDOWN: ShowContextMenu(); return true;
-    case WM_WINDOWPOSCHANGING: OnPositionChanging(*reinterpret_cast<WINDOWPOS*>(lParam)); return false;
     case WM_MOVE:
         // Some window systems move a layered window by copying the screen's pixels (and whatever
         // covered the window) to the new place: the unchanged surface is pushed again there.
-        if (layer_) {
-            layer_->SyncWindowRect();
-            layer_->SetAlpha(-1);
+        if (CLayerHost* layer = Layer()) {
+            layer->SyncWindowRect();
+            layer->SetAlpha(-1);
         }
         return false;
     case WMU_EDIT_CHANGED: ChangedNow(); return true;
-    case WMU_KAP_DROP: OnDrop(dropTarget_.Dropped()); return true;
-    default: (void)wParam; return false;
+    default: return CKapChrome::HandleMessage(msg, wParam, lParam, result);
     }
 }
 

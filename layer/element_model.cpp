@@ -174,6 +174,18 @@ int LayerElementModel::SetBlockDoubledColour(TextBlockId block, int a, int r, in
     return Changed();
 }
 
+int LayerElementModel::SetBlockStyle(TextBlockId block, const LayerTextStyle& style) {
+    SetBlockFont(block, style.font, style.size, style.type);
+    const LayerColour& c = style.colour;
+    SetBlockColour(block, c.alpha, c.red, c.green, c.blue);
+    SetBlockShadowed(block, style.shadowed);
+    if (style.doubled) {
+        const LayerColour& d = *style.doubled;
+        SetBlockDoubledColour(block, d.alpha, d.red, d.green, d.blue);
+    }
+    return Changed();
+}
+
 int LayerElementModel::SetBlockUnderline(TextBlockId block, bool underline) {
     MutableBlock(block).underline = underline;
     return Changed();

@@ -12,6 +12,7 @@
 #include "layer/image_fit.h"
 #include "layer/layer_colour.h"
 #include "layer/nine_slice.h"
+#include "layer/text_style.h"
 
 namespace vimo {
 
@@ -134,10 +135,15 @@ public:
     int SetFillColour(int a, int r, int g, int b);
     int SetFillOn(bool on);
     int SetFrame(int width, int a, int r, int g, int b);
+    int SetFrame(int width, const LayerColour& c) { return SetFrame(width, c.alpha, c.red, c.green, c.blue); }
     int SetFrameOn(bool on);
 
     int SetBackgroundColour(int a, int r, int g, int b);
+    int SetBackgroundColour(const LayerColour& c) { return SetBackgroundColour(c.alpha, c.red, c.green, c.blue); }
     int SetBackgroundFrame(int width, int a, int r, int g, int b);
+    int SetBackgroundFrame(int width, const LayerColour& c) {
+        return SetBackgroundFrame(width, c.alpha, c.red, c.green, c.blue);
+    }
     int SetBackgroundAlphaPercent(int percent);
     int SetBackgroundLuminosityPercent(int percent);
 
@@ -168,6 +174,8 @@ public:
     int SetBlockColour(TextBlockId block, int a, int r, int g, int b);
     int SetBlockShadowed(TextBlockId block, bool shadowed);
     int SetBlockDoubledColour(TextBlockId block, int a, int r, int g, int b);
+    // The font, colour, shadow and (when the style has one) outline of a block.
+    int SetBlockStyle(TextBlockId block, const LayerTextStyle& style);
     int SetBlockUnderline(TextBlockId block, bool underline);
     int SetBlockBackground(TextBlockId block, int a, int r, int g, int b);
     int SetBlockFrame(TextBlockId block, int width, int a, int r, int g, int b);

@@ -5,6 +5,9 @@
 // HandleMessage for anything else.
 #include <windows.h>
 
+#include <memory>
+#include <utility>
+
 namespace vimo {
 
 class Dialog {
@@ -19,7 +22,8 @@ public:
     // Creates the dialog as a modeless window; returns its handle (null on failure).
     HWND Create(HWND parent);
     void EndModal(INT_PTR result);
-    // Destroys a modeless dialog's window (a no-op when it has none).
+    // Destroys a modeless dialog's window (a no-op when it has none). An object whose classes
+    // handle WM_DESTROY is made as a WholeDialog, so that this happens while it is whole.
     void DestroyWindowNow();
 
     HWND Hwnd() const { return hwnd_; }
@@ -48,5 +52,19 @@ private:
     HWND hwnd_ = nullptr;
     bool modal_ = false;
 };
+
+// A modeless dialog of class D whose window goes while the whole object is alive: as the most
+// derived class, it destroys the window first, so the OnDestroy of every class of D runs. (A
+// base class destroying the window from its own destructor would run its own handlers only, the
+// derived parts being gone already.)
+template <class D> class WholeDialog final : public D {
+public:
+    template <class... Args> explicit WholeDialog(Args&&... args) : D(std::forward<Args>(args)...) {}
+    ~WholeDialog() override { this->DestroyWindowNow(); }
+};
+
+template <class D, class... Args> std::unique_ptr<D> MakeWholeDialog(Args&&... args) {
+    return std::make_unique<WholeDialog<D>>(std::forward<Args>(args)...);
+}
 
 } // namespace vimo

@@ -5,15 +5,13 @@
 
 namespace vimo {
 
-// The dock window's timers.
+// The dock window's timers, beside the save timer (1) every kap window has.
 enum DockTimer : unsigned {
-    kDockSaveTimer = 1,    // every kDockSavePeriod: save the document when modified
     kDockHideTimer = 4,    // every hide delay: hide when the pointer has left the dock
     kDockTriggerTimer = 6, // every kDockTriggerPeriod: call the dock when the pointer is at the edge
     kDockFadeTimer = 7,    // every kDockFadePeriod: one fade step
     kDockResizeTimer = 8,  // every kDockResizePeriod while the corner is dragged
 };
-constexpr unsigned kDockSavePeriod = 10000;
 constexpr unsigned kDockTriggerPeriod = 200;
 constexpr unsigned kDockFadePeriod = 50;
 constexpr unsigned kDockResizePeriod = 100;

@@ -14,8 +14,6 @@
 #include "bars/dock/dock_menu.h"
 #include "bars/dock/dock_menu_win.h"
 #include "bars/dock/vimo_remote_kap_icon_config_win.h"
-#include "kapframe/document_file_win.h"
-#include "kapframe/edge_snap.h"
 #include "layer/controls/layer_button_win.h"
 #include "layer/controls/layer_static_win.h"
 #include "layer/layer_host_win.h"
@@ -43,14 +41,6 @@ DockAutoHideOptions AutoHideOptions(const Settings& settings) {
     return options;
 }
 
-std::optional<ScreenRect> VisibleTaskbar() {
-    HWND taskbar = TaskbarWindow();
-    if (!taskbar || !IsWindowVisible(taskbar)) return std::nullopt;
-    RECT r = {};
-    GetWindowRect(taskbar, &r);
-    return ScreenRect{r.left, r.top, r.right, r.bottom};
-}
-
 bool PrimaryButtonDown() {
     return (GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) & 0x8000) != 0;
 }
@@ -58,76 +48,63 @@ bool PrimaryButtonDown() {
 } // namespace
 
 CVimoRemoteKap::CVimoRemoteKap(KapHost& host, Settings& settings)
-    : Dialog(IDD_KAP), host_(host), settings_(settings), autoHide_(AutoHideOptions(settings)) {}
+    : CKapChrome(host, settings, SkinType::RemoteKap), autoHide_(AutoHideOptions(settings)) {}
 
-CVimoRemoteKap::~CVimoRemoteKap() {
-    // The window goes while this object is whole, so that its destroy handler saves the document.
-    DestroyWindowNow();
-}
+CVimoRemoteKap::~CVimoRemoteKap() = default;
 
 std::unique_ptr<CVimoRemoteKap> MakeRemoteKap(KapHost& host, Settings& settings) {
-    auto dock = std::make_unique<CVimoRemoteKap>(host, settings);
+    // Made whole, so that its window goes (and its destroy handler saves the document) while the
+    // whole dock lives.
+    std::unique_ptr<CVimoRemoteKap> dock = MakeWholeDialog<CVimoRemoteKap>(host, settings);
     if (!dock->CreateDock()) return nullptr;
     return dock;
 }
 
-const SkinRecord& CVimoRemoteKap::Skin() const { return settings_.skins.Skin(SkinType::RemoteKap); }
-
-std::string CVimoRemoteKap::DocumentPath() const {
-    return DocumentFile(settings_.programDir, kDockKapName, kDockTypeTag).Path();
-}
+DocumentFile CVimoRemoteKap::File() const { return DocumentFile(AppSettings().programDir, kDockKapName, kDockTypeTag); }
 
 bool CVimoRemoteKap::CreateDock() {
-    LoadDocument();
+    // A document another program holds is left alone: no dock this time rather than a new one over it.
+    if (!LoadDocument(DocumentPath())) return false;
     return Create(nullptr) != nullptr;
 }
 
-void CVimoRemoteKap::LoadDocument() {
+bool CVimoRemoteKap::TakeDocument(const std::string& text) {
     const SkinSize design = DesignSize(Skin());
-    const std::string path = DocumentPath();
-    std::string text;
-    const DocumentRead read = ReadDocument(path, text);
-    if (read == DocumentRead::Ok) {
-        if (std::optional<DockDocument> document = ParseDockText(text, KapRect{0, 0, design.width, design.height})) {
-            document_ = std::move(*document);
-            return;
-        }
-    }
-    if (read != DocumentRead::Missing) SetAsideUnusable(path);
-    document_ = NewDockDocument(design.width, design.height, Skin().Folder(),
-                                [this](KapType type) { return host_.CanCreate(type); });
-}
-
-bool CVimoRemoteKap::SaveDocument() {
-    if (Hwnd()) {
-        RECT r = {};
-        GetWindowRect(Hwnd(), &r);
-        document_.rect.x = r.left;
-        document_.rect.y = r.top;
-    }
-    // Only what is on disk counts as saved.
-    if (!DocumentFile(settings_.programDir, kDockKapName, kDockTypeTag).Write(ComposeDockText(document_))) return false;
-    modified_ = false;
+    std::optional<DockDocument> document = ParseDockText(text, KapRect{0, 0, design.width, design.height});
+    if (!document) return false;
+    Adopt(std::move(*document));
     return true;
 }
+
+void CVimoRemoteKap::StartNewDocument() {
+    const SkinSize design = DesignSize(Skin());
+    Adopt(NewDockDocument(design.width, design.height, Skin().Folder(),
+                          [this](KapType type) { return Host().CanCreate(type); }));
+}
+
+void CVimoRemoteKap::Adopt(DockDocument document) {
+    icons_ = std::move(document.icons);
+    MutableRect() = document.rect;
+    TakeLocked(document.locked);
+}
+
+std::string CVimoRemoteKap::DocumentText() const { return ComposeDockText(DockDocument{Locked(), Rect(), icons_}); }
 
 BOOL CVimoRemoteKap::OnInitDialog() {
     HWND hwnd = Hwnd();
     SetWindowTextA(hwnd, kWindowText);
     metrics_ = DockMetricsFromSkin(Skin());
-    layout_ = LayoutDock(metrics_, document_.rect.width, document_.icons.size());
-    document_.rect.width = layout_.width;
-    document_.rect.height = layout_.height;
+    layout_ = LayoutDock(metrics_, Rect().width, icons_.size());
+    KapRect& rect = MutableRect();
+    rect.width = layout_.width;
+    rect.height = layout_.height;
 
     const DockStep start = autoHide_.Start();
-    layer_ = std::make_unique<CLayerHost>(hwnd);
-    layer_->SetSize(layout_.width, layout_.height);
-    layer_->SetConstantAlpha(autoHide_.Alpha());
-    SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~WS_CAPTION);
+    CreateLayer(layout_.width, layout_.height, autoHide_.Alpha());
     // A plain top-level window: a child of the desktop window, as a raised kap is.
     SetParent(hwnd, GetDesktopWindow());
-    SetWindowPos(hwnd, settings_.remoteKapAlwaysOnTop ? HWND_TOPMOST : HWND_TOP, document_.rect.x, document_.rect.y,
-                 layout_.width, layout_.height, SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(hwnd, AppSettings().remoteKapAlwaysOnTop ? HWND_TOPMOST : HWND_TOP, rect.x, rect.y, layout_.width,
+                 layout_.height, SWP_NOACTIVATE | SWP_FRAMECHANGED);
     // The icons are viewport items, which are drawn only while their window is shown: the window is
     // made layered (so nothing shows before the first picture) and shown before the first layout.
     SetWindowLongPtrA(hwnd, GWL_EXSTYLE, GetWindowLongPtrA(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
@@ -135,67 +112,54 @@ BOOL CVimoRemoteKap::OnInitDialog() {
     BuildItems();
     Layout();
     Apply(start);
-
-    if (dropTarget_.Register(hwnd, WMU_KAP_DROP))
-        dropTarget_.SetAccept(KapDropTarget::kFiles | KapDropTarget::kText | KapDropTarget::kDirectories);
-    SetTimer(hwnd, kDockSaveTimer, kDockSavePeriod, nullptr);
+    StartChrome();
     return FALSE;
 }
 
 void CVimoRemoteKap::BuildItems() {
     const SkinRecord& skin = Skin();
-    CLayerHost* host = layer_.get();
-    background_ = new CLayerStatic(host, 0, 0, layout_.width, layout_.height);
+    background_ = new CLayerStatic(Layer(), 0, 0, layout_.width, layout_.height);
     SetSkinBackground(background_->Elem(), skin);
-    const LayerRect lock = DockLockRect(skin, layout_.width, layout_.height);
-    lock_ = new CLayerStatic(host, lock.x, lock.y, lock.width, lock.height);
-    lock_->Elem().SetImage(skin.Str("LockFileName"));
-    ApplyLockLook();
+    MakeLockImage(DockLockRect(skin, layout_.width, layout_.height));
+    FollowLock();
     BuildIcons();
 }
 
 void CVimoRemoteKap::BuildIcons() {
     ClearIcons();
-    const DockLayout layout = LayoutDock(metrics_, document_.rect.width, document_.icons.size());
-    for (std::size_t i = 0; i < document_.icons.size(); ++i) {
+    const DockLayout layout = LayoutDock(metrics_, Rect().width, icons_.size());
+    for (std::size_t i = 0; i < icons_.size(); ++i) {
         const LayerRect r = DockIconRect(metrics_, layout, i);
-        auto* button = new CLayerButton(layer_.get(), r.x, r.y, r.width, r.height);
-        icons_.push_back(button);
+        auto* button = new CLayerButton(Layer(), r.x, r.y, r.width, r.height);
+        buttons_.push_back(button);
         StyleIcon(*button, i);
     }
 }
 
 void CVimoRemoteKap::ClearIcons() {
-    for (CLayerButton* button : icons_) delete button;
-    icons_.clear();
+    for (CLayerButton* button : buttons_) delete button;
+    buttons_.clear();
 }
 
 std::string CVimoRemoteKap::ImageToShow(const DockIcon& icon) const {
     if (FileExists(icon.image)) return icon.image;
     if (!KapTypeFromIconType(icon.type) && DockActionFromText(icon.action) == DockAction::StartMenu) {
-        const std::string start = StartMenuFallbackImage(settings_.programDir);
+        const std::string start = StartMenuFallbackImage(AppSettings().programDir);
         if (FileExists(start)) return start;
     }
-    return settings_.defaultIcon;
+    return AppSettings().defaultIcon;
 }
 
 void CVimoRemoteKap::StyleIcon(CLayerButton& button, std::size_t index) {
     const SkinRecord& skin = Skin();
-    const DockIcon& icon = document_.icons[index];
+    const DockIcon& icon = icons_[index];
     button.SetInViewport(true);
     CLayerElement& element = button.Elem();
     element.SetImage(ImageToShow(icon));
     element.SetImagePosition(0, skin.Int("IconVPosition"));
     element.SetBlockText(TextBlockId::Title, icon.title);
-    element.SetBlockFont(TextBlockId::Title, skin.Str("IconTitleFont"), skin.Int("IconTitleSize"),
-                         skin.Int("IconTitleType"));
+    element.SetBlockStyle(TextBlockId::Title, skin.TextStyle("IconTitle"));
     element.SetBlockPosition(TextBlockId::Title, skin.Int("IconTitleHPos"), skin.Int("IconTitleVPos"));
-    element.SetBlockColour(TextBlockId::Title, skin.Int("IconTitleAlpha"), skin.Int("IconTitleRed"),
-                           skin.Int("IconTitleGreen"), skin.Int("IconTitleBlue"));
-    element.SetBlockShadowed(TextBlockId::Title, skin.Int("IconTitleShadowed") != 0);
-    element.SetBlockDoubledColour(TextBlockId::Title, skin.Int("IconTitleDoubledAlpha"),
-                                  skin.Int("IconTitleDoubledRed"), skin.Int("IconTitleDoubledGreen"),
-                                  skin.Int("IconTitleDoubledBlue"));
     button.SetTitleOnlyOnHover(skin.Int("IconTitleOnlyHover") != 0);
     button.SetNormalZoom(skin.Int("IconScaleNormal"));
     button.SetHoverLuminosity(kIconHoverLuminosity);
@@ -206,50 +170,34 @@ void CVimoRemoteKap::StyleIcon(CLayerButton& button, std::size_t index) {
     button.DockStrings() = {icon.type, icon.image, icon.action, icon.parameter, icon.title};
 }
 
-void CVimoRemoteKap::ApplyLockLook() {
-    if (!lock_) return;
-    lock_->Elem().SetImageAlphaPercent(document_.locked ? 100 : 0);
-    lock_->Repaint();
-}
-
 void CVimoRemoteKap::Layout() {
-    layout_ = LayoutDock(metrics_, document_.rect.width, icons_.size());
+    layout_ = LayoutDock(metrics_, Rect().width, buttons_.size());
     const int width = layout_.width, height = layout_.height;
-    document_.rect.width = width;
-    document_.rect.height = height;
-    for (std::size_t i = 0; i < icons_.size(); ++i) icons_[i]->SetBounds(DockIconRect(metrics_, layout_, i));
+    MutableRect().width = width;
+    MutableRect().height = height;
+    for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->SetBounds(DockIconRect(metrics_, layout_, i));
+    CLayerHost* layer = Layer();
     const LayerRect& view = layout_.viewport;
-    layer_->SetViewport(view.x, view.y, view.width, view.height);
+    layer->SetViewport(view.x, view.y, view.width, view.height);
     background_->SetBounds(LayerRect{0, 0, width, height});
-    lock_->SetBounds(DockLockRect(Skin(), width, height));
-    if (layer_->Width() == width && layer_->Height() == height)
-        layer_->Refresh();
+    LockImage()->SetBounds(DockLockRect(Skin(), width, height));
+    if (layer->Width() == width && layer->Height() == height)
+        layer->Refresh();
     else
-        layer_->Resize(width, height);
-}
-
-void CVimoRemoteKap::Changed() { modified_ = true; }
-
-void CVimoRemoteKap::SetLocked(bool locked) {
-    if (document_.locked == locked) return;
-    document_.locked = locked;
-    ApplyLockLook();
-    Changed();
+        layer->Resize(width, height);
 }
 
 // --- icons ---------------------------------------------------------------------------------
 
 void CVimoRemoteKap::RunIcon(std::size_t index) {
-    if (index < document_.icons.size()) Run(ResolveIconClick(document_.icons[index]));
+    if (index < icons_.size()) Run(ResolveIconClick(icons_[index]));
 }
 
 void CVimoRemoteKap::Run(const DockIconCommand& command) {
     using Kind = DockIconCommand::Kind;
     switch (command.kind) {
-    case Kind::CreateKap:
-        host_.CreateKap(command.kap);
-        break;
-    case Kind::ControllerCommand: PostMessageA(host_.HostWindow(), WM_COMMAND, command.command, 0); break;
+    case Kind::CreateKap: Host().CreateKap(command.kap); break;
+    case Kind::ControllerCommand: PostMessageA(Owner(), WM_COMMAND, command.command, 0); break;
     case Kind::OpenShell: launcher_.OpenShell(command.target); break;
     case Kind::MinimizeAll: launcher_.MinimizeAll(); break;
     case Kind::UndoMinimizeAll: launcher_.UndoMinimizeAll(); break;
@@ -260,43 +208,43 @@ void CVimoRemoteKap::Run(const DockIconCommand& command) {
 }
 
 void CVimoRemoteKap::AddIcon(UINT command) {
-    if (document_.locked || document_.icons.size() >= kMaxDockIcons) return;
+    if (Locked() || icons_.size() >= kMaxDockIcons) return;
     const std::optional<DockIcon> icon = IconForAddCommand(command, Skin().Folder());
     if (!icon) return;
-    document_.icons.push_back(*icon);
+    icons_.push_back(*icon);
     BuildIcons();
     Layout();
-    Changed();
-    if (AddCommandEditsIcon(command)) EditIcon(document_.icons.size() - 1);
+    SetDirty();
+    if (AddCommandEditsIcon(command)) EditIcon(icons_.size() - 1);
 }
 
 void CVimoRemoteKap::EditIcon(std::size_t index) {
-    if (document_.locked || index >= document_.icons.size()) return;
-    CVimoRemoteKAPIconConfig dialog(document_.icons[index], Skin().Folder());
+    if (Locked() || index >= icons_.size()) return;
+    CVimoRemoteKAPIconConfig dialog(icons_[index], Skin().Folder());
     modalOpen_ = true;
     const INT_PTR result = dialog.DoModal(Hwnd());
     modalOpen_ = false;
-    if (result != IDOK || !Hwnd() || index >= icons_.size()) return;
-    document_.icons[index] = dialog.Icon();
-    StyleIcon(*icons_[index], index);
+    if (result != IDOK || !Hwnd() || index >= buttons_.size()) return;
+    icons_[index] = dialog.Icon();
+    StyleIcon(*buttons_[index], index);
     Layout();
-    Changed();
+    SetDirty();
 }
 
 void CVimoRemoteKap::RemoveIcon(std::size_t index) {
-    if (document_.locked || index >= document_.icons.size()) return;
-    document_.icons.erase(document_.icons.begin() + static_cast<std::ptrdiff_t>(index));
+    if (Locked() || index >= icons_.size()) return;
+    icons_.erase(icons_.begin() + static_cast<std::ptrdiff_t>(index));
     BuildIcons();
     Layout();
-    Changed();
+    SetDirty();
 }
 
 std::optional<std::size_t> CVimoRemoteKap::IconUnderCursor() const {
     POINT p = {};
     GetCursorPos(&p);
-    for (std::size_t i = 0; i < icons_.size(); ++i) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
         RECT r = {};
-        if (GetWindowRect(icons_[i]->Input(), &r) && PtInRect(&r, p)) return i;
+        if (GetWindowRect(buttons_[i]->Input(), &r) && PtInRect(&r, p)) return i;
     }
     return std::nullopt;
 }
@@ -305,8 +253,8 @@ std::optional<std::size_t> CVimoRemoteKap::IconUnderCursor() const {
 
 void CVimoRemoteKap::ShowContextMenu(std::optional<std::size_t> icon) {
     MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS)));
-    HMENU popup = PrepareDockMenu(menu.Get(), DockMenuStateFor(document_.locked, icon.has_value()),
-                                   host_.HasWindowBar(), settings_);
+    HMENU popup =
+        PrepareDockMenu(menu.Get(), DockMenuStateFor(Locked(), icon.has_value()), Host().HasWindowBar(), AppSettings());
     if (!popup) return;
     HWND hwnd = Hwnd();
     SetForegroundWindow(hwnd);
@@ -329,14 +277,14 @@ void CVimoRemoteKap::RunMenuCommand(UINT command, std::optional<std::size_t> ico
     case DockMenuCommand::RemoveIcon:
         if (icon) RemoveIcon(*icon);
         break;
-    case DockMenuCommand::Lock: SetLocked(!document_.locked); break;
-    case DockMenuCommand::Controller: PostMessageA(host_.HostWindow(), WM_COMMAND, command, 0); break;
+    case DockMenuCommand::Lock: SetLocked(!Locked()); break;
+    case DockMenuCommand::Controller: PostMessageA(Owner(), WM_COMMAND, command, 0); break;
     case DockMenuCommand::Nothing: break;
     }
 }
 
 bool CVimoRemoteKap::OnCommand(UINT id, UINT, HWND) {
-    if (id >= kIconCommandFirst && id - kIconCommandFirst < icons_.size()) {
+    if (id >= kIconCommandFirst && id - kIconCommandFirst < buttons_.size()) {
         RunIcon(id - kIconCommandFirst);
         return true;
     }
@@ -351,23 +299,21 @@ bool CVimoRemoteKap::OnCommand(UINT id, UINT, HWND) {
 // --- mouse, moving and resizing -------------------------------------------------------------
 
 void CVimoRemoteKap::ReassertTopMost() const {
-    if (settings_.remoteKapAlwaysOnTop)
+    if (AppSettings().remoteKapAlwaysOnTop)
         SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CVimoRemoteKap::OnLeftButtonDown() {
     ReassertTopMost();
-    if (document_.locked) return;
-    Changed();
+    if (Locked()) return;
+    SetDirty();
     // Where the button went down (screen coordinates), not where the pointer is by now.
     const DWORD pressed = GetMessagePos();
     POINT client = {GET_X_LPARAM(pressed), GET_Y_LPARAM(pressed)};
     ScreenToClient(Hwnd(), &client);
-    switch (ClassifyDockPress(false, client.x, client.y, document_.rect.width, document_.rect.height)) {
+    switch (ClassifyDockPress(false, client.x, client.y, Rect().width, Rect().height)) {
     case DockPress::Resize: StartResize(); break;
-    // The move loop runs inside the press, from where the button went down (a posted start would
-    // begin wherever the pointer is by then).
-    case DockPress::Move: SendMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(pressed)); break;
+    case DockPress::Move: StartMove(); break;
     case DockPress::Nothing: break;
     }
 }
@@ -375,8 +321,8 @@ void CVimoRemoteKap::OnLeftButtonDown() {
 void CVimoRemoteKap::StartResize() {
     POINT p = {};
     GetCursorPos(&p);
-    resize_.emplace(p.x, p.y, document_.rect.width, document_.rect.height);
-    host_.SetResizing(true);
+    resize_.emplace(p.x, p.y, Rect().width, Rect().height);
+    Host().SetResizing(true);
     SetCapture(Hwnd());
     SetTimer(Hwnd(), kDockResizeTimer, kDockResizePeriod, nullptr);
 }
@@ -386,9 +332,9 @@ void CVimoRemoteKap::ResizeStep() {
     POINT p = {};
     GetCursorPos(&p);
     if (resize_->Track(p.x, p.y, metrics_.iconWidth, metrics_.iconHeight)) {
-        document_.rect.width = resize_->Width();
+        MutableRect().width = resize_->Width();
         Layout();
-        Changed();
+        SetDirty();
     }
     if (!PrimaryButtonDown() || GetCapture() != Hwnd()) EndResize();
 }
@@ -398,20 +344,7 @@ void CVimoRemoteKap::EndResize() {
     resize_.reset();
     KillTimer(Hwnd(), kDockResizeTimer);
     if (GetCapture() == Hwnd()) ReleaseCapture();
-    host_.SetResizing(false);
-}
-
-void CVimoRemoteKap::OnPositionChanging(WINDOWPOS& position) const {
-    if (position.flags & SWP_NOMOVE) return;
-    RECT r = {};
-    GetWindowRect(Hwnd(), &r);
-    const int width = (position.flags & SWP_NOSIZE) ? r.right - r.left : position.cx;
-    const int height = (position.flags & SWP_NOSIZE) ? r.bottom - r.top : position.cy;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const SnapPoint snapped = SnapToEdges(position.x, position.y, width, height, screenWidth, screenHeight,
-                                          TaskbarReserves(VisibleTaskbar(), screenWidth));
-    position.x = snapped.x;
-    position.y = snapped.y;
+    Host().SetResizing(false);
 }
 
 // --- auto-hide --------------------------------------------------------------------------------
@@ -428,9 +361,9 @@ void CVimoRemoteKap::Apply(const DockStep& step) {
     if (step.showWindow && !IsWindowVisible(Hwnd())) {
         ShowWindow(Hwnd(), SW_SHOWNA);
         ReassertTopMost();
-        layer_->Refresh(); // at the alpha last shown; the icons are drawn again now that they are shown
+        Layer()->Refresh(); // at the alpha last shown; the icons are drawn again now that they are shown
     }
-    if (step.pushAlpha) layer_->SetAlpha(step.alpha);
+    if (step.pushAlpha) Layer()->SetAlpha(step.alpha);
     if (step.hideWindow) ShowWindow(Hwnd(), SW_HIDE);
 }
 
@@ -442,9 +375,6 @@ bool CVimoRemoteKap::PointerInside() const {
 
 void CVimoRemoteKap::OnTimer(UINT_PTR id) {
     switch (id) {
-    case kDockSaveTimer:
-        if (modified_) SaveDocument(); // one that fails leaves the dock modified: tried again
-        break;
     case kDockTriggerTimer: {
         POINT p = {};
         GetCursorPos(&p);
@@ -454,7 +384,7 @@ void CVimoRemoteKap::OnTimer(UINT_PTR id) {
     case kDockHideTimer: Apply(autoHide_.OnHideTimer(modalOpen_ || resize_.has_value() || PointerInside())); break;
     case kDockFadeTimer: Apply(autoHide_.OnFadeTimer()); break;
     case kDockResizeTimer: ResizeStep(); break;
-    default: break;
+    default: CKapChrome::OnTimer(id); break;
     }
 }
 
@@ -464,19 +394,33 @@ void CVimoRemoteKap::Close() {
     HWND hwnd = Hwnd();
     if (!hwnd) return;
     EndResize();
-    for (UINT_PTR timer : {kDockSaveTimer, kDockHideTimer, kDockTriggerTimer, kDockFadeTimer}) KillTimer(hwnd, timer);
+    StopSaveTimer();
+    for (UINT_PTR timer : {kDockHideTimer, kDockTriggerTimer, kDockFadeTimer}) KillTimer(hwnd, timer);
     SaveDocument();
 }
 
 void CVimoRemoteKap::OnDestroy() {
     Close();
-    dropTarget_.Revoke();
     ClearIcons();
-    layer_.reset();
-    background_ = lock_ = nullptr;
+    CKapChrome::OnDestroy();
+    background_ = nullptr;
 }
 
-bool CVimoRemoteKap::HandleMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
+unsigned CVimoRemoteKap::DropAccept() const {
+    return KapDropTarget::kFiles | KapDropTarget::kText | KapDropTarget::kDirectories;
+}
+
+void CVimoRemoteKap::OnDrop(const std::string& dropped) {
+    if (Locked() || icons_.size() >= kMaxDockIcons) return;
+    if (std::optional<DockIcon> icon = IconForDrop(dropped, Skin().Folder())) {
+        icons_.push_back(*icon);
+        BuildIcons();
+        Layout();
+        SetDirty();
+    }
+}
+
+bool CVimoRemoteKap::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -496,34 +440,21 @@ bool CVimoRemoteKap::HandleMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& res
         if (resize_) ResizeStep();
         return false;
     case WM_SETCURSOR: {
-        if (document_.locked) return false;
+        if (Locked()) return false;
         POINT p = {};
         GetCursorPos(&p);
         ScreenToClient(Hwnd(), &p);
-        if (resize_ ||
-            ClassifyDockPress(false, p.x, p.y, document_.rect.width, document_.rect.height) == DockPress::Resize) {
+        if (resize_ || ClassifyDockPress(false, p.x, p.y, Rect().width, Rect().height) == DockPress::Resize) {
             SetCursor(LoadCursor(nullptr, IDC_SIZENWSE));
             result = TRUE;
             return true;
         }
         return false;
     }
-    case WM_WINDOWPOSCHANGING: OnPositionChanging(*reinterpret_cast<WINDOWPOS*>(lParam)); return false;
     case WM_MOVE:
-        if (layer_) layer_->SyncWindowRect();
+        if (CLayerHost* layer = Layer()) layer->SyncWindowRect();
         return false;
-    case WMU_KAP_DROP:
-        if (!document_.locked && document_.icons.size() < kMaxDockIcons) {
-            if (std::optional<DockIcon> icon = IconForDrop(dropTarget_.Dropped(), Skin().Folder())) {
-                document_.icons.push_back(*icon);
-                BuildIcons();
-                Layout();
-                Changed();
-            }
-        }
-        result = 0;
-        return true;
-    default: return false;
+    default: return CKapChrome::HandleMessage(msg, wParam, lParam, result);
     }
 }
 

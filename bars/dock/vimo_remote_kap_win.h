@@ -1,8 +1,9 @@
 #pragma once
 // CVimoRemoteKap: the remote kap dock, a skinned layered window holding a grid of icons that create
 // kaps, open shell places, run shortcuts and run the program's window commands. It can hide itself
-// and come back when the pointer touches a screen edge, fading in and out. The controller window
-// owns it; it is not one of the controller's kaps.
+// and come back when the pointer touches a screen edge, fading in and out. Its document, lock,
+// snapping and drop target are those of every kap (CKapChrome). The controller window owns it; it is
+// not one of the controller's kaps.
 #include <windows.h>
 
 #include <cstddef>
@@ -11,25 +12,22 @@
 #include <string>
 #include <vector>
 
-#include "kapframe/kap_host_win.h"
-#include "wnd/dialog_win.h"
 #include "bars/dock/dock_autohide.h"
 #include "bars/dock/dock_document.h"
 #include "bars/dock/dock_launcher_win.h"
 #include "bars/dock/dock_layout.h"
 #include "bars/dock/dock_resize.h"
-#include "kapframe/drop_target_win.h"
+#include "kapframe/kap_chrome_win.h"
+#include "kapframe/kap_host_win.h"
 
 namespace vimo {
 
 class CLayerButton;
-class CLayerHost;
 class CLayerStatic;
 class Settings;
-class SkinRecord;
 struct DockIconCommand;
 
-class CVimoRemoteKap : public Dialog {
+class CVimoRemoteKap : public CKapChrome {
 public:
     // The window's text, by which it can be told from the kap windows.
     static constexpr const char* kWindowText = "VimoRemoteKap";
@@ -47,18 +45,18 @@ public:
     // The closing steps when the program ends: every timer stops, a resize drag ends, the
     // document is written.
     void Close();
-    // Writes the document; false when it could not be written (the dock stays modified).
-    bool SaveDocument();
 
-    bool Locked() const { return document_.locked; }
-    void SetLocked(bool locked);
-    const std::vector<DockIcon>& Icons() const { return document_.icons; }
-    // The document's file.
-    std::string DocumentPath() const;
-    // The dock's layer surface (null before its window exists).
-    const CLayerHost* Layer() const { return layer_.get(); }
+    const std::vector<DockIcon>& Icons() const { return icons_; }
 
 protected:
+    // CKapChrome
+    DocumentFile File() const override;
+    bool TakeDocument(const std::string& text) override;
+    void StartNewDocument() override;
+    std::string DocumentText() const override;
+    unsigned DropAccept() const override;
+    void OnDrop(const std::string& dropped) override;
+
     BOOL OnInitDialog() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
     void OnTimer(UINT_PTR id) override;
@@ -66,17 +64,15 @@ protected:
     bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    const SkinRecord& Skin() const;
-    void LoadDocument();
+    // The icons, rectangle and lock of a read or new document.
+    void Adopt(DockDocument document);
     void BuildItems();
     void BuildIcons();
     void ClearIcons();
     void StyleIcon(CLayerButton& button, std::size_t index);
     std::string ImageToShow(const DockIcon& icon) const;
-    void ApplyLockLook();
     // Snaps the size to whole icons, places the icons, the background and the lock, and shows it.
     void Layout();
-    void Changed();
 
     void RunIcon(std::size_t index);
     void Run(const DockIconCommand& command);
@@ -92,27 +88,20 @@ private:
     void ResizeStep();
     void EndResize();
     void ReassertTopMost() const;
-    void OnPositionChanging(WINDOWPOS& position) const;
 
     void Apply(const DockStep& step);
     void ApplyTimer(UINT_PTR id, const DockTimerOrder& order);
     bool PointerInside() const;
 
-    KapHost& host_;
-    Settings& settings_;
-    DockDocument document_;
+    std::vector<DockIcon> icons_; // the document's icons; its rectangle and lock are CKapChrome's
     DockMetrics metrics_;
     DockLayout layout_;
-    std::unique_ptr<CLayerHost> layer_;
     CLayerStatic* background_ = nullptr;
-    CLayerStatic* lock_ = nullptr;
-    std::vector<CLayerButton*> icons_; // owned by the layer host; in document order
+    std::vector<CLayerButton*> buttons_; // owned by the layer host; one per icon, in document order
     DockAutoHide autoHide_;
     std::optional<DockResizeDrag> resize_;
-    bool modified_ = false;
     bool modalOpen_ = false; // a menu or the icon dialog: the dock stays while it is open
     DockLauncher launcher_;
-    KapDropTarget dropTarget_;
 };
 
 // Makes the dock of the program's settings: null when its window cannot be made.

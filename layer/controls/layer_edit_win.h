@@ -21,6 +21,7 @@
 #include "layer/controls/edit_painter_win.h"
 #include "layer/controls/layer_control_win.h"
 #include "layer/gdi_raii_win.h"
+#include "layer/layer_colour.h"
 
 namespace vimo {
 
@@ -41,10 +42,15 @@ public:
 
     // Background colour while the box is not active, and while it is.
     void SetBackgroundColour(int a, int r, int g, int b);
+    void SetBackgroundColour(const LayerColour& c) { SetBackgroundColour(c.alpha, c.red, c.green, c.blue); }
     void SetFocusedBackgroundColour(int a, int r, int g, int b);
+    void SetFocusedBackgroundColour(const LayerColour& c) {
+        SetFocusedBackgroundColour(c.alpha, c.red, c.green, c.blue);
+    }
     // Width of the vertical scroll band, height of the horizontal one; and their colour.
     void SetScrollSizes(int vertical, int horizontal);
     void SetScrollColour(int a, int r, int g, int b);
+    void SetScrollColour(const LayerColour& c) { SetScrollColour(c.alpha, c.red, c.green, c.blue); }
     // The edit box inside the element; refused (last error "EditMargin : Bad parameter", no text
     // drawn) when the margins leave no room. Returns the element's status word.
     int SetEditMargins(int left, int top, int right, int bottom);
@@ -55,6 +61,7 @@ public:
     void SetTextDoubledColour(int a, int r, int g, int b);
     // The focus frame (a dashed rectangle around the element while the box has the keyboard focus).
     void SetFocusFrame(int width, int a, int r, int g, int b);
+    void SetFocusFrame(int width, const LayerColour& c) { SetFocusFrame(width, c.alpha, c.red, c.green, c.blue); }
     void SetSelectionColour(int a, int r, int g, int b);
     void SetCaretColour(int a, int r, int g, int b);
     void SetCurrentLineColour(int a, int r, int g, int b);

@@ -3,8 +3,7 @@
 namespace vimo {
 
 void SetSkinBackgroundColour(CLayerElement& element, const SkinRecord& skin) {
-    element.SetBackgroundColour(skin.Int("BackgroundAlpha"), skin.Int("BackgroundRed"), skin.Int("BackgroundGreen"),
-                                skin.Int("BackgroundBlue"));
+    element.SetBackgroundColour(skin.Colour("Background"));
 }
 
 void SetSkinBackground(CLayerElement& element, const SkinRecord& skin) {

@@ -1,5 +1,6 @@
 #include "layer/skin/skin_record.h"
 
+#include "base/problem_log.h"
 #include "base/text_util.h"
 
 namespace vimo {
@@ -34,24 +35,52 @@ SkinRecord SkinRecord::Load(std::shared_ptr<const SkinFileSchema> schema, const 
     return SkinRecord(std::move(schema), path, folder, std::move(values));
 }
 
-const SkinRecord::Value& SkinRecord::At(const std::string& key, bool wantNumber) const {
+const SkinRecord::Value* SkinRecord::Find(const std::string& key, bool wantNumber) const {
     const int index = schema_->Find(key);
-    if (index < 0) throw SkinKeyError(schema_->Section() + " has no key " + key);
+    if (index < 0) {
+        LogProblem(schema_->Section() + " has no key " + key);
+        return nullptr;
+    }
     const bool isNumber = schema_->Keys()[static_cast<std::size_t>(index)].kind == SkinKeyKind::Integer;
-    if (isNumber != wantNumber)
-        throw SkinKeyError(schema_->Section() + " key " + key + (isNumber ? " is a number" : " is a string"));
-    return values_[static_cast<std::size_t>(index)];
+    if (isNumber != wantNumber) {
+        LogProblem(schema_->Section() + " key " + key + (isNumber ? " is a number" : " is a string"));
+        return nullptr;
+    }
+    return &values_[static_cast<std::size_t>(index)];
 }
 
-int SkinRecord::Int(const std::string& key) const { return At(key, true).number; }
+int SkinRecord::Int(const std::string& key) const {
+    const Value* value = Find(key, true);
+    return value ? value->number : 0;
+}
 
-const std::string& SkinRecord::Str(const std::string& key) const { return At(key, false).text; }
+const std::string& SkinRecord::Str(const std::string& key) const {
+    static const std::string kEmpty;
+    const Value* value = Find(key, false);
+    return value ? value->text : kEmpty;
+}
 
 std::string SkinRecord::ImagePath(const std::string& key) const {
     const std::string& value = Str(key);
+    if (value.empty()) return value;
     const bool stored = schema_->Keys()[static_cast<std::size_t>(schema_->Find(key))].kind == SkinKeyKind::FileName;
-    if (stored || value.empty()) return value;
-    return folder_ + value;
+    return stored ? value : folder_ + value;
+}
+
+LayerColour SkinRecord::Colour(const std::string& prefix) const {
+    return LayerColour::Clamped(Int(prefix + "Alpha"), Int(prefix + "Red"), Int(prefix + "Green"),
+                                Int(prefix + "Blue"));
+}
+
+LayerTextStyle SkinRecord::TextStyle(const std::string& prefix) const {
+    LayerTextStyle style;
+    style.font = Str(prefix + "Font");
+    style.size = Int(prefix + "Size");
+    if (Has(prefix + "Type")) style.type = Int(prefix + "Type");
+    style.colour = Colour(prefix);
+    if (Has(prefix + "Shadowed")) style.shadowed = Int(prefix + "Shadowed") != 0;
+    if (Has(prefix + "DoubledAlpha")) style.doubled = Colour(prefix + "Doubled");
+    return style;
 }
 
 } // namespace vimo

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "base/profile_store.h"
+#include "layer/layer_colour.h"
 #include "layer/skin/skin_schema.h"
+#include "layer/text_style.h"
 
 namespace vimo {
 
@@ -32,11 +34,16 @@ public:
     // True when the type has the key (exact spelling).
     bool Has(const std::string& key) const { return schema_->Find(key) >= 0; }
 
-    // The value of a whole-number key. A key the type does not have, or a string key, throws
-    // SkinKeyError: kap code asks only for keys of its own skin.
+    // The value of a whole-number key. A key the type does not have, or a string key, is a
+    // mistake of the asking code: it is logged (naming the section and the key) and reads as 0.
     int Int(const std::string& key) const;
-    // The value of a string or file-name key; throws SkinKeyError like Int.
+    // The value of a string or file-name key; a mistaken request is logged and reads as empty.
     const std::string& Str(const std::string& key) const;
+    // <prefix>Alpha, Red, Green and Blue, each clamped to 0..255.
+    LayerColour Colour(const std::string& prefix) const;
+    // <prefix>Font, Size and colour; Type, Shadowed and the Doubled colour where the type has
+    // them (otherwise regular, not shadowed, no outline).
+    LayerTextStyle TextStyle(const std::string& prefix) const;
     // The full path of an image named by a string key that does not end in "FileName" (the
     // note's BackgroundDefault, the mail kap's MailPicsMailName): the folder followed by the value,
     // or empty when the value is empty. For a file-name key it is the stored value.
@@ -50,7 +57,8 @@ private:
 
     SkinRecord(std::shared_ptr<const SkinFileSchema> schema, std::string filePath, std::string folder,
                std::vector<Value> values);
-    const Value& At(const std::string& key, bool wantNumber) const;
+    // The value of a key of the kind asked for, or null (logged) for a mistaken request.
+    const Value* Find(const std::string& key, bool wantNumber) const;
 
     std::shared_ptr<const SkinFileSchema> schema_;
     std::string filePath_;

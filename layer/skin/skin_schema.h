@@ -21,7 +21,7 @@
 
 namespace vimo {
 
-// Raised for a malformed key table and for a request of a key that a record does not have.
+// Raised for a malformed key table, and by the skin set when asked for a record it does not hold.
 class SkinKeyError : public std::logic_error {
 public:
     using std::logic_error::logic_error;

@@ -41,6 +41,15 @@ protected:
     void OnDrop(const std::string& text) override { dropped = text; }
 };
 
+// The same kap with the corner grip.
+class ResizableKap : public TestKap {
+public:
+    using TestKap::TestKap;
+
+protected:
+    bool Resizable() const override { return true; }
+};
+
 class KapWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -57,7 +66,7 @@ protected:
         OleUninitialize();
     }
     std::unique_ptr<TestKap> Make(const std::string& path = "") {
-        auto kap = std::make_unique<TestKap>(host_, KapType::Calc, settings_, path);
+        auto kap = MakeWholeDialog<TestKap>(host_, KapType::Calc, settings_, path);
         EXPECT_TRUE(kap->CreateKap());
         ShowWindow(kap->Hwnd(), SW_SHOWNOACTIVATE);
         return kap;
@@ -157,6 +166,26 @@ TEST_F(KapWindowTest, MovesSnapToTheScreenEdges) {
         SetWindowPos(kap->Hwnd(), nullptr, 300, bar.top - h + 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         EXPECT_EQ(WindowRect(kap->Hwnd()).bottom, bar.top) << "the bottom edge is the task bar's top";
     }
+}
+
+TEST_F(KapWindowTest, ACornerPressOfAResizableKapHoldsTheGripUntilTheButtonIsUp) {
+    std::unique_ptr<ResizableKap> kap = MakeWholeDialog<ResizableKap>(host_, KapType::Calc, settings_, "");
+    ASSERT_TRUE(kap->CreateKap());
+    const KapRect before = kap->Rect();
+    const LPARAM corner = MAKELPARAM(before.width - 5, before.height - 5);
+    kap->SetLocked(true);
+    SendMessageA(kap->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, corner);
+    EXPECT_FALSE(host_.resizing) << "a locked kap has no grip";
+
+    kap->SetLocked(false);
+    SendMessageA(kap->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, corner);
+    EXPECT_TRUE(host_.resizing);
+    EXPECT_EQ(GetCapture(), kap->Hwnd());
+    // No button is held down: the release's step ends the drag.
+    SendMessageA(kap->Hwnd(), WM_LBUTTONUP, 0, corner);
+    EXPECT_FALSE(host_.resizing);
+    EXPECT_NE(GetCapture(), kap->Hwnd());
+    EXPECT_EQ(kap->Rect().width, before.width);
 }
 
 // Answers the next message box of this process with that caption.

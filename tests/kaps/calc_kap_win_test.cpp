@@ -30,7 +30,7 @@ protected:
         CreateDirectoryA(dir_.c_str(), nullptr);
         WinProfileStore store;
         settings_.Load(store, dir_);
-        calc_ = std::make_unique<CVimoCalc>(host_, settings_, "");
+        calc_ = MakeWholeDialog<CVimoCalc>(host_, settings_, "");
         ASSERT_TRUE(calc_->CreateKap());
         ShowWindow(calc_->Hwnd(), SW_SHOWNOACTIVATE);
     }

@@ -107,21 +107,21 @@ TEST_F(CalendarStyleTest, BlankCellsAreArialSixteenInBlackWithNothingBehind) {
 }
 
 TEST_F(CalendarStyleTest, TitleAndButtonsReadTheirOwnPrefix) {
-    const CalendarTextStyle title = CalendarTextStyleOf(Skin(), "Title");
+    const LayerTextStyle title = Skin().TextStyle("Title");
     EXPECT_EQ(title.font, "TAHOMA");
     EXPECT_EQ(title.size, 15);
     EXPECT_EQ(title.type, 3);
     EXPECT_EQ(title.colour, (LayerColour{201, 202, 203, 204}));
     EXPECT_FALSE(title.shadowed);
 
-    const CalendarTextStyle previous = CalendarTextStyleOf(Skin(), "BtnPrev");
+    const LayerTextStyle previous = Skin().TextStyle("BtnPrev");
     EXPECT_EQ(previous.font, "VERDANA");
     EXPECT_EQ(previous.size, 9);
     EXPECT_EQ(previous.type, 4);
     EXPECT_EQ(previous.colour, (LayerColour{11, 12, 13, 14}));
     EXPECT_TRUE(previous.shadowed) << "any value but 0 turns the shadow on";
 
-    const CalendarTextStyle next = CalendarTextStyleOf(Skin(), "BtnNext");
+    const LayerTextStyle next = Skin().TextStyle("BtnNext");
     EXPECT_EQ(next.font, "ARIAL") << "the skin's default, upper-cased like every skin string";
     EXPECT_EQ(next.size, 100);
     EXPECT_EQ(next.colour, (LayerColour{100, 100, 100, 100}));

@@ -131,7 +131,7 @@ protected:
                 for (auto& note : notes_) kaps.push_back(note.get());
             return kaps;
         };
-        calendar_ = std::make_unique<CVimoCalendar>(host_, settings_, "");
+        calendar_ = MakeWholeDialog<CVimoCalendar>(host_, settings_, "");
         EXPECT_TRUE(calendar_->CreateKap());
         ShowWindow(calendar_->Hwnd(), SW_SHOWNOACTIVATE);
         Pump();

@@ -52,7 +52,7 @@ protected:
     
 
     std::unique_ptr<TestClock> Make(const std::string& path = "") {
-        auto clock = std::make_unique<TestClock>(host_, settings_, path);
+        auto clock = MakeWholeDialog<TestClock>(host_, settings_, path);
         EXPECT_TRUE(clock->CreateKap());
         ShowWindow(clock->Hwnd(), SW_SHOWNOACTIVATE);
         return clock;

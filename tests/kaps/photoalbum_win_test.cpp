@@ -74,7 +74,7 @@ protected:
     }
 
     std::unique_ptr<TestAlbum> Make(const std::string& path = "") {
-        auto album = std::make_unique<TestAlbum>(host_, settings_, path);
+        auto album = MakeWholeDialog<TestAlbum>(host_, settings_, path);
         EXPECT_TRUE(album->CreateKap());
         ShowWindow(album->Hwnd(), SW_SHOWNOACTIVATE);
         return album;

@@ -88,6 +88,21 @@ TEST(ElementModel, EverySetterReturnsTheStatusAndInvalidates) {
     }
 }
 
+TEST(ElementModel, BlockStyleKeepsTheOutlineWhenItHasNoneOfItsOwn) {
+    LayerElementModel e(60, 30, true);
+    e.SetBlockDoubledColour(TextBlockId::Text, 255, 1, 2, 3);
+    e.SetBlockStyle(TextBlockId::Text, LayerTextStyle{"Tahoma", 14, 2, LayerColour{200, 10, 20, 30}, true, {}});
+    const TextBlockProps& text = e.Block(TextBlockId::Text);
+    EXPECT_EQ(text.font, "Tahoma");
+    EXPECT_EQ(text.size, 14);
+    EXPECT_EQ(text.type, 2);
+    EXPECT_EQ(text.colour, (LayerColour{200, 10, 20, 30}));
+    EXPECT_TRUE(text.shadowed);
+    EXPECT_EQ(text.doubled, (LayerColour{255, 1, 2, 3}));
+    e.SetBlockStyle(TextBlockId::Text, LayerTextStyle{"Tahoma", 14, 2, LayerColour{}, false, LayerColour{}});
+    EXPECT_EQ(text.doubled, LayerColour{});
+}
+
 TEST(ElementModel, MarginsThatLeaveNoBoxDisableOnlyTheirPart) {
     LayerElementModel e(40, 20, true);
     e.SetBlockText(TextBlockId::Text, "text");

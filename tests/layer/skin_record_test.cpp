@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kapframe/settings.h"
+#include "base/problem_log.h"
 #include "base/text_util.h"
 #include "layer/skin/file_case.h"
 #include "layer/skin/skin_layout.h"
@@ -63,6 +64,20 @@ private:
 };
 
 constexpr const char kProgramDir[] = "C:\\Program Files\\VimoKap";
+
+// The lines of the problem log while it lives.
+class LoggedProblems {
+public:
+    LoggedProblems() : previous_(SetProblemSink([this](const std::string& line) { lines.push_back(line); })) {}
+    ~LoggedProblems() { SetProblemSink(std::move(previous_)); }
+    LoggedProblems(const LoggedProblems&) = delete;
+    LoggedProblems& operator=(const LoggedProblems&) = delete;
+
+    std::vector<std::string> lines;
+
+private:
+    ProblemSink previous_;
+};
 
 std::string SkinFile(const std::string& skin, const std::string& word, const char* kind = "Skin") {
     return std::string(kProgramDir) + "\\Skin\\" + skin + "\\" + word + "\\" + kind + "." + word;
@@ -193,18 +208,38 @@ TEST_F(SkinFixture, NumbersFromFileReplaceDefaults) {
 
 // --- Key requests ------------------------------------------------------------------------------
 
-TEST_F(SkinFixture, RequestsForKeysTheTypeDoesNotHaveThrow) {
+TEST_F(SkinFixture, RequestsForKeysTheTypeDoesNotHaveAreLoggedAndReadAsDefaults) {
     EXPECT_THROW(skins.Skin(SkinType::Note), SkinKeyError); // not loaded yet
     const SkinRecord& calc = Load(SkinType::Calc);
-    EXPECT_THROW(calc.Int("LockRightDock"), SkinKeyError); // the calculator's lock does not dock
-    EXPECT_THROW(calc.Int("lockposx"), SkinKeyError);      // exact spelling only
-    EXPECT_THROW(calc.Int("LockFileName"), SkinKeyError);  // a string asked as a number
-    EXPECT_THROW(calc.Str("LockPosX"), SkinKeyError);      // a number asked as a string
-    EXPECT_THROW(calc.ImagePath("LockPosX"), SkinKeyError);
+    LoggedProblems problems;
+    EXPECT_EQ(calc.Int("LockRightDock"), 0); // the calculator's lock does not dock
+    EXPECT_EQ(calc.Int("lockposx"), 0);      // exact spelling only
+    EXPECT_EQ(calc.Int("LockFileName"), 0);  // a string asked as a number
+    EXPECT_EQ(calc.Str("LockPosX"), "");     // a number asked as a string
+    EXPECT_EQ(calc.ImagePath("LockPosX"), "");
     EXPECT_NO_THROW(calc.Int("LockPosX"));
+    EXPECT_EQ(problems.lines, (std::vector<std::string>{
+                                  "VimoCalcSkin has no key LockRightDock", "VimoCalcSkin has no key lockposx",
+                                  "VimoCalcSkin key LockFileName is a string", "VimoCalcSkin key LockPosX is a number",
+                                  "VimoCalcSkin key LockPosX is a number"}));
     EXPECT_THROW(skins.Data(SkinType::Note), SkinKeyError);
     EXPECT_THROW(skins.Skin("VimoNothing"), SkinKeyError);
     EXPECT_EQ(&skins.Skin("vimocalc"), &calc);
+}
+
+TEST_F(SkinFixture, TextStylesTakeTypeAndOutlineOnlyWhereTheTypeHasThem) {
+    Put("VimoClock", "ClockTimeDoubledAlpha", "90");
+    Put("VimoNote", "DateType", "2");
+    skins.Load(store, settings.SkinDir());
+    LoggedProblems problems;
+    const LayerTextStyle time = skins.Skin(SkinType::Clock).TextStyle("ClockTime");
+    EXPECT_EQ(time.type, 0);
+    ASSERT_TRUE(time.doubled.has_value());
+    EXPECT_EQ(time.doubled->alpha, 90);
+    const LayerTextStyle date = skins.Skin(SkinType::Note).TextStyle("Date");
+    EXPECT_EQ(date.type, 2);
+    EXPECT_FALSE(date.doubled.has_value());
+    EXPECT_TRUE(problems.lines.empty());
 }
 
 // --- Loading all types -------------------------------------------------------------------------
@@ -312,7 +347,9 @@ TEST_F(SkinFixture, ElementsWithXPosAndWithoutDockKeys) {
     EXPECT_EQ(button.y, 115);
     EXPECT_EQ(button.width, 40);
     EXPECT_EQ(ElementRect(calc, "Lock", {400, 400}).x, 10);
-    EXPECT_THROW(ElementRect(calc, "Nothing", {400, 400}), SkinKeyError);
+    LoggedProblems problems;
+    EXPECT_EQ(ElementRect(calc, "Nothing", {400, 400}).width, 0);
+    EXPECT_EQ(problems.lines.size(), 4u) << "XPos, YPos, Width and Height";
 }
 
 TEST_F(SkinFixture, DockDesignSizeIsWidthAndHeight) {
@@ -359,7 +396,9 @@ TEST_F(SkinFixture, ContenerWithoutMaxWidthHasNoMaximumKapWidth) {
     const SkinSize size = ClampContenerKapSize(weather, {1000, 50});
     EXPECT_EQ(size.width, 1000);
     EXPECT_EQ(size.height, 100);
-    EXPECT_THROW(ContenerMaxKapWidth(weather), SkinKeyError);
+    LoggedProblems problems;
+    ContenerMaxKapWidth(weather);
+    EXPECT_EQ(problems.lines, std::vector<std::string>{"VimoWeatherSkin has no key ContenerMaxWidth"});
 }
 
 // --- Images on a file system that tells cases apart ---------------------------------------------

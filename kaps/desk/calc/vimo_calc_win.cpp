@@ -47,10 +47,7 @@ void CVimoCalc::BuildItems() {
     BuildScreen();
     for (int k = 0; k < kCalcKeyCount; ++k) BuildButton(static_cast<CalcKey>(k));
 
-    const LayerRect lock = ElementRect(skin, "Lock", SkinSize{r.width, r.height});
-    lock_ = new CLayerStatic(host, lock.x, lock.y, lock.width, lock.height);
-    lock_->Elem().SetImage(skin.Str("LockFileName"));
-    WatchKeysOf(lock_->Input());
+    WatchKeysOf(MakeLockImage(ElementRect(skin, "Lock", SkinSize{r.width, r.height}))->Input());
 
     ShowDisplay();
 }
@@ -61,8 +58,7 @@ void CVimoCalc::BuildScreen() {
     const LayerRect box = ElementRect(skin, "Screen", SkinSize{r.width, r.height});
     screen_ = new CLayerStatic(Layer(), box.x, box.y, box.width, box.height);
     CLayerElement& screen = screen_->Elem();
-    screen.SetBackgroundColour(skin.Int("ScreenBackgroundAlpha"), skin.Int("ScreenBackgroundRed"),
-                               skin.Int("ScreenBackgroundGreen"), skin.Int("ScreenBackgroundBlue"));
+    screen.SetBackgroundColour(skin.Colour("ScreenBackground"));
     screen.SetBackgroundImage(skin.Str("ScreenBackgroundImageFileName"), skin.Int("ScreenBackgroundCutLeft"),
                               skin.Int("ScreenBackgroundCutTop"), skin.Int("ScreenBackgroundCutRight"),
                               skin.Int("ScreenBackgroundCutBottom"));
@@ -82,23 +78,18 @@ void CVimoCalc::BuildButton(CalcKey key) {
     buttons_[static_cast<std::size_t>(key)] = button;
     CLayerElement& element = button->Elem();
     element.SetImage(skin.Str(prefix + "FileName"));
-    if (skin.Int("ButtonShowBackground") != 0)
-        element.SetBackgroundColour(skin.Int("ButtonBackgroundAlpha"), skin.Int("ButtonBackgroundRed"),
-                                    skin.Int("ButtonBackgroundGreen"), skin.Int("ButtonBackgroundBlue"));
-    const int labelA = skin.Int("ButtonLabelAlpha"), labelR = skin.Int("ButtonLabelRed"),
-              labelG = skin.Int("ButtonLabelGreen"), labelB = skin.Int("ButtonLabelBlue");
+    if (skin.Int("ButtonShowBackground") != 0) element.SetBackgroundColour(skin.Colour("ButtonBackground"));
+    const LayerTextStyle label = skin.TextStyle("ButtonLabel");
     if (skin.Int("ButtonShowLabel") != 0) {
-        element.SetBlockFont(TextBlockId::Text, skin.Str("ButtonLabelFont"), skin.Int("ButtonLabelSize"), 0);
+        element.SetBlockStyle(TextBlockId::Text, label);
         element.SetBlockPosition(TextBlockId::Text, 0, 0);
-        element.SetBlockColour(TextBlockId::Text, labelA, labelR, labelG, labelB);
-        element.SetBlockShadowed(TextBlockId::Text, skin.Int("ButtonLabelShadowed") != 0);
         element.SetBlockText(TextBlockId::Text, face.label);
     }
     // A focusable button takes the focus under the pointer and shows it as a dashed frame in the
     // label's colour; it then acts on the release of the button instead of the press.
     const bool showFocus = skin.Int("ButtonShowFocus") != 0;
     button->SetFocusable(showFocus);
-    if (showFocus) element.SetFrame(1, labelA, labelR, labelG, labelB);
+    if (showFocus) element.SetFrame(1, label.colour);
     LayerNotifications& notify = button->Notifications();
     notify.target = Hwnd();
     notify.clickMessage = CalcKeyMessage(key);
@@ -111,21 +102,12 @@ void CVimoCalc::ShowDisplay() {
     // The engine keeps its display within the screen's width already.
     screenText_ = engine_.Display();
     CLayerElement& screen = screen_->Elem();
-    screen.SetBlockFont(TextBlockId::Text, skin.Str("ScreenTextFont"), skin.Int("ScreenTextSize"), 0);
+    screen.SetBlockStyle(TextBlockId::Text, skin.TextStyle("ScreenText"));
     screen.SetBlockPosition(TextBlockId::Text, 2, 0); // right-aligned, vertically centred
     screen.SetTextMargins(skin.Int("ScreenTextMarginLeft"), skin.Int("ScreenTextMarginTop"),
                           skin.Int("ScreenTextMarginRight"), skin.Int("ScreenTextMarginBottom"));
-    screen.SetBlockColour(TextBlockId::Text, skin.Int("ScreenTextAlpha"), skin.Int("ScreenTextRed"),
-                          skin.Int("ScreenTextGreen"), skin.Int("ScreenTextBlue"));
-    screen.SetBlockShadowed(TextBlockId::Text, skin.Int("ScreenTextShadowed") != 0);
     screen.SetBlockText(TextBlockId::Text, screenText_);
     screen_->Repaint();
-}
-
-void CVimoCalc::OnLockChanged() {
-    if (!lock_) return;
-    lock_->Elem().SetImageAlphaPercent(Locked() ? 100 : 0);
-    lock_->Repaint();
 }
 
 void CVimoCalc::OnKeyDown(WPARAM virtualKey) {
@@ -150,7 +132,7 @@ bool CVimoCalc::OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
 void CVimoCalc::OnDestroy() {
     StopWatchingKeys();
     CKapWindow::OnDestroy();
-    background_ = screen_ = lock_ = nullptr;
+    background_ = screen_ = nullptr;
     buttons_.fill(nullptr);
 }
 
@@ -166,7 +148,7 @@ void CVimoCalc::StopWatchingKeys() {
     };
     stop(background_);
     stop(screen_);
-    stop(lock_);
+    stop(LockImage());
     for (CLayerButton* button : buttons_) stop(button);
 }
 

@@ -35,7 +35,6 @@ public:
 
 protected:
     void BuildItems() override;
-    void OnLockChanged() override;
     bool OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnDestroy() override;
 
@@ -54,7 +53,6 @@ private:
     std::string screenText_;
     CLayerStatic* background_ = nullptr;
     CLayerStatic* screen_ = nullptr;
-    CLayerStatic* lock_ = nullptr;
     std::array<CLayerButton*, kCalcKeyCount> buttons_ = {};
 };
 

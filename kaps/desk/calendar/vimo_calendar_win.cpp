@@ -23,13 +23,6 @@ GridGeometry GridOf(const SkinRecord& skin) {
                         skin.Int("TextBaseHeight"), skin.Int("TextBaseSpaceX"), skin.Int("TextBaseSpaceY")};
 }
 
-void ApplyTextStyle(CLayerElement& element, const CalendarTextStyle& style) {
-    element.SetBlockFont(TextBlockId::Text, style.font, style.size, style.type);
-    element.SetBlockColour(TextBlockId::Text, style.colour.alpha, style.colour.red, style.colour.green,
-                           style.colour.blue);
-    element.SetBlockShadowed(TextBlockId::Text, style.shadowed);
-}
-
 CalendarDate LocalToday() {
     SYSTEMTIME now = {};
     GetLocalTime(&now);
@@ -71,7 +64,7 @@ CLayerButton* CVimoCalendar::MakeMonthButton(const std::string& prefix, const ch
     element.SetImage(skin.Str(prefix + "FileName"));
     element.SetBlockText(TextBlockId::Text, label);
     element.SetBlockPosition(TextBlockId::Text, kCentre, kCentre);
-    ApplyTextStyle(element, CalendarTextStyleOf(skin, prefix));
+    element.SetBlockStyle(TextBlockId::Text, skin.TextStyle(prefix));
     element.SetFrame(1, 255, 0, 0, 0);
     button->Notifications().target = Hwnd();
     button->Notifications().clickMessage = clickMessage;
@@ -87,9 +80,7 @@ void CVimoCalendar::BuildItems() {
     background_ = new CLayerStatic(host, 0, 0, r.width, r.height);
     SetSkinBackground(background_->Elem(), skin);
 
-    const LayerRect lock = ElementRect(skin, "Lock", kap);
-    lock_ = new CLayerStatic(host, lock.x, lock.y, lock.width, lock.height);
-    lock_->Elem().SetImage(skin.Str("LockFileName"));
+    MakeLockImage(ElementRect(skin, "Lock", kap));
 
     previous_ = MakeMonthButton("BtnPrev", "<", WMU_PREVIOUS_MONTH);
     next_ = MakeMonthButton("BtnNext", ">", WMU_NEXT_MONTH);
@@ -97,7 +88,7 @@ void CVimoCalendar::BuildItems() {
     const LayerRect title = ElementRect(skin, "Title", kap);
     title_ = new CLayerStatic(host, title.x, title.y, title.width, title.height);
     title_->Elem().SetBlockPosition(TextBlockId::Text, kCentre, kCentre);
-    ApplyTextStyle(title_->Elem(), CalendarTextStyleOf(skin, "Title"));
+    title_->Elem().SetBlockStyle(TextBlockId::Text, skin.TextStyle("Title"));
 
     const GridGeometry grid = GridOf(skin);
     for (int k = 1; k <= kGridCellCount; ++k) {
@@ -123,18 +114,12 @@ void CVimoCalendar::LayoutItems() {
     const KapRect& r = Rect();
     const SkinSize kap{r.width, r.height};
     background_->SetBounds(LayerRect{0, 0, r.width, r.height});
-    lock_->SetBounds(ElementRect(skin, "Lock", kap));
+    LockImage()->SetBounds(ElementRect(skin, "Lock", kap));
     previous_->SetBounds(ElementRect(skin, "BtnPrev", kap));
     next_->SetBounds(ElementRect(skin, "BtnNext", kap));
     title_->SetBounds(ElementRect(skin, "Title", kap));
     const GridGeometry grid = GridOf(skin);
     for (int k = 1; k <= kGridCellCount; ++k) Cell(k)->SetBounds(CellRect(grid, k));
-}
-
-void CVimoCalendar::OnLockChanged() {
-    if (!lock_) return;
-    lock_->Elem().SetImageAlphaPercent(Locked() ? 100 : 0);
-    lock_->Repaint();
 }
 
 std::vector<Kap*> CVimoCalendar::Notes() const {
@@ -163,11 +148,9 @@ void CVimoCalendar::ApplyCell(int k, const GridCell& cell) {
     const CellStyle style = CellStyleOf(cell.look, Skin());
     CLayerElement& element = button->Elem();
     element.SetBlockText(TextBlockId::Text, cell.text);
-    ApplyTextStyle(element, style.text);
-    element.SetBackgroundColour(style.background.alpha, style.background.red, style.background.green,
-                                style.background.blue);
-    element.SetBackgroundFrame(style.frameSize, style.frame.alpha, style.frame.red, style.frame.green,
-                               style.frame.blue);
+    element.SetBlockStyle(TextBlockId::Text, style.text);
+    element.SetBackgroundColour(style.background);
+    element.SetBackgroundFrame(style.frameSize, style.frame);
     element.SetImage(style.image);
     EnableWindow(button->Input(), cell.enabled ? TRUE : FALSE);
 }

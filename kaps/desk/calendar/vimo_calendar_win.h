@@ -48,7 +48,6 @@ public:
 protected:
     void BuildItems() override;
     void LayoutItems() override;
-    void OnLockChanged() override;
     bool OnKapCommand(UINT id) override;
     bool OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -65,7 +64,6 @@ private:
     std::optional<CalendarModel> model_;
     MonthView view_;
     CLayerStatic* background_ = nullptr;
-    CLayerStatic* lock_ = nullptr;
     CLayerButton* previous_ = nullptr;
     CLayerButton* next_ = nullptr;
     CLayerStatic* title_ = nullptr;

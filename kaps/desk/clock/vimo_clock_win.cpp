@@ -56,8 +56,7 @@ void CVimoClock::BuildItems() {
     background_ = MakeStatic(host, LayerRect{0, 0, r.width, r.height});
     SetSkinBackground(background_->Elem(), skin);
 
-    lock_ = MakeStatic(host, ElementRect(skin, "Lock", kap));
-    lock_->Elem().SetImage(skin.Str("LockFileName"));
+    MakeLockImage(ElementRect(skin, "Lock", kap));
 
     // A picture only: the clock has no reminder.
     alarm_ = MakeStatic(host, ElementRect(skin, "Alarm", kap));
@@ -90,12 +89,6 @@ void CVimoClock::OnTimer(UINT_PTR id) {
         return;
     }
     CKapWindow::OnTimer(id);
-}
-
-void CVimoClock::OnLockChanged() {
-    if (!lock_) return;
-    lock_->Elem().SetImageAlphaPercent(Locked() ? 100 : 0);
-    lock_->Repaint();
 }
 
 void CVimoClock::PrepareContextMenu(HMENU popup) {
@@ -140,13 +133,8 @@ void CVimoClock::SetLine(CLayerStatic* line, const std::string& prefix, const st
     if (!line) return;
     const SkinRecord& skin = Skin();
     CLayerElement& element = line->Elem();
-    element.SetBlockFont(TextBlockId::Text, skin.Str(prefix + "Font"), skin.Int(prefix + "Size"), 0);
+    element.SetBlockStyle(TextBlockId::Text, skin.TextStyle(prefix));
     element.SetBlockPosition(TextBlockId::Text, 0, 0);
-    element.SetBlockColour(TextBlockId::Text, skin.Int(prefix + "Alpha"), skin.Int(prefix + "Red"),
-                           skin.Int(prefix + "Green"), skin.Int(prefix + "Blue"));
-    element.SetBlockShadowed(TextBlockId::Text, skin.Int(prefix + "Shadowed") != 0);
-    element.SetBlockDoubledColour(TextBlockId::Text, skin.Int(prefix + "DoubledAlpha"), skin.Int(prefix + "DoubledRed"),
-                                  skin.Int(prefix + "DoubledGreen"), skin.Int(prefix + "DoubledBlue"));
     element.SetBlockText(TextBlockId::Text, text);
     line->Repaint();
 }

@@ -36,7 +36,6 @@ protected:
     std::string TypeLetters() const override;
     void SetTypeLetters(const std::string& letters) override;
     void BuildItems() override;
-    void OnLockChanged() override;
     void PrepareContextMenu(HMENU popup) override;
     bool OnKapCommand(UINT id) override;
     bool OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -52,7 +51,6 @@ private:
     ClockModel model_;
     bool openInChronometer_ = false; // the document's mode letter, applied when the items exist
     CLayerStatic* background_ = nullptr;
-    CLayerStatic* lock_ = nullptr;
     CLayerStatic* alarm_ = nullptr;
     CLayerStatic* time_ = nullptr;
     CLayerStatic* date_ = nullptr;

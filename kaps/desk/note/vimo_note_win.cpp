@@ -49,8 +49,7 @@ bool FileExists(const std::string& path) {
 } // namespace
 
 CVimoNote::CVimoNote(KapHost& host, Settings& settings, const std::string& documentPath)
-    : CKapWindow(host, KapType::Note, settings, documentPath),
-      grip_(kResizeTimer, [this](bool resizing) { Host().SetResizing(resizing); }) {}
+    : CKapWindow(host, KapType::Note, settings, documentPath) {}
 
 CVimoNote::~CVimoNote() = default;
 
@@ -75,19 +74,14 @@ void CVimoNote::BuildItems() {
     SetSkinBackgroundColour(background_->Elem(), skin);
     ApplyBackground();
 
-    lock_ = new CLayerStatic(host, skin.Int("LockPosX"), skin.Int("LockPosY"), skin.Int("LockWidth"),
-                             skin.Int("LockHeight"));
-    lock_->Elem().SetImage(skin.Str("LockFileName"));
+    MakeLockImage(LayerRect{skin.Int("LockPosX"), skin.Int("LockPosY"), skin.Int("LockWidth"), skin.Int("LockHeight")});
 
     date_ = new CLayerStatic(host, skin.Int("DatePosX"), skin.Int("DatePosY"), skin.Int("DateWidth"),
                              skin.Int("DateHeight"));
     CLayerElement& date = date_->Elem();
     date.SetCompositionOrder("T");
-    date.SetBlockFont(TextBlockId::Text, skin.Str("DateFont"), skin.Int("DateSize"), skin.Int("DateType"));
+    date.SetBlockStyle(TextBlockId::Text, skin.TextStyle("Date"));
     date.SetBlockPosition(TextBlockId::Text, skin.Int("DateHPos"), skin.Int("DateVPos"));
-    date.SetBlockColour(TextBlockId::Text, skin.Int("DateAlpha"), skin.Int("DateRed"), skin.Int("DateGreen"),
-                        skin.Int("DateBlue"));
-    date.SetBlockShadowed(TextBlockId::Text, skin.Int("DateShadowed") != 0);
 
     alarm_ = new CLayerStatic(host, skin.Int("AlarmPosX"), skin.Int("AlarmPosY"), skin.Int("AlarmWidth"),
                               skin.Int("AlarmHeight"));
@@ -96,26 +90,19 @@ void CVimoNote::BuildItems() {
     link_ =
         new CLayerLink(host, skin.Int("LinkPosX"), skin.Int("LinkPosY"), skin.Int("LinkWidth"), skin.Int("LinkHeight"));
     CLayerElement& link = link_->Elem();
-    link.SetBlockFont(TextBlockId::Title, skin.Str("LinkFont"), skin.Int("LinkSize"), skin.Int("LinkType"));
+    link.SetBlockStyle(TextBlockId::Title, skin.TextStyle("Link"));
     link.SetBlockPosition(TextBlockId::Title, skin.Int("LinkHPos"), skin.Int("LinkVPos"));
-    link.SetBlockColour(TextBlockId::Title, skin.Int("LinkAlpha"), skin.Int("LinkRed"), skin.Int("LinkGreen"),
-                        skin.Int("LinkBlue"));
-    link.SetBlockShadowed(TextBlockId::Title, skin.Int("LinkShadowed") != 0);
     link_->Notifications().target = Hwnd();
 
     edit_ =
         new CLayerEdit(host, skin.Int("EditPosX"), skin.Int("EditPosY"), skin.Int("EditWidth"), skin.Int("EditHeight"));
     edit_->SetEditMargins(skin.Int("EditMarginLeft"), skin.Int("EditMarginTop"), skin.Int("EditMarginRight"),
                           skin.Int("EditMarginBottom"));
-    edit_->SetBackgroundColour(skin.Int("EditBackgroundAlpha"), skin.Int("EditBackgroundRed"),
-                               skin.Int("EditBackgroundGreen"), skin.Int("EditBackgroundBlue"));
-    edit_->SetFocusedBackgroundColour(skin.Int("EditBackgroundFocusedAlpha"), skin.Int("EditBackgroundFocusedRed"),
-                                      skin.Int("EditBackgroundFocusedGreen"), skin.Int("EditBackgroundFocusedBlue"));
+    edit_->SetBackgroundColour(skin.Colour("EditBackground"));
+    edit_->SetFocusedBackgroundColour(skin.Colour("EditBackgroundFocused"));
     edit_->SetScrollSizes(skin.Int("EditVScrollSize"), skin.Int("EditHScrollSize"));
-    edit_->SetScrollColour(skin.Int("EditScrollAlpha"), skin.Int("EditScrollRed"), skin.Int("EditScrollGreen"),
-                           skin.Int("EditScrollBlue"));
-    edit_->SetFocusFrame(skin.Int("EditFocusFrameSize"), skin.Int("EditFocusFrameAlpha"), skin.Int("EditFocusFrameRed"),
-                         skin.Int("EditFocusFrameGreen"), skin.Int("EditFocusFrameBlue"));
+    edit_->SetScrollColour(skin.Colour("EditScroll"));
+    edit_->SetFocusFrame(skin.Int("EditFocusFrameSize"), skin.Colour("EditFocusFrame"));
     edit_->SetTextShadowed(skin.Int("EditTextShadowed") != 0);
     edit_->SetFocusable(true); // the focus frame shows while the text has the keyboard focus
     LayerNotifications& forward = edit_->Notifications();
@@ -140,7 +127,7 @@ void CVimoNote::LayoutItems() {
     LayerRect link = ElementRect(skin, "Link", kap);
     link.width = growX + skin.Int("LinkWidth");
     link_->SetBounds(link);
-    lock_->SetBounds(ElementRect(skin, "Lock", kap));
+    LockImage()->SetBounds(ElementRect(skin, "Lock", kap));
     alarm_->SetBounds(ElementRect(skin, "Alarm", kap));
     date_->SetBounds(ElementRect(skin, "Date", kap));
 }
@@ -189,9 +176,6 @@ void CVimoNote::ApplyAlarmLook() {
 }
 
 void CVimoNote::OnLockChanged() {
-    if (!lock_) return;
-    lock_->Elem().SetImageAlphaPercent(Locked() ? 100 : 0);
-    lock_->Repaint();
     if (edit_) SendMessageA(edit_->Input(), EM_SETREADONLY, Locked() ? TRUE : FALSE, 0);
 }
 
@@ -309,22 +293,6 @@ bool CVimoNote::OnKapMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
         OnLeftButtonDown();
         result = 0;
         return true;
-    case WM_SETCURSOR: {
-        if (Locked()) return false;
-        POINT p;
-        GetCursorPos(&p);
-        ScreenToClient(Hwnd(), &p);
-        if (grip_.Active() || ResizeGrip::InCorner(p, Rect().width, Rect().height)) {
-            SetCursor(LoadCursor(nullptr, IDC_SIZENWSE));
-            result = TRUE;
-            return true;
-        }
-        return false;
-    }
-    case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-        if (grip_.Active()) ResizeStepNow();
-        return false;
     default: return false;
     }
 }
@@ -340,26 +308,11 @@ void CVimoNote::OnLeftButtonDown() {
     const DWORD pressed = GetMessagePos(); // where the button went down, in screen coordinates
     POINT p = {GET_X_LPARAM(pressed), GET_Y_LPARAM(pressed)};
     ScreenToClient(Hwnd(), &p);
-    if (ResizeGrip::InCorner(p, Rect().width, Rect().height)) {
-        grip_.Begin(Hwnd(), p);
-        return;
-    }
+    if (BeginResize(p)) return;
     StartMove();
 }
 
-void CVimoNote::ResizeStepNow() {
-    KapRect& r = MutableRect();
-    if (!grip_.Step(Hwnd(), r.width, r.height, Skin().Int("IconWidth"), Skin().Int("IconHeight"))) return;
-    LayoutItems();
-    Layer()->Resize(r.width, r.height);
-    SetDirty();
-}
-
 void CVimoNote::OnTimer(UINT_PTR id) {
-    if (id == kResizeTimer) {
-        ResizeStepNow();
-        return;
-    }
     if (id == kCircleTimer) {
         if (!ringing_) return;
         angle_ += 5;

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "kapframe/kap_window_win.h"
-#include "kapframe/resize_grip_win.h"
 #include "kaps/desk/note/note_model.h"
 
 namespace vimo {
@@ -16,7 +15,7 @@ class CLayerEdit;
 
 class CVimoNote : public CKapWindow {
 public:
-    enum Timer : UINT_PTR { kCircleTimer = 7, kResizeTimer = 8 };
+    enum Timer : UINT_PTR { kCircleTimer = 7 };
 
     CVimoNote(KapHost& host, Settings& settings, const std::string& documentPath);
     ~CVimoNote() override;
@@ -31,7 +30,7 @@ protected:
     void SetHeaderTail(const std::string& tail) override { values_.alarm = tail; }
     void ReadPayload(DocumentReader& reader) override { ReadNotePayload(reader, values_); }
     void WritePayload(DocumentWriter& writer) const override;
-    bool TakesSizeFromDocument() const override { return true; }
+    bool Resizable() const override { return true; }
     void BuildItems() override;
     void LayoutItems() override;
     void OnLockChanged() override;
@@ -47,7 +46,6 @@ protected:
 
 private:
     void OnLeftButtonDown();
-    void ResizeStepNow();
     void StopRinging();
     void ApplyFont();
     void ApplyBackground();
@@ -60,7 +58,6 @@ private:
 
     NoteValues values_;
     CLayerStatic* background_ = nullptr;
-    CLayerStatic* lock_ = nullptr;
     CLayerStatic* date_ = nullptr;
     CLayerStatic* alarm_ = nullptr;
     CLayerLink* link_ = nullptr;
@@ -70,7 +67,6 @@ private:
     int angle_ = 0;
     NotePoint home_ = {0, 0}, circle_ = {0, 0};
     bool topMostBeforeRinging_ = false;
-    ResizeGrip grip_;
 };
 
 } // namespace vimo

@@ -1,7 +1,5 @@
 #include "kaps/desk/photoalbum/vimo_photoalbum_win.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <optional>
 
@@ -27,8 +25,7 @@ constexpr const char* kStatusFont = "Arial";
 } // namespace
 
 CVimoPhotoAlbum::CVimoPhotoAlbum(KapHost& host, Settings& settings, const std::string& documentPath)
-    : CKapWindow(host, KapType::PhotoAlbum, settings, documentPath),
-      grip_(kResizeTimer, [this](bool resizing) { Host().SetResizing(resizing); }) {}
+    : CKapWindow(host, KapType::PhotoAlbum, settings, documentPath) {}
 
 CVimoPhotoAlbum::~CVimoPhotoAlbum() = default;
 
@@ -66,9 +63,7 @@ void CVimoPhotoAlbum::BuildItems() {
     status.SetBlockColour(TextBlockId::Text, 255, 0, 0, 0);
     status.SetBlockFont(TextBlockId::Text, kStatusFont, StatusOf(FolderState::None).fontSize, 0);
 
-    lock_ = new CLayerStatic(host, skin.Int("LockPosX"), skin.Int("LockPosY"), skin.Int("LockWidth"),
-                             skin.Int("LockHeight"));
-    lock_->Elem().SetImage(skin.Str("LockFileName"));
+    MakeLockImage(LayerRect{skin.Int("LockPosX"), skin.Int("LockPosY"), skin.Int("LockWidth"), skin.Int("LockHeight")});
 }
 
 void CVimoPhotoAlbum::LayoutItems() {
@@ -81,7 +76,7 @@ void CVimoPhotoAlbum::LayoutItems() {
                         std::max(1, r.height - top - skin.Int("ImageMarginBottom"))};
     picture_->SetBounds(box);
     status_->SetBounds(box);
-    lock_->SetBounds(ElementRect(skin, "Lock", SkinSize{r.width, r.height}));
+    LockImage()->SetBounds(ElementRect(skin, "Lock", SkinSize{r.width, r.height}));
 }
 
 BOOL CVimoPhotoAlbum::OnInitDialog() {
@@ -90,12 +85,6 @@ BOOL CVimoPhotoAlbum::OnInitDialog() {
     ScanFolderNow();
     ShowFirst();
     return result;
-}
-
-void CVimoPhotoAlbum::OnLockChanged() {
-    if (!lock_) return;
-    lock_->Elem().SetImageAlphaPercent(Locked() ? 100 : 0);
-    lock_->Repaint();
 }
 
 void CVimoPhotoAlbum::TakeFolder(const std::string& folder) {
@@ -205,52 +194,17 @@ unsigned CVimoPhotoAlbum::DropAccept() const { return KapDropTarget::kDirectorie
 
 void CVimoPhotoAlbum::OnDrop(const std::string& dropped) { TakeFolder(dropped); }
 
-bool CVimoPhotoAlbum::OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool CVimoPhotoAlbum::OnKapMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     switch (msg) {
     case kPictureReady:
         TakeDecodedPicture(wParam);
         result = 0;
         return true;
-    case WM_LBUTTONDOWN: {
-        // The bottom-right corner is the resize grip; anywhere else the common handler moves the kap.
-        const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (Locked() || !ResizeGrip::InCorner(p, Rect().width, Rect().height)) return false;
-        SetDirty();
-        grip_.Begin(Hwnd(), p);
-        result = 0;
-        return true;
-    }
-    case WM_SETCURSOR: {
-        if (Locked()) return false;
-        POINT p;
-        GetCursorPos(&p);
-        ScreenToClient(Hwnd(), &p);
-        if (!grip_.Active() && !ResizeGrip::InCorner(p, Rect().width, Rect().height)) return false;
-        SetCursor(LoadCursor(nullptr, IDC_SIZENWSE));
-        result = TRUE;
-        return true;
-    }
-    case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-        if (grip_.Active()) ResizeStepNow();
-        return false;
     default: return false;
     }
 }
 
-void CVimoPhotoAlbum::ResizeStepNow() {
-    KapRect& r = MutableRect();
-    if (!grip_.Step(Hwnd(), r.width, r.height, Skin().Int("IconWidth"), Skin().Int("IconHeight"))) return;
-    LayoutItems();
-    Layer()->Resize(r.width, r.height);
-    SetDirty();
-}
-
 void CVimoPhotoAlbum::OnTimer(UINT_PTR id) {
-    if (id == kResizeTimer) {
-        ResizeStepNow();
-        return;
-    }
     if (id == kSlideTimer) {
         ShowNext();
         return;

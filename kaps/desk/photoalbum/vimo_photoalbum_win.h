@@ -8,7 +8,6 @@
 #include <string>
 
 #include "kapframe/kap_window_win.h"
-#include "kapframe/resize_grip_win.h"
 #include "kaps/desk/photoalbum/album_document.h"
 #include "kaps/desk/photoalbum/picture_loader_win.h"
 #include "kaps/desk/photoalbum/slide_show.h"
@@ -20,7 +19,7 @@ class CPictureItem;
 
 class CVimoPhotoAlbum : public CKapWindow {
 public:
-    enum Timer : UINT_PTR { kResizeTimer = 8, kSlideTimer = 9 };
+    enum Timer : UINT_PTR { kSlideTimer = 9 };
     // Posted by the picture loader when the picture asked for is decoded (WPARAM: the request).
     static constexpr UINT kPictureReady = WM_APP + 1;
 
@@ -40,10 +39,9 @@ public:
 protected:
     void ReadPayload(DocumentReader& reader) override;
     void WritePayload(DocumentWriter& writer) const override { WriteAlbumPayload(writer, values_); }
-    bool TakesSizeFromDocument() const override { return true; }
+    bool Resizable() const override { return true; }
     void BuildItems() override;
     void LayoutItems() override;
-    void OnLockChanged() override;
     void PrepareContextMenu(HMENU popup) override;
     bool OnKapCommand(UINT id) override;
     bool OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -65,15 +63,12 @@ private:
     void SetInterval(int seconds);
     void SetZoom(int percent);
     void ChooseFolder();
-    void ResizeStepNow();
 
     AlbumValues values_;
     SlideShow show_;
-    ResizeGrip grip_;
     CLayerStatic* background_ = nullptr;
     CPictureItem* picture_ = nullptr;
     CLayerStatic* status_ = nullptr;
-    CLayerStatic* lock_ = nullptr;
     PictureLoader loader_; // last: its worker is stopped first
 };
 
