@@ -113,13 +113,6 @@ private:
 
 bool HasEdit(HWND kap) { return ChildOfClass(kap, "Edit") != nullptr; }
 
-// A program directory without the launch bars, so that the kaps have the screen to themselves.
-ProgramDir KapsOnlyDir(const std::string& name) {
-    ProgramDir dir(name);
-    dir.Write("VimoKap.ini", "[VimoKap]\r\nLoadRemoteKAP=0\r\nLoadRemoteWIN=0\r\n");
-    return dir;
-}
-
 // The calendar among the program's kaps: the one of the calendar skin's size without an edit field.
 HWND FindCalendar(const VimoProcess& app, const ProgramDir& dir) {
     for (HWND kap : app.Kaps()) {

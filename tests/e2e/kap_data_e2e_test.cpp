@@ -12,10 +12,8 @@
 namespace vimo::e2e {
 namespace {
 
-// A program directory without the dock, so that the only kaps are the notes.
 ProgramDir NotesOnlyDir(const std::string& name) {
-    ProgramDir dir(name);
-    dir.Write("VimoKap.ini", "[VimoKap]\r\nLoadRemoteKAP=0\r\nLoadRemoteWIN=0\r\n");
+    ProgramDir dir = KapsOnlyDir(name);
     CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
     return dir;
 }

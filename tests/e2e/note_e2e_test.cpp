@@ -15,13 +15,6 @@
 namespace vimo::e2e {
 namespace {
 
-// A program directory without the launch bars, so that the notes have the screen to themselves.
-ProgramDir KapsOnlyDir(const std::string& name) {
-    ProgramDir dir(name);
-    dir.Write("VimoKap.ini", "[VimoKap]\r\nLoadRemoteKAP=0\r\nLoadRemoteWIN=0\r\n");
-    return dir;
-}
-
 TEST(Note, TypedTextIsSavedAndEverythingComesBackAfterARestart) {
     ProgramDir dir = KapsOnlyDir("note-roundtrip");
     VimoProcess app;

@@ -110,6 +110,12 @@ ProgramDir::ProgramDir(const std::string& name, bool withProgram) {
         CreateDirectoryA(path_.c_str(), nullptr);
 }
 
+ProgramDir KapsOnlyDir(const std::string& name) {
+    ProgramDir dir(name);
+    dir.Write("VimoKap.ini", "[VimoKap]\r\nLoadRemoteKAP=0\r\nLoadRemoteWIN=0\r\n");
+    return dir;
+}
+
 bool ProgramDir::Exists(const std::string& relative) const {
     return GetFileAttributesA(File(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
 }

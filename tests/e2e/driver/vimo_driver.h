@@ -44,6 +44,10 @@ private:
     std::string path_;
 };
 
+// A program directory whose settings load neither the dock nor the window bar, so that the only
+// windows besides the controller are the kaps a test makes.
+ProgramDir KapsOnlyDir(const std::string& name);
+
 // The top-level windows of a process.
 std::vector<HWND> WindowsOfProcess(DWORD processId);
 
