@@ -56,6 +56,8 @@ if(VIMO_WIN_TESTS)
   target_link_libraries(win_tests PRIVATE vimo_test_support gtest gtest_main)
   target_precompile_headers(win_tests PRIVATE <windows.h> <gtest/gtest.h>)
   # Each test runs on one of the test script's displays (a CTest resource), so several run at once.
+  # The test script describes the displays in this file before it runs CTest.
+  set(CTEST_RESOURCE_SPEC_FILE ${CMAKE_BINARY_DIR}/test-displays.json)
   gtest_discover_tests(win_tests TEST_PREFIX "win." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     PROPERTIES RESOURCE_GROUPS displays:1)
 endif()

@@ -55,8 +55,8 @@ if [ -n "$windir" ]; then
   echo "== Win32 and end-to-end tests under Wine ($arch, $workers workers)"
   trap testenv_stop EXIT
   testenv_start_workers "$arch" "$VIMO_BUILD/wineprefix-$arch-test" "$workers"
-  (cd "$windir" && ctest -j"$workers" --resource-spec-file "$VIMO_TESTENV_DIR/resources.json" \
-    --output-on-failure --timeout 300) >"$logdir/wine.log" 2>&1
+  cp "$VIMO_TESTENV_DIR/resources.json" "$windir/test-displays.json" # the build's CTest reads it there
+  (cd "$windir" && ctest -j"$workers" --output-on-failure --timeout 300) >"$logdir/wine.log" 2>&1
   testenv_stop
   trap - EXIT
 else
