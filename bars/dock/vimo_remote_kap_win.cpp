@@ -319,9 +319,8 @@ void CVimoRemoteKap::OnLeftButtonDown() {
 }
 
 void CVimoRemoteKap::StartResize() {
-    POINT p = {};
-    GetCursorPos(&p);
-    resize_.emplace(p.x, p.y, Rect().width, Rect().height);
+    const DWORD pressed = GetMessagePos(); // the drag counts from where the button went down
+    resize_.emplace(GET_X_LPARAM(pressed), GET_Y_LPARAM(pressed), Rect().width, Rect().height);
     Host().SetResizing(true);
     SetCapture(Hwnd());
     SetTimer(Hwnd(), kDockResizeTimer, kDockResizePeriod, nullptr);

@@ -147,26 +147,9 @@ void MouseAt(POINT p, DWORD buttons = 0) {
     SendInput(1, &input, sizeof(input));
 }
 
-void Click(POINT p) {
-    MouseAt(p);
-    MouseAt(p, MOUSEEVENTF_LEFTDOWN);
-    MouseAt(p, MOUSEEVENTF_LEFTUP);
-}
+void Click(POINT p) { ClickAt(p.x, p.y); }
 
-// A drag with the left button at a user's pace: press, move in small steps, hold, release.
-void DragTo(POINT from, POINT to) {
-    MouseAt(from);
-    Sleep(50);
-    MouseAt(from, MOUSEEVENTF_LEFTDOWN);
-    Sleep(150);
-    const int steps = 20;
-    for (int i = 1; i <= steps; ++i) {
-        MouseAt(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
-        Sleep(30);
-    }
-    Sleep(300);
-    MouseAt(to, MOUSEEVENTF_LEFTUP);
-}
+void DragTo(POINT from, POINT to) { Drag(from.x, from.y, to.x, to.y); }
 
 void Keys(std::initializer_list<WORD> keys) {
     for (WORD key : keys) {
