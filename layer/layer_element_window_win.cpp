@@ -69,18 +69,27 @@ bool Answers(HWND window) {
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerMs, &result) != 0;
 }
 
+// Shows another program's window: the ordinary way while its program answers (the window's state is
+// then known when this returns), and without waiting for a program that does not answer.
+void ShowOtherWindow(HWND window, int command) {
+    if (Answers(window))
+        ShowWindow(window, command);
+    else
+        ShowWindowAsync(window, command);
+}
+
 } // namespace
 
 void CLayerElement::MinimizeWindow() {
     if (!target_ || !IsWindow(target_)) return;
-    ShowWindowAsync(target_, SW_MINIMIZE); // another program's window: never wait for it
+    ShowOtherWindow(target_, SW_MINIMIZE);
     window_.minimized = true;
 }
 
 void CLayerElement::RestoreWindow() {
     if (!target_ || !IsWindow(target_)) return;
     if (IsIconic(target_)) {
-        ShowWindowAsync(target_, window_.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+        ShowOtherWindow(target_, window_.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
         SetForegroundWindow(target_);
     }
     window_.minimized = false;
@@ -89,7 +98,7 @@ void CLayerElement::RestoreWindow() {
 void CLayerElement::ToggleMaximizeWindow() {
     if (!target_ || !IsWindow(target_)) return;
     const bool maximized = IsZoomed(target_) != FALSE;
-    ShowWindowAsync(target_, maximized ? SW_SHOWNORMAL : SW_SHOWMAXIMIZED);
+    ShowOtherWindow(target_, maximized ? SW_SHOWNORMAL : SW_SHOWMAXIMIZED);
     window_.maximized = !maximized;
     window_.minimized = false;
 }
