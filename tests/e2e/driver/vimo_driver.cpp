@@ -407,6 +407,7 @@ void Drag(int fromX, int fromY, int toX, int toY) {
     WaitStill(dragged); // the window has followed the last step before the button goes up
     MouseUp();
     Settle(toX, toY);
+    WaitStill(dragged); // a resize may take its last step when the button goes up
 }
 
 std::string ReadOnlyDocument(const ProgramDir& dir, const std::string& pattern, std::string* fileName) {

@@ -114,7 +114,8 @@ void TypeInto(HWND window, const std::string& text);
 void MouseMove(int x, int y);
 void MouseDown();
 void MouseUp();
-// Drags with the left button from one screen point to another in small steps.
+// Drags with the left button from one screen point to another in small steps; returns once the
+// dragged window has come to rest.
 void Drag(int fromX, int fromY, int toX, int toY);
 // The decoded plain text of the only document matching pattern (e.g. "Notes\\*.VIMONOTE") in dir;
 // empty when there is none.
