@@ -11,6 +11,7 @@
 #include "kapframe/settings.h"
 #include "wnd/menu_handle_win.h"
 #include "bars/dock/vimo_remote_kap_win.h"
+#include "bars/window_bar/vimo_remote_win_win.h"
 #include "layer/layer_host_win.h"
 
 namespace vimo {
@@ -56,7 +57,7 @@ BOOL ControllerWindow::OnInitDialog() {
 
     if (settings_.hideTaskbarOnStartup) ShowTaskbar(false);
     if (settings_.loadRemoteKap) CreateDock();
-    // The window bar joins here when it exists.
+    if (settings_.loadRemoteWin) CreateWindowBar();
     LoadAllKaps();
     if (HWND progman = FindWindowA("Progman", nullptr)) SetParent(hwnd, progman);
     SetTimer(hwnd, kReminderTimer, kReminderPeriod, nullptr);
@@ -130,9 +131,14 @@ bool ControllerWindow::OnCommand(UINT id, UINT, HWND) {
     case ID_LOCK_ALL:
     case ID_UNLOCK_ALL: ForEachKap([id](Kap& kap) { kap.SetLocked(id == ID_LOCK_ALL); }); return true;
     case ID_ONEWIN_MODE:
-        // The window bar is told of the change once it exists.
         settings_.remoteWinOneWinMode = !settings_.remoteWinOneWinMode;
+        if (bar_) bar_->FollowOneWindowMode();
         return true;
+    case ID_WINDOWS_NORMAL:
+    case ID_WINDOWS_RESTORE:
+    case ID_WINDOWS_MINIMIZE:
+    case ID_WINDOWS_MAXIMIZE:
+    case ID_WINDOWS_CLOSE: RunWindowBarCommand(id); return true;
     case ID_KILLNEWWIN_MODE: settings_.remoteWinKillNewWinMode = !settings_.remoteWinKillNewWinMode; return true;
     case ID_APP_OPTIONS: SaveAllKaps(); return true;
     case ID_APP_EXIT: Exit(); return true;
@@ -264,6 +270,7 @@ void ControllerWindow::RestoreTrayIcon() {
 }
 
 void ControllerWindow::SaveEverything() {
+    if (bar_) bar_->SaveDocument(); // its place, into the settings
     WinProfileStore store;
     settings_.Save(store);
     SaveAllKaps();
@@ -295,12 +302,27 @@ void ControllerWindow::Exit() {
     WinProfileStore store;
     settings_.Save(store);
     SaveAllKaps();
-    // The media player remote and the window bar run their closing steps here once they exist.
+    // The media player remote runs its closing steps here once it exists.
     if (dock_) dock_->Close();
+    if (bar_) bar_->Close(); // its place goes into the settings, written when the controller goes
     EndModal(IDOK);
 }
 
 void ControllerWindow::CreateDock() { dock_ = MakeRemoteKap(*this, settings_); }
+
+void ControllerWindow::CreateWindowBar() { bar_ = MakeRemoteWin(*this, settings_); }
+
+void ControllerWindow::RunWindowBarCommand(UINT id) {
+    if (!bar_) return;
+    switch (id) {
+    case ID_WINDOWS_NORMAL: bar_->ShowAllNormal(); break;
+    case ID_WINDOWS_RESTORE: bar_->RestoreAll(); break;
+    case ID_WINDOWS_MINIMIZE: bar_->MinimizeAll(); break;
+    case ID_WINDOWS_MAXIMIZE: bar_->MaximizeAll(); break;
+    case ID_WINDOWS_CLOSE: bar_->CloseAll(); break;
+    default: break;
+    }
+}
 
 void ControllerWindow::DestroyAllKaps() {
     for (auto& list : kaps_) {
@@ -312,6 +334,7 @@ void ControllerWindow::DestroyAllKaps() {
 void ControllerWindow::OnDestroy() {
     DestroyAllKaps();
     dock_.reset(); // its window goes, its document is written
+    bar_.reset();  // its hooks go; in one-window mode the windows it minimized come back
     WinProfileStore store;
     settings_.Save(store);
     layer_.reset();

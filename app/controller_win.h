@@ -21,6 +21,7 @@ namespace vimo {
 class Settings;
 class CLayerHost;
 class CVimoRemoteKap;
+class CVimoRemoteWin;
 
 class ControllerWindow : public Dialog, public KapHost {
 public:
@@ -47,7 +48,8 @@ public:
     std::vector<Kap*> KapsOf(KapType type) const override;
     void SetResizing(bool resizing) override { resizing_ = resizing; }
     bool Resizing() const override { return resizing_; }
-    bool HasWindowBar() const override { return false; } // the window bar joins here when it exists
+    bool HasWindowBar() const override { return bar_ != nullptr; }
+    CVimoRemoteWin* WindowBar() const { return bar_.get(); }
 
 protected:
     BOOL OnInitDialog() override;
@@ -75,6 +77,9 @@ private:
     void ShowWindows();
     void Exit();
     void CreateDock();
+    void CreateWindowBar();
+    // A window bar command from the menu or the dock; nothing without a window bar.
+    void RunWindowBarCommand(UINT id);
     void RestoreTrayIcon();
 
     Settings& settings_;
@@ -82,6 +87,7 @@ private:
     std::vector<std::pair<KapType, std::string>> unread_; // documents to try again (locked at start)
     std::unique_ptr<CLayerHost> layer_; // the controller's own 10 x 10 layer surface
     std::unique_ptr<CVimoRemoteKap> dock_;
+    std::unique_ptr<CVimoRemoteWin> bar_;
     TrayIcon tray_;
     std::unique_ptr<ShellWatch> shellWatch_;
     DesktopToggle desktop_;

@@ -7,6 +7,7 @@ if(VIMO_SANITIZE)
 endif()
 
 find_package(GTest REQUIRED)
+list(FILTER VIMO_TEST_SUPPORT EXCLUDE REGEX "_win\\.cpp$")
 add_executable(host_tests ${VIMO_HOST_TESTS} ${VIMO_TEST_SUPPORT})
 target_compile_options(host_tests PRIVATE ${VIMO_WARNINGS})
 target_include_directories(host_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)

@@ -18,19 +18,37 @@ foreach(floor ${VIMO_FLOORS})
   endif()
 endforeach()
 
+# VimoDetect.dll: the hook library the system loads into other programs. It needs nothing but USER32
+# and carries its own runtime. The program links it at load time through its import library.
+add_library(VimoDetect SHARED ${CMAKE_SOURCE_DIR}/hooklib/vimo_detect_win.cpp)
+set_target_properties(VimoDetect PROPERTIES PREFIX "" OUTPUT_NAME VimoDetect)
+target_compile_definitions(VimoDetect PRIVATE VIMO_DETECT_BUILD ${VIMO_WIN_DEFS})
+target_include_directories(VimoDetect PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(VimoDetect PRIVATE ${VIMO_WARNINGS})
+target_link_options(VimoDetect PRIVATE -static -static-libgcc -static-libstdc++)
+target_link_libraries(VimoDetect PRIVATE user32)
+target_link_libraries(vimo_bars PUBLIC VimoDetect)
+
 add_executable(VimoKap WIN32 ${VIMO_ENTRY} ${VIMO_RC})
 target_compile_options(VimoKap PRIVATE ${VIMO_WARNINGS})
 target_include_directories(VimoKap PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(VimoKap PRIVATE vimo_app)
 
-# The program directory: the exe and the skins, nothing else. Tests copy it into scratch folders.
+# The program directory: the exe, the hook library and the skins, nothing else. Tests copy it into scratch folders.
 set(VIMO_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
 add_custom_command(TARGET VimoKap POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E make_directory ${VIMO_PROGRAM_DIR}/Skin
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:VimoKap> ${VIMO_PROGRAM_DIR}/VimoKap.exe
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:VimoDetect> ${VIMO_PROGRAM_DIR}/VimoDetect.dll
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skins ${VIMO_PROGRAM_DIR}/Skin
   COMMAND ${CMAKE_COMMAND} -E remove -f ${VIMO_PROGRAM_DIR}/Skin/generate.sh
   VERBATIM)
+
+# The other program of the tests about other programs' windows.
+add_executable(other_window WIN32 ${CMAKE_SOURCE_DIR}/tests/programs/other_window_win.cpp)
+target_compile_options(other_window PRIVATE ${VIMO_WARNINGS})
+target_include_directories(other_window PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(other_window PRIVATE vimo_options)
 
 # GoogleTest cross-built from the Debian sources.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
@@ -46,8 +64,10 @@ add_library(vimo_test_support STATIC ${VIMO_E2E_DRIVER} ${VIMO_TEST_SUPPORT})
 target_compile_options(vimo_test_support PRIVATE ${VIMO_WARNINGS})
 target_include_directories(vimo_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
 target_compile_definitions(vimo_test_support PUBLIC VIMO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+  VIMO_OTHER_WINDOW_EXE="${CMAKE_BINARY_DIR}/other_window.exe"
   VIMO_PROGRAM_DIR="${VIMO_PROGRAM_DIR}" VIMO_SCRATCH_DIR="${CMAKE_BINARY_DIR}/scratch")
 target_link_libraries(vimo_test_support PUBLIC vimo_app)
+add_dependencies(vimo_test_support other_window)
 target_precompile_headers(vimo_test_support PRIVATE <windows.h>)
 
 if(VIMO_WIN_TESTS)

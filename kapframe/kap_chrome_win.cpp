@@ -56,7 +56,7 @@ bool CKapChrome::SaveDocument() {
         rect_.y = r.top;
     }
     // Only what is on disk counts as saved: a failed write leaves the change waiting.
-    if (!File().Write(DocumentText())) return false;
+    if (!WriteDocument()) return false;
     dirty_ = false;
     return true;
 }

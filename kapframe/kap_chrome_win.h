@@ -59,6 +59,9 @@ protected:
     virtual void StartNewDocument() = 0;
     // The document's text as it is written; Rect() holds the window's place.
     virtual std::string DocumentText() const = 0;
+    // Stores the document (SaveDocument has put the window's place into Rect()): the text into the
+    // file, unless the window keeps its place elsewhere. False when it could not be stored.
+    virtual bool WriteDocument() { return File().Write(DocumentText()); }
     // After the lock picture has followed Locked() (the note makes its text read-only).
     virtual void OnLockChanged() {}
     // Drops the window accepts (KapDropTarget::Accept flags), and what it does with a dropped string.

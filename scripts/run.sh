@@ -10,8 +10,7 @@ windir=$(vimo_build_windows)
 arch=$(basename "$windir")
 progdir=$VIMO_BUILD/run-$arch
 mkdir -p "$progdir"
-cp "$windir/program/VimoKap.exe" "$progdir/"
-cp -r "$windir/program/Skin" "$progdir/"
+cp -r "$windir/program/." "$progdir/"
 
 trap testenv_stop EXIT
 testenv_start "$arch" "$VIMO_BUILD/wineprefix-$arch-run" "${DISPLAY:-}"

@@ -1,7 +1,5 @@
 #include "bars/dock/vimo_remote_kap_win.h"
 
-#include <windowsx.h>
-
 #include "kapframe/kap_win.h"
 #include "base/messages.h"
 #include "base/resource.h"
@@ -41,14 +39,12 @@ DockAutoHideOptions AutoHideOptions(const Settings& settings) {
     return options;
 }
 
-bool PrimaryButtonDown() {
-    return (GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) & 0x8000) != 0;
-}
-
 } // namespace
 
 CVimoRemoteKap::CVimoRemoteKap(KapHost& host, Settings& settings)
-    : CKapChrome(host, settings, SkinType::RemoteKap), autoHide_(AutoHideOptions(settings)) {}
+    : CLaunchBar(host, settings, SkinType::RemoteKap, AutoHideOptions(settings)) {}
+
+bool CVimoRemoteKap::AlwaysOnTop() const { return AppSettings().remoteKapAlwaysOnTop != 0; }
 
 CVimoRemoteKap::~CVimoRemoteKap() = default;
 
@@ -99,8 +95,8 @@ BOOL CVimoRemoteKap::OnInitDialog() {
     rect.width = layout_.width;
     rect.height = layout_.height;
 
-    const DockStep start = autoHide_.Start();
-    CreateLayer(layout_.width, layout_.height, autoHide_.Alpha());
+    const DockStep start = AutoHide().Start();
+    CreateLayer(layout_.width, layout_.height, AutoHide().Alpha());
     // A plain top-level window: a child of the desktop window, as a raised kap is.
     SetParent(hwnd, GetDesktopWindow());
     SetWindowPos(hwnd, AppSettings().remoteKapAlwaysOnTop ? HWND_TOPMOST : HWND_TOP, rect.x, rect.y, layout_.width,
@@ -221,9 +217,9 @@ void CVimoRemoteKap::AddIcon(UINT command) {
 void CVimoRemoteKap::EditIcon(std::size_t index) {
     if (Locked() || index >= icons_.size()) return;
     CVimoRemoteKAPIconConfig dialog(icons_[index], Skin().Folder());
-    modalOpen_ = true;
+    SetModalOpen(true);
     const INT_PTR result = dialog.DoModal(Hwnd());
-    modalOpen_ = false;
+    SetModalOpen(false);
     if (result != IDOK || !Hwnd() || index >= buttons_.size()) return;
     icons_[index] = dialog.Icon();
     StyleIcon(*buttons_[index], index);
@@ -260,10 +256,10 @@ void CVimoRemoteKap::ShowContextMenu(std::optional<std::size_t> icon) {
     SetForegroundWindow(hwnd);
     POINT cursor = {};
     GetCursorPos(&cursor);
-    modalOpen_ = true;
+    SetModalOpen(true);
     const UINT chosen = static_cast<UINT>(TrackPopupMenu(
         popup, TPM_RIGHTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y, 0, hwnd, nullptr));
-    modalOpen_ = false;
+    SetModalOpen(false);
     PostMessageA(hwnd, WM_NULL, 0, 0);
     RunMenuCommand(chosen, icon);
 }
@@ -296,107 +292,16 @@ bool CVimoRemoteKap::OnCommand(UINT id, UINT, HWND) {
     return true;
 }
 
-// --- mouse, moving and resizing -------------------------------------------------------------
+// --- resizing ---------------------------------------------------------------------------------
 
-void CVimoRemoteKap::ReassertTopMost() const {
-    if (AppSettings().remoteKapAlwaysOnTop)
-        SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void CVimoRemoteKap::OnLeftButtonDown() {
-    ReassertTopMost();
-    if (Locked()) return;
-    SetDirty();
-    // Where the button went down (screen coordinates), not where the pointer is by now.
-    const DWORD pressed = GetMessagePos();
-    POINT client = {GET_X_LPARAM(pressed), GET_Y_LPARAM(pressed)};
-    ScreenToClient(Hwnd(), &client);
-    switch (ClassifyDockPress(false, client.x, client.y, Rect().width, Rect().height)) {
-    case DockPress::Resize: StartResize(); break;
-    case DockPress::Move: StartMove(); break;
-    case DockPress::Nothing: break;
-    }
-}
-
-void CVimoRemoteKap::StartResize() {
-    const DWORD pressed = GetMessagePos(); // the drag counts from where the button went down
-    resize_.emplace(GET_X_LPARAM(pressed), GET_Y_LPARAM(pressed), Rect().width, Rect().height);
-    Host().SetResizing(true);
-    SetCapture(Hwnd());
-    SetTimer(Hwnd(), kDockResizeTimer, kDockResizePeriod, nullptr);
-}
-
-void CVimoRemoteKap::ResizeStep() {
-    if (!resize_) return;
-    POINT p = {};
-    GetCursorPos(&p);
-    if (resize_->Track(p.x, p.y, metrics_.iconWidth, metrics_.iconHeight)) {
-        MutableRect().width = resize_->Width();
-        Layout();
-        SetDirty();
-    }
-    if (!PrimaryButtonDown() || GetCapture() != Hwnd()) EndResize();
-}
-
-void CVimoRemoteKap::EndResize() {
-    if (!resize_) return;
-    resize_.reset();
-    KillTimer(Hwnd(), kDockResizeTimer);
-    if (GetCapture() == Hwnd()) ReleaseCapture();
-    Host().SetResizing(false);
-}
-
-// --- auto-hide --------------------------------------------------------------------------------
-
-void CVimoRemoteKap::ApplyTimer(UINT_PTR id, const DockTimerOrder& order) {
-    if (order.stop) KillTimer(Hwnd(), id);
-    if (order.start) SetTimer(Hwnd(), id, order.period, nullptr);
-}
-
-void CVimoRemoteKap::Apply(const DockStep& step) {
-    ApplyTimer(kDockTriggerTimer, step.triggerTimer);
-    ApplyTimer(kDockHideTimer, step.hideTimer);
-    ApplyTimer(kDockFadeTimer, step.fadeTimer);
-    if (step.showWindow && !IsWindowVisible(Hwnd())) {
-        ShowWindow(Hwnd(), SW_SHOWNA);
-        ReassertTopMost();
-        Layer()->Refresh(); // at the alpha last shown; the icons are drawn again now that they are shown
-    }
-    if (step.pushAlpha) Layer()->SetAlpha(step.alpha);
-    if (step.hideWindow) ShowWindow(Hwnd(), SW_HIDE);
-}
-
-bool CVimoRemoteKap::PointerInside() const {
-    POINT p = {};
-    RECT r = {};
-    return GetCursorPos(&p) && GetWindowRect(Hwnd(), &r) && PtInRect(&r, p);
-}
-
-void CVimoRemoteKap::OnTimer(UINT_PTR id) {
-    switch (id) {
-    case kDockTriggerTimer: {
-        POINT p = {};
-        GetCursorPos(&p);
-        Apply(autoHide_.OnTriggerTimer(p.x, p.y, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
-        break;
-    }
-    case kDockHideTimer: Apply(autoHide_.OnHideTimer(modalOpen_ || resize_.has_value() || PointerInside())); break;
-    case kDockFadeTimer: Apply(autoHide_.OnFadeTimer()); break;
-    case kDockResizeTimer: ResizeStep(); break;
-    default: CKapChrome::OnTimer(id); break;
-    }
+void CVimoRemoteKap::OnResizeTo(int width, int) {
+    MutableRect().width = width; // the height follows the icons
+    Layout();
 }
 
 // --- closing ----------------------------------------------------------------------------------
 
-void CVimoRemoteKap::Close() {
-    HWND hwnd = Hwnd();
-    if (!hwnd) return;
-    EndResize();
-    StopSaveTimer();
-    for (UINT_PTR timer : {kDockHideTimer, kDockTriggerTimer, kDockFadeTimer}) KillTimer(hwnd, timer);
-    SaveDocument();
-}
+void CVimoRemoteKap::Close() { CloseBar(); }
 
 void CVimoRemoteKap::OnDestroy() {
     Close();
@@ -421,11 +326,6 @@ void CVimoRemoteKap::OnDrop(const std::string& dropped) {
 
 bool CVimoRemoteKap::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        OnLeftButtonDown();
-        result = 0;
-        return true;
     case WM_RBUTTONDOWN:
         ShowContextMenu(std::nullopt);
         result = 0;
@@ -434,26 +334,7 @@ bool CVimoRemoteKap::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
         ShowContextMenu(IconUnderCursor());
         result = 0;
         return true;
-    case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-        if (resize_) ResizeStep();
-        return false;
-    case WM_SETCURSOR: {
-        if (Locked()) return false;
-        POINT p = {};
-        GetCursorPos(&p);
-        ScreenToClient(Hwnd(), &p);
-        if (resize_ || ClassifyDockPress(false, p.x, p.y, Rect().width, Rect().height) == DockPress::Resize) {
-            SetCursor(LoadCursor(nullptr, IDC_SIZENWSE));
-            result = TRUE;
-            return true;
-        }
-        return false;
-    }
-    case WM_MOVE:
-        if (CLayerHost* layer = Layer()) layer->SyncWindowRect();
-        return false;
-    default: return CKapChrome::HandleMessage(msg, wParam, lParam, result);
+    default: return CLaunchBar::HandleMessage(msg, wParam, lParam, result);
     }
 }
 

@@ -12,12 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "bars/dock/dock_autohide.h"
 #include "bars/dock/dock_document.h"
 #include "bars/dock/dock_launcher_win.h"
 #include "bars/dock/dock_layout.h"
-#include "bars/dock/dock_resize.h"
-#include "kapframe/kap_chrome_win.h"
+#include "bars/launch_bar_win.h"
 #include "kapframe/kap_host_win.h"
 
 namespace vimo {
@@ -27,7 +25,7 @@ class CLayerStatic;
 class Settings;
 struct DockIconCommand;
 
-class CVimoRemoteKap : public CKapChrome {
+class CVimoRemoteKap : public CLaunchBar {
 public:
     // The window's text, by which it can be told from the kap windows.
     static constexpr const char* kWindowText = "VimoRemoteKap";
@@ -49,6 +47,12 @@ public:
     const std::vector<DockIcon>& Icons() const { return icons_; }
 
 protected:
+    // CLaunchBar
+    bool AlwaysOnTop() const override;
+    int MinimumWidth() const override { return metrics_.iconWidth; }
+    int MinimumHeight() const override { return metrics_.iconHeight; }
+    void OnResizeTo(int width, int height) override;
+
     // CKapChrome
     DocumentFile File() const override;
     bool TakeDocument(const std::string& text) override;
@@ -59,7 +63,6 @@ protected:
 
     BOOL OnInitDialog() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
-    void OnTimer(UINT_PTR id) override;
     void OnDestroy() override;
     bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -83,24 +86,11 @@ private:
     void RemoveIcon(std::size_t index);
     std::optional<std::size_t> IconUnderCursor() const;
 
-    void OnLeftButtonDown();
-    void StartResize();
-    void ResizeStep();
-    void EndResize();
-    void ReassertTopMost() const;
-
-    void Apply(const DockStep& step);
-    void ApplyTimer(UINT_PTR id, const DockTimerOrder& order);
-    bool PointerInside() const;
-
     std::vector<DockIcon> icons_; // the document's icons; its rectangle and lock are CKapChrome's
     DockMetrics metrics_;
     DockLayout layout_;
     CLayerStatic* background_ = nullptr;
     std::vector<CLayerButton*> buttons_; // owned by the layer host; one per icon, in document order
-    DockAutoHide autoHide_;
-    std::optional<DockResizeDrag> resize_;
-    bool modalOpen_ = false; // a menu or the icon dialog: the dock stays while it is open
     DockLauncher launcher_;
 };
 

@@ -50,9 +50,9 @@ void CLayerControl::Notify(UINT message, WPARAM wParam, LPARAM lParam) const {
     if (message && Notifications().target) PostMessageA(Notifications().target, message, wParam, lParam);
 }
 
-void CLayerControl::NotifyClick() const {
+void CLayerControl::NotifyClick(WPARAM clickParam) const {
     if (Notifications().commandId) Notify(WM_COMMAND, Notifications().commandId, 0);
-    Notify(Notifications().clickMessage);
+    Notify(Notifications().clickMessage, clickParam);
 }
 
 void CLayerControl::StartInputTimer(UINT_PTR id, UINT milliseconds) const {

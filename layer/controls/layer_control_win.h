@@ -39,8 +39,8 @@ protected:
     }
     // Posts a notification message to the target window; a message number of 0 posts nothing.
     void Notify(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    // The command identifier (as WM_COMMAND) then the click message, as a click does.
-    void NotifyClick() const;
+    // The command identifier (as WM_COMMAND) then the click message (with clickParam), as a click does.
+    void NotifyClick(WPARAM clickParam = 0) const;
 
     // Window timers of the input window; their WM_TIMER messages reach OnInputMessage.
     void StartInputTimer(UINT_PTR id, UINT milliseconds) const;

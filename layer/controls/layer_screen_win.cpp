@@ -37,10 +37,7 @@ void CLayerScreen::SetBounds(const LayerRect& bounds) {
 
 void CLayerScreen::SetRenewalDelay(bool on, int seconds) {
     renewalDelayMs_ = vimo::RenewalDelayMs(on, seconds);
-    if (renewalDelayMs_ > 0)
-        StartInputTimer(kRenewalTimer, static_cast<UINT>(renewalDelayMs_));
-    else
-        StopInputTimer(kRenewalTimer);
+    if (renewalDelayMs_ == 0) StopInputTimer(kRenewalTimer);
 }
 
 void CLayerScreen::RenewAfterDelay(bool marked) {
@@ -84,7 +81,7 @@ void CLayerScreen::OnClick() {
     }
     ApplyLuminosity(PointerOnInput());
     Repaint();
-    CLayerButton::OnClick();
+    NotifyClick(reinterpret_cast<WPARAM>(target));
 }
 
 void CLayerScreen::ApplyHoverLook(bool hovered) {
@@ -98,7 +95,12 @@ void CLayerScreen::ApplyLuminosity(bool pointerOver) {
 
 bool CLayerScreen::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (msg == WM_TIMER && wParam == kRenewalTimer) {
+        StopInputTimer(kRenewalTimer); // once per change
         Renew();
+        return true;
+    }
+    if (msg == WM_RBUTTONDOWN) {
+        Notify(Notifications().rightButtonMessage, reinterpret_cast<WPARAM>(Target()));
         return true;
     }
     return CLayerButton::OnInputMessage(msg, wParam, lParam, result);

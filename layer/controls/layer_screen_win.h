@@ -5,11 +5,12 @@
 // over the tile; the hover otherwise works as for a button (enter, move and leave messages, text
 // or title shown only on hover).
 //
-// Renewal: with the renewal delay switched on, timer 3 of the input window takes a new picture
-// of the window every delay (1 to 60 seconds), unless the window is minimized; the window bar
-// restarts the delay whenever the window changes, so a window that keeps moving is captured once
-// it has come to rest. A click toggles the window between minimized and shown, then posts the
-// click notifications to the window bar.
+// Renewal: the window bar reports each change of the window (RenewAfterDelay); with the renewal
+// delay switched on, timer 3 of the input window takes a new picture once the delay (1 to 60
+// seconds) has passed without another change, so a window that keeps moving is captured once it
+// has come to rest, and an unchanged window is not captured again. A click toggles the window
+// between minimized and shown, then posts the click notifications to the window bar; the click
+// message and the right button's message carry the window in WPARAM.
 #include <string>
 
 #include "layer/controls/layer_button_win.h"
@@ -30,8 +31,8 @@ public:
     void SetNormalLuminosity(int percent);
     int NormalLuminosity() const { return normalLuminosity_; }
 
-    // Renewal delay: when on, the seconds clamped to 1..60 (timer 3 runs with that period); when
-    // off, no delay is used and no timer runs.
+    // Renewal delay: when on, the seconds clamped to 1..60; when off, no delay is used (a change
+    // is shown at once).
     void SetRenewalDelay(bool on, int seconds);
     int RenewalDelayMs() const { return renewalDelayMs_; }
     // Whether the tile renews its picture after the window moved or was sized (the window bar

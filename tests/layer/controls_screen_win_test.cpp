@@ -134,7 +134,7 @@ TEST_F(ScreenTest, ShowsTheWindowAtNormalLuminosityAndFullLuminosityWhileHovered
     EXPECT_NEAR(Centre(), 128, 12);
 }
 
-TEST_F(ScreenTest, RenewalTimerShowsWhatTheWindowShowsNow) {
+TEST_F(ScreenTest, AReportedChangeShowsWhatTheWindowShowsNowOnceTheDelayHasPassed) {
     const int dark = DarkPixels();
     std::string text;
     for (int line = 0; line < 20; ++line) text += std::string(40, 'W') + "\r\n";
@@ -147,7 +147,12 @@ TEST_F(ScreenTest, RenewalTimerShowsWhatTheWindowShowsNow) {
 
     tile->SetRenewalDelay(true, 1);
     EXPECT_EQ(tile->RenewalDelayMs(), 1000);
+    const DWORD reported = GetTickCount();
+    tile->RenewAfterDelay(false);
+    kap.Host().Refresh();
+    EXPECT_EQ(DarkPixels(), dark) << "not before the delay";
     ASSERT_TRUE(PumpUntil([&] { return DarkPixels() > dark + 400; }, 5000)) << dark << " " << DarkPixels();
+    EXPECT_GE(GetTickCount() - reported, 1000u - 20u);
 }
 
 TEST_F(ScreenTest, ResizedTileShowsTheWholeWindowAgain) {
