@@ -4,53 +4,16 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
-
-namespace {
+#include "linux_process_win.h"
 
 using namespace vimo::e2e;
-
-// Under Wine the program's threads are threads of a Linux process; its context switches count the
-// times the program woke up. Finds that process by the unique scratch path of its executable.
-long long ContextSwitches(const std::string& exePath) {
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
-    if (search == INVALID_HANDLE_VALUE) return -1;
-    long long total = -1;
-    do {
-        const std::string pid = found.cFileName;
-        if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
-        std::ifstream cmdline("Z:\\proc\\" + pid + "\\cmdline", std::ios::binary);
-        std::string text((std::istreambuf_iterator<char>(cmdline)), std::istreambuf_iterator<char>());
-        std::replace(text.begin(), text.end(), '\0', ' ');
-        if (text.find(exePath) == std::string::npos) continue;
-        total = 0;
-        WIN32_FIND_DATAA task = {};
-        const std::string tasks = "Z:\\proc\\" + pid + "\\task\\";
-        HANDLE taskSearch = FindFirstFileA((tasks + "*").c_str(), &task);
-        if (taskSearch == INVALID_HANDLE_VALUE) continue;
-        do {
-            std::ifstream status(tasks + task.cFileName + "\\status");
-            std::string line;
-            while (std::getline(status, line)) {
-                if (line.rfind("voluntary_ctxt_switches:", 0) == 0 || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
-                    total += std::stoll(line.substr(line.find(':') + 1));
-            }
-        } while (FindNextFileA(taskSearch, &task));
-        FindClose(taskSearch);
-        break;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return total;
-}
-
-} // namespace
+using vimo::bench::ContextSwitches;
+using vimo::bench::ProcFolderOf;
 
 int main() {
     ProgramDir dir("bench-startup");
@@ -70,10 +33,11 @@ int main() {
             // Wine shows the Windows path of the executable as the process's command line.
             const std::string exe = dir.Exe();
             Sleep(2000); // let start-up work settle before counting idle wake-ups
-            const long long before = ContextSwitches(exe);
+            const std::string proc = ProcFolderOf(exe);
+            const long long before = ContextSwitches(proc);
             const int seconds = 10;
             Sleep(seconds * 1000);
-            const long long after = ContextSwitches(exe);
+            const long long after = ContextSwitches(proc);
             if (before >= 0 && after >= 0)
                 std::printf("idle wake-ups: %.1f per second (context switches of the program's threads over %d s)\n",
                             static_cast<double>(after - before) / seconds, seconds);

@@ -113,9 +113,14 @@ BOOL CVimoRemoteWin::OnInitDialog() {
     SetWindowTextA(hwnd, kWindowText);
     metrics_ = MetricsFromSkin(Skin());
     const Settings& settings = AppSettings();
+    // A stored size too small for one tile (as the first run's is) gives the skin's design size.
+    const SkinSize design = DesignSize(Skin());
+    const int width = settings.remoteWinPosWidth >= MinimumWidth() ? settings.remoteWinPosWidth
+                                                                   : std::max(MinimumWidth(), design.width);
+    const int height = settings.remoteWinPosHeight >= MinimumHeight() ? settings.remoteWinPosHeight
+                                                                      : std::max(MinimumHeight(), design.height);
     KapRect& rect = MutableRect();
-    rect = KapRect{settings.remoteWinPosX, settings.remoteWinPosY, std::max(MinimumWidth(), settings.remoteWinPosWidth),
-                   std::max(MinimumHeight(), settings.remoteWinPosHeight)};
+    rect = KapRect{settings.remoteWinPosX, settings.remoteWinPosY, width, height};
 
     const DockStep start = AutoHide().Start();
     CreateLayer(rect.width, rect.height, AutoHide().Alpha());
@@ -320,7 +325,7 @@ void CVimoRemoteWin::Freshen() {
     for (std::size_t tried = 0; tried < tiles_.size(); ++tried) {
         CLayerScreen* tile = tiles_[nextFreshen_++ % tiles_.size()];
         HWND target = tile->Target();
-        if (!IsWindow(target) || IsIconic(target)) continue;
+        if (!IsWindow(target) || IsIconic(target) || IsHungAppWindow(target)) continue;
         const std::string title = TitleOf(target);
         if (title != tile->Elem().Block(TextBlockId::Title).text) tile->Elem().SetBlockText(TextBlockId::Title, title);
         tile->Renew();

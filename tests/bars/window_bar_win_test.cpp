@@ -20,8 +20,7 @@
 namespace vimo {
 namespace {
 
-using testsupport::OtherProgram;
-using testsupport::RunningProgram;
+using testsupport::OtherWindowProgram;
 using layertest::PumpFor;
 using layertest::PumpUntil;
 
@@ -46,7 +45,7 @@ protected:
     bool Listed(HWND window) const { return bar_->TileOf(window) != nullptr; }
 
     GdiplusSession gdiplus_;
-    OtherProgram other_;
+    OtherWindowProgram other_;
     kaptest::FakeKapHost host_;
     Settings settings_;
     std::unique_ptr<CVimoRemoteWin> bar_;
@@ -110,13 +109,14 @@ TEST_F(WindowBarTest, CloseAsksEachListedWindowOnceAndTheOnesThatAskTheUserStay)
 
 TEST_F(WindowBarTest, AnExcludedProgramNeverGetsATile) {
     HWND before = other_.MakeWindow();
-    RunningProgram notepad("notepad.exe", "Notepad");
-    ASSERT_NE(notepad.Window(), nullptr);
+    e2e::OtherProgram notepad("notepad.exe");
+    HWND notepadWindow = notepad.WaitWindow();
+    ASSERT_NE(notepadWindow, nullptr);
     std::string excluded = other_.ExecutablePath();
     for (char& c : excluded) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
     settings_.exclude[3] = excluded;
     CVimoRemoteWin& bar = Make();
-    EXPECT_TRUE(Listed(notepad.Window()));
+    EXPECT_TRUE(Listed(notepadWindow));
     EXPECT_FALSE(Listed(before));
     HWND later = other_.MakeWindow();
     ASSERT_TRUE(PumpUntil([&] { return bar.ScanCount() == 2; }, 5000));

@@ -11,7 +11,7 @@
 namespace vimo {
 namespace {
 
-using testsupport::OtherProgram;
+using testsupport::OtherWindowProgram;
 
 class DetectTest : public ::testing::Test {
 protected:
@@ -46,7 +46,7 @@ protected:
     void MoveFromHere(HWND window) { SendMessageA(window, WM_MOVE, 0, MAKELPARAM(5, 5)); }
 
     HWND target_ = nullptr;
-    OtherProgram other_;
+    OtherWindowProgram other_;
     HWND window_ = nullptr;
 };
 

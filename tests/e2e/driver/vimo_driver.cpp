@@ -1,5 +1,7 @@
 #include "e2e/driver/vimo_driver.h"
 
+#include <psapi.h>
+
 #include <gdiplus.h>
 #include <ole2.h>
 #include <shlobj.h>
@@ -205,6 +207,12 @@ HWND OtherProgram::WaitWindow(DWORD timeoutMs) {
         },
         timeoutMs);
     return window;
+}
+
+std::string OtherProgram::ExecutablePath() const {
+    char path[MAX_PATH] = {};
+    if (info_.hProcess) GetModuleFileNameExA(info_.hProcess, nullptr, path, MAX_PATH);
+    return path;
 }
 
 HWND TaskbarWindow() { return FindWindowA("Shell_TrayWnd", nullptr); }

@@ -98,6 +98,9 @@ public:
     OtherProgram& operator=(const OtherProgram&) = delete;
     // Its first visible top-level window, waited for.
     HWND WaitWindow(DWORD timeoutMs = 20000);
+    DWORD ProcessId() const { return info_.dwProcessId; }
+    // Windows path of its executable, as the top-level window list gives it.
+    std::string ExecutablePath() const;
 
 private:
     PROCESS_INFORMATION info_ = {};
