@@ -222,10 +222,12 @@ std::vector<HWND> VimoProcess::Kaps() const {
     for (HWND hwnd : Windows()) {
         char cls[64] = {};
         GetClassNameA(hwnd, cls, sizeof(cls));
-        // The dock is a layered window of the same class, but no kap.
-        if (hwnd != controller_ && std::string(cls) == "#32770" && IsWindowVisible(hwnd) &&
-            (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) && WindowTextOf(hwnd) != "VimoRemoteKap")
-            kaps.push_back(hwnd);
+        // The dock and the window bar are layered windows of the same class, but no kaps.
+        if (hwnd == controller_ || std::string(cls) != "#32770" || !IsWindowVisible(hwnd) ||
+            !(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED))
+            continue;
+        const std::string text = WindowTextOf(hwnd);
+        if (text != "VimoRemoteKap" && text != "VimoRemoteWin") kaps.push_back(hwnd);
     }
     return kaps;
 }
