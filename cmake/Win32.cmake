@@ -10,11 +10,12 @@ target_compile_options(vimo_options INTERFACE -static)
 target_link_options(vimo_options INTERFACE -static -static-libgcc -static-libstdc++)
 target_link_libraries(vimo_options INTERFACE ${VIMO_WIN_LIBS})
 
-# The Windows headers are the bulk of every Windows source's compile time.
+# The Windows headers are the bulk of every Windows source's compile time. Windows Sockets 2 comes
+# first, as its header must, so that any source may use sockets.
 foreach(floor ${VIMO_FLOORS})
   get_target_property(kind ${floor} TYPE)
   if(NOT kind STREQUAL "INTERFACE_LIBRARY")
-    target_precompile_headers(${floor} PRIVATE <windows.h>)
+    target_precompile_headers(${floor} PRIVATE <winsock2.h> <windows.h>)
   endif()
 endforeach()
 
@@ -68,13 +69,13 @@ target_compile_definitions(vimo_test_support PUBLIC VIMO_SOURCE_DIR="${CMAKE_SOU
   VIMO_PROGRAM_DIR="${VIMO_PROGRAM_DIR}" VIMO_SCRATCH_DIR="${CMAKE_BINARY_DIR}/scratch")
 target_link_libraries(vimo_test_support PUBLIC vimo_app)
 add_dependencies(vimo_test_support other_window)
-target_precompile_headers(vimo_test_support PRIVATE <windows.h>)
+target_precompile_headers(vimo_test_support PRIVATE <winsock2.h> <windows.h>)
 
 if(VIMO_WIN_TESTS)
   add_executable(win_tests ${VIMO_WIN_TESTS} ${VIMO_RC})
   target_compile_options(win_tests PRIVATE ${VIMO_WARNINGS})
   target_link_libraries(win_tests PRIVATE vimo_test_support gtest gtest_main)
-  target_precompile_headers(win_tests PRIVATE <windows.h> <gtest/gtest.h>)
+  target_precompile_headers(win_tests PRIVATE <winsock2.h> <windows.h> <gtest/gtest.h>)
   # Each test runs on one of the test script's displays (a CTest resource), so several run at once.
   # The test script describes the displays in this file before it runs CTest.
   set(CTEST_RESOURCE_SPEC_FILE ${CMAKE_BINARY_DIR}/test-displays.json)

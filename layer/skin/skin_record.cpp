@@ -27,7 +27,10 @@ SkinRecord SkinRecord::Load(std::shared_ptr<const SkinFileSchema> schema, const 
             value.number = store.ReadInt(path, section, key.name, def);
             continue;
         }
-        std::string text = ToUpperAscii(store.ReadString(path, section, key.name, key.text, kProfileStringBuffer));
+        // Skin strings are compared without regard to case and kept upper-cased; the web addresses of
+        // the data files are kept as written, since the paths and queries of a server may depend on it.
+        std::string text = store.ReadString(path, section, key.name, key.text, kProfileStringBuffer);
+        if (schema->Role() != SkinFileRole::Data) text = ToUpperAscii(std::move(text));
         if (IsNullWord(text)) text.clear();
         if (key.kind == SkinKeyKind::FileName && !text.empty()) text = folder + text;
         value.text = std::move(text);

@@ -165,7 +165,7 @@ TEST_F(SkinFixture, NullInAnyCaseIsEmpty) {
     EXPECT_EQ(skins.Skin(SkinType::Note).ImagePath("Background1"), "");
 }
 
-TEST_F(SkinFixture, StringsAreUpperCasedAndCutTo97Characters) {
+TEST_F(SkinFixture, StringsAreUpperCasedButDataAddressesKeepTheirCaseAndAllAreCutTo97Characters) {
     const std::string longFont(60, 'a');
     Put("VimoClock", "ClockTimeFont", "Courier New" + longFont + longFont);
     Put("VimoClock", "ClockDateFont", "tahoma");
@@ -174,7 +174,7 @@ TEST_F(SkinFixture, StringsAreUpperCasedAndCutTo97Characters) {
     const SkinRecord& clock = Load(SkinType::Clock);
     EXPECT_EQ(clock.Str("ClockTimeFont"), ToUpperAscii("Courier New" + longFont + longFont).substr(0, 97));
     EXPECT_EQ(clock.Str("ClockDateFont"), "TAHOMA");
-    EXPECT_EQ(skins.Data(SkinType::Google).Str("SearchBeginURL"), "HTTP://SEARCH.EXAMPLE/Q?X=");
+    EXPECT_EQ(skins.Data(SkinType::Google).Str("SearchBeginURL"), "http://search.example/q?x=");
     for (const auto& read : store.reads)
         if (read.bufferSize != 0) {
             ASSERT_EQ(read.bufferSize, 98u) << read.key;
@@ -306,7 +306,7 @@ TEST_F(SkinFixture, LoadAfterSkinChangeReadsEveryType) {
         EXPECT_EQ(skin.Str("LockFileName"),
                   std::string(kProgramDir) + "\\Skin\\Blue\\" + skin.TypeWord() + "\\LOCK.PNG");
     }
-    EXPECT_EQ(skins.Data(SkinType::Weather).Str("NavigateURL"), "HTTP://W");
+    EXPECT_EQ(skins.Data(SkinType::Weather).Str("NavigateURL"), "http://w");
     EXPECT_EQ(skins.Data(SkinType::Google).FilePath(), SkinFile("Blue", "VimoGoogle", "Data"));
 }
 

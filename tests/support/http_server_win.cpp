@@ -1,0 +1,116 @@
+#include "support/http_server_win.h"
+
+#include <ws2tcpip.h>
+
+namespace vimo::testsupport {
+
+HttpServer::HttpServer() {
+    WSADATA data;
+    WSAStartup(MAKEWORD(2, 2), &data);
+    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    int length = sizeof(address);
+    if (listener_ == INVALID_SOCKET || bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+        listen(listener_, 16) != 0 || getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        if (listener_ != INVALID_SOCKET) closesocket(listener_);
+        listener_ = INVALID_SOCKET;
+        return;
+    }
+    port_ = ntohs(address.sin_port);
+    acceptor_ = std::thread([this] { Accept(); });
+}
+
+HttpServer::~HttpServer() {
+    stopping_ = true;
+    if (listener_ != INVALID_SOCKET) closesocket(listener_);
+    if (acceptor_.joinable()) acceptor_.join();
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        for (SOCKET client : clients_) closesocket(client); // ends endless and silent answers
+    }
+    for (std::thread& t : threads_) t.join();
+    WSACleanup();
+}
+
+std::string HttpServer::Url(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(port_) + path;
+}
+
+void HttpServer::Serve(const std::string& path, int status, const std::string& body) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    routes_[path] = Route{status, body, Route::Plain};
+}
+
+void HttpServer::ServeEndless(const std::string& path) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    routes_[path] = Route{200, {}, Route::Endless};
+}
+
+void HttpServer::ServeSilent(const std::string& path) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    routes_[path] = Route{200, {}, Route::Silent};
+}
+
+int HttpServer::Requests(const std::string& path) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = requests_.find(path);
+    return it == requests_.end() ? 0 : it->second;
+}
+
+void HttpServer::Accept() {
+    for (;;) {
+        SOCKET client = accept(listener_, nullptr, nullptr);
+        if (client == INVALID_SOCKET) return; // the listener was closed
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (stopping_) {
+            closesocket(client);
+            return;
+        }
+        clients_.push_back(client);
+        threads_.emplace_back([this, client] { Answer(client); });
+    }
+}
+
+void HttpServer::Answer(SOCKET client) {
+    std::string request;
+    char buffer[2048];
+    while (request.find("\r\n\r\n") == std::string::npos) {
+        const int n = recv(client, buffer, sizeof(buffer), 0);
+        if (n <= 0) return;
+        request.append(buffer, static_cast<std::size_t>(n));
+    }
+    const std::size_t start = request.find(' ') + 1;
+    const std::string path = request.substr(start, request.find(' ', start) - start);
+    Route route;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ++requests_[path];
+        auto it = routes_.find(path);
+        if (it != routes_.end()) route = it->second;
+    }
+    const auto sendAll = [client](const std::string& text) {
+        return send(client, text.data(), static_cast<int>(text.size()), 0) == static_cast<int>(text.size());
+    };
+    switch (route.kind) {
+    case Route::Silent:
+        recv(client, buffer, sizeof(buffer), 0); // until the client or the server's end closes it
+        return;
+    case Route::Endless: {
+        if (!sendAll("HTTP/1.0 200 OK\r\nContent-Type: text/xml\r\n\r\n<rss><channel>")) return;
+        const std::string chunk(64 * 1024, ' ');
+        while (!stopping_ && sendAll(chunk)) {
+        }
+        return;
+    }
+    case Route::Plain:
+        sendAll("HTTP/1.0 " + std::to_string(route.status) + " Status\r\nContent-Type: text/xml\r\nContent-Length: " +
+                std::to_string(route.body.size()) + "\r\nConnection: close\r\n\r\n" + route.body);
+        shutdown(client, SD_SEND);
+        return;
+    }
+}
+
+} // namespace vimo::testsupport
