@@ -6,6 +6,7 @@
 #include "kaps/desk/clock/vimo_clock_win.h"
 #include "kaps/desk/note/vimo_note_win.h"
 #include "kaps/desk/photoalbum/vimo_photoalbum_win.h"
+#include "kaps/net/news/vimo_news_win.h"
 
 namespace vimo {
 
@@ -17,6 +18,7 @@ KapFactory FactoryOf(KapType type) {
     case KapType::Calc: return MakeKapWindow<CVimoCalc>;
     case KapType::Calendar: return MakeKapWindow<CVimoCalendar>;
     case KapType::PhotoAlbum: return MakeKapWindow<CVimoPhotoAlbum>;
+    case KapType::News: return MakeKapWindow<CVimoNews>;
     default: return nullptr;
     }
 }

@@ -1,5 +1,7 @@
 #include "kapframe/kap_window_win.h"
 
+#include <algorithm>
+
 #include <windowsx.h>
 
 #include <chrono>
@@ -168,6 +170,7 @@ bool CKapWindow::BeginResize(POINT client) {
 void CKapWindow::ResizeStep() {
     KapRect& r = MutableRect();
     if (!grip_.Step(Hwnd(), r.width, r.height, Skin().Int("IconWidth"), Skin().Int("IconHeight"))) return;
+    r.width = std::min(r.width, std::max(MaximumWidth(), Skin().Int("IconWidth")));
     LayoutItems();
     Layer()->Resize(r.width, r.height);
     SetDirty();

@@ -6,6 +6,7 @@
 // commands.
 #include <windows.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 
@@ -61,6 +62,8 @@ protected:
     // True for a kap the corner grip resizes (the note, the photo album): its size is kept in its
     // document. Any other kap has the skin's size.
     virtual bool Resizable() const { return false; }
+    // The widest the grip may make the kap.
+    virtual int MaximumWidth() const { return INT_MAX; }
     // Builds the layer items from the skin record, then lays them out (before the first refresh
     // and after every step of the grip).
     virtual void BuildItems() {}

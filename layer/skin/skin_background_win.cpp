@@ -6,11 +6,10 @@ void SetSkinBackgroundColour(CLayerElement& element, const SkinRecord& skin) {
     element.SetBackgroundColour(skin.Colour("Background"));
 }
 
-void SetSkinBackground(CLayerElement& element, const SkinRecord& skin) {
-    SetSkinBackgroundColour(element, skin);
-    element.SetBackgroundImage(skin.Str("BackgroundFileName"), skin.Int("BackgroundCutLeft"),
-                               skin.Int("BackgroundCutTop"), skin.Int("BackgroundCutRight"),
-                               skin.Int("BackgroundCutBottom"));
+void SetSkinBackground(CLayerElement& element, const SkinRecord& skin, const std::string& prefix) {
+    element.SetBackgroundColour(skin.Colour(prefix));
+    element.SetBackgroundImage(skin.Str(prefix + "FileName"), skin.Int(prefix + "CutLeft"), skin.Int(prefix + "CutTop"),
+                               skin.Int(prefix + "CutRight"), skin.Int(prefix + "CutBottom"));
 }
 
 } // namespace vimo

@@ -7,7 +7,8 @@ namespace vimo {
 
 // BackgroundAlpha/Red/Green/Blue.
 void SetSkinBackgroundColour(CLayerElement& element, const SkinRecord& skin);
-// The colour, and BackgroundFileName cut by BackgroundCutLeft/Top/Right/Bottom.
-void SetSkinBackground(CLayerElement& element, const SkinRecord& skin);
+// The colour, and BackgroundFileName cut by BackgroundCutLeft/Top/Right/Bottom; or the same keys of
+// another element's prefix (the RSS reader's "TitleBk").
+void SetSkinBackground(CLayerElement& element, const SkinRecord& skin, const std::string& prefix = "Background");
 
 } // namespace vimo
