@@ -21,6 +21,10 @@ namespace {
 
 constexpr const char* kMessageFont = "Arial";
 constexpr int kMessageSize = 10;
+// Texts start at the left of their rows, a little in from the edge; titles and dates sit in the
+// middle of their rows, descriptions at the top of theirs.
+constexpr int kNear = 1, kCentre = 0;
+constexpr int kTextInset = 6;
 
 struct IntervalChoice {
     UINT command;
@@ -37,8 +41,11 @@ long long FileSize(const std::string& path) {
 }
 
 // A text block styled by the skin keys of a prefix ("Title", "NewsDate", ...).
-void StyleText(CLayerElement& element, const SkinRecord& skin, const std::string& prefix, const std::string& text) {
+void StyleText(CLayerElement& element, const SkinRecord& skin, const std::string& prefix, const std::string& text,
+               int vPos = kCentre) {
     element.SetBlockStyle(TextBlockId::Title, skin.TextStyle(prefix));
+    element.SetBlockPosition(TextBlockId::Title, kNear, vPos);
+    element.SetBlockMargins(TextBlockId::Title, kTextInset, 0, kTextInset, 0);
     element.SetBlockText(TextBlockId::Title, text);
 }
 
@@ -151,14 +158,14 @@ void CVimoNews::ClearList() {
     ApplyOrigins();
 }
 
-CLayerLink* CVimoNews::AddRow(const std::string& prefix, const std::string& text, int height) {
+CLayerLink* CVimoNews::AddRow(const std::string& prefix, const std::string& text, int height, int vPos) {
     const SkinRecord& skin = Skin();
     auto* row = new CLayerLink(Layer(), skin.Int(prefix + "PosX"), contentBottom_, skin.Int("ContenerMaxWidth"),
                                height > 0 ? height : 1);
     row->SetInViewport(true);
     CLayerElement& element = row->Elem();
     element.SetBackgroundColour(skin.Colour(prefix + "Bk"));
-    StyleText(element, skin, prefix, text);
+    StyleText(element, skin, prefix, text, vPos);
     LayerNotifications& forward = row->Notifications();
     forward.target = Hwnd();
     forward.rightButtonMessage = WM_RBUTTONDOWN;
@@ -172,8 +179,7 @@ void CVimoNews::BuildList() {
     IXMLDOMElement* root = xml_.Root();
     for (const ComPtr<IXMLDOMNode>& channel : SelectNodes(root, "//channel")) {
         CLayerElement& element = title_->Elem();
-        element.SetBlockStyle(TextBlockId::Title, skin.TextStyle("Title"));
-        element.SetBlockText(TextBlockId::Title, SelectText(channel.Get(), "title"));
+        StyleText(element, skin, "Title", SelectText(channel.Get(), "title"));
         SetSkinBackground(element, skin, "TitleBk");
         title_->SetTarget(SelectText(channel.Get(), "link"));
         scroll_->SetTrackColours(skin.Colour("HScrollBkInactive"), skin.Colour("HScrollBkActive"));
@@ -188,7 +194,7 @@ void CVimoNews::BuildList() {
         contentBottom_ += skin.Int("NewsTitleHeight");
         CLayerLink* date = AddRow("NewsDate", SelectText(item.Get(), "pubDate"), skin.Int("NewsDateHeight"));
         contentBottom_ += skin.Int("NewsDateHeight");
-        CLayerLink* description = AddRow("NewsContent", ShownDescription(SelectText(item.Get(), "description")), 1);
+        CLayerLink* description = AddRow("NewsContent", ShownDescription(SelectText(item.Get(), "description")), 1, kNear);
         const int height = description->Elem().MeasureTextHeight(skin.Int("ContenerMaxWidth"));
         description->SetBounds(LayerRect{description->Rect().x, contentBottom_, skin.Int("ContenerMaxWidth"),
                                          std::max(1, height)});

@@ -79,7 +79,8 @@ private:
     void ShowMessage(const std::string& text);
     void ClearList();
     void BuildList();
-    CLayerLink* AddRow(const std::string& prefix, const std::string& text, int height);
+    // A row of the list at the content bottom, its text placed vertically by vPos.
+    CLayerLink* AddRow(const std::string& prefix, const std::string& text, int height, int vPos = 0);
     void ApplyOrigins();
     void Wheel(int delta);
     void OnHorizontalScroll(int percent);
