@@ -126,8 +126,15 @@ void CVimoNews::LayoutItems() {
 }
 
 void CVimoNews::ApplyOrigins() {
-    Layer()->SetOrigin(originX_, originY_);
-    for (CLayerLink* item : items_) item->SetBounds(item->Rect()); // the input windows follow the origin
+    CLayerHost* layer = Layer();
+    layer->SetOrigin(originX_, originY_);
+    // The input windows of the rows in view follow the origin; the others are hidden while out of
+    // view and placed when they come back, so a long list scrolls as fast as a short one.
+    const LayerRect view = layer->Viewport();
+    for (CLayerLink* item : items_) {
+        const LayerRect r = item->Rect().Moved(originX_, originY_);
+        if (r.y < view.Bottom() && r.Bottom() > view.y) item->SetBounds(item->Rect());
+    }
 }
 
 int CVimoNews::ViewportBottom() const {

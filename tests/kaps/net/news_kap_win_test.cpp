@@ -117,6 +117,11 @@ TEST_F(NewsKapTest, ShowsTheLastChannelsTitleAndEveryItemAndRebuildsOnlyForAnoth
     ASSERT_TRUE(NextRefresh(seen));
     EXPECT_EQ(news.ItemCount(), 1u);
     EXPECT_EQ(news.TitleText(), "Short");
+
+    const std::string feedFile = news.FeedFile();
+    EXPECT_NE(GetFileAttributesA(feedFile.c_str()), INVALID_FILE_ATTRIBUTES);
+    news_.reset();
+    EXPECT_EQ(GetFileAttributesA(feedFile.c_str()), INVALID_FILE_ATTRIBUTES) << "the feed file goes with the kap";
 }
 
 TEST_F(NewsKapTest, AFailedDownloadAndAFileThatIsNoXmlShowTheirMessages) {
@@ -147,15 +152,29 @@ TEST_F(NewsKapTest, ADropOnAnInactiveKapActivatesItAndUpdateNowWorksWhileInactiv
     EXPECT_EQ(news.Values().url, server_.Url("/a.xml"));
     ASSERT_TRUE(NextRefresh(seen));
     EXPECT_EQ(news.TitleText(), "Dropped here");
+
+    // A dropped file is read as it stands; items outside any channel count, and the title stays.
+    const std::string file = dir_ + "\\local feed.xml";
+    const std::string local = "<rss version=\"0.91\">" + Item("Local one", "", "") + Item("Local two", "", "x") + "</rss>";
+    HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, local.data(), static_cast<DWORD>(local.size()), &written, nullptr);
+    CloseHandle(h);
+    news.OnDrop(file);
+    ASSERT_TRUE(NextRefresh(seen));
+    EXPECT_EQ(news.ItemCount(), 2u);
+    EXPECT_EQ(news.ItemTitle(1), "Local two");
+    EXPECT_EQ(news.TitleText(), "Dropped here");
 }
 
-TEST_F(NewsKapTest, TheWheelScrollsWithinTheListOnly) {
+TEST_F(NewsKapTest, AtMostAHundredItemsShowAndTheWheelAndTheBarScrollWithinThem) {
     std::string items;
-    for (int i = 0; i < 30; ++i) items += Item("Item" + std::to_string(i), "Mon, 07 Dec 2026", "Text");
+    for (int i = 0; i < 150; ++i) items += Item("Item" + std::to_string(i), "Mon, 07 Dec 2026", "Text");
     server_.Serve("/long.xml", 200, Feed("<channel><title>Long</title>" + items + "</channel>"));
     TestNews& news = Open("/long.xml", true);
     unsigned seen = 0;
     ASSERT_TRUE(NextRefresh(seen));
+    EXPECT_EQ(news.ItemCount(), kMaxNewsItems);
     const auto wheel = [&](int notches) {
         SendMessageA(news.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(notches * WHEEL_DELTA)), 0);
     };
@@ -163,10 +182,15 @@ TEST_F(NewsKapTest, TheWheelScrollsWithinTheListOnly) {
     EXPECT_EQ(news.OriginY(), 0) << "not above the first row";
     wheel(-1);
     EXPECT_EQ(news.OriginY(), -24);
-    for (int i = 0; i < 200; ++i) wheel(-1);
+    for (int i = 0; i < 400; ++i) wheel(-1);
     const SkinRecord& skin = settings_.skins.Skin(SkinType::News);
     const int viewportBottom = skin.Int("ContenerPosY") + skin.Int("ContenerHeight");
     EXPECT_EQ(news.OriginY(), viewportBottom - news.ContentBottom()) << "not beyond the last row";
+
+    SendMessageA(news.Hwnd(), CVimoNews::kHScrollMessage, 100, 0);
+    EXPECT_EQ(news.OriginX(), -(skin.Int("ContenerMaxWidth") - skin.Int("ContenerWidth")));
+    SendMessageA(news.Hwnd(), CVimoNews::kHScrollMessage, 50, 0);
+    EXPECT_EQ(news.OriginX(), -(skin.Int("ContenerMaxWidth") - skin.Int("ContenerWidth")) / 2);
 }
 
 } // namespace
