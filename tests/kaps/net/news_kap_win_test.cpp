@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <thread>
 #include <string>
 
 #include "base/profile_store_win.h"
 #include "base/resource.h"
+#include "wnd/menu_handle_win.h"
 #include "e2e/driver/vimo_driver.h"
 #include "kapframe/document_file_win.h"
 #include "kapframe/fake_kap_host_win.h"
@@ -30,7 +32,27 @@ class TestNews : public CVimoNews {
 public:
     using CVimoNews::CVimoNews;
     using CVimoNews::OnDrop;
+    using CVimoNews::PrepareContextMenu;
 };
+
+// The visible dialog of a thread with the caption, or null.
+HWND DialogOfThread(DWORD thread, const char* caption) {
+    struct Search {
+        const char* caption;
+        HWND found;
+    } search{caption, nullptr};
+    EnumThreadWindows(
+        thread,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            char text[64] = {};
+            GetWindowTextA(w, text, sizeof(text));
+            if (IsWindowVisible(w) && std::string(text) == s->caption) s->found = w;
+            return s->found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 std::string Item(const std::string& title, const std::string& date, const std::string& description) {
     std::string xml = "<item><title>" + title + "</title><link>http://example.org/" + title + "</link>";
@@ -165,6 +187,35 @@ TEST_F(NewsKapTest, ADropOnAnInactiveKapActivatesItAndUpdateNowWorksWhileInactiv
     EXPECT_EQ(news.ItemCount(), 2u);
     EXPECT_EQ(news.ItemTitle(1), "Local two");
     EXPECT_EQ(news.TitleText(), "Dropped here");
+}
+
+TEST_F(NewsKapTest, TheSettingsDialogAndTheIntervalEntriesSetTheKap) {
+    server_.Serve("/set.xml", 200, Feed("<channel><title>Set in the dialog</title>" + Item("S", "", "") + "</channel>"));
+    TestNews& news = Open("", false);
+    const DWORD uiThread = GetCurrentThreadId();
+    std::thread user([&] {
+        HWND dialog = nullptr;
+        if (!e2e::WaitFor([&] { return (dialog = DialogOfThread(uiThread, "RSS Feed")) != nullptr; }, 10000)) return;
+        SetDlgItemTextA(dialog, IDC_URL_ADDRESS, (" " + server_.Url("/set.xml") + " ").c_str());
+        SendDlgItemMessageA(dialog, IDC_URL_ACTIVE, BM_SETCHECK, BST_CHECKED, 0);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageA(news.Hwnd(), WM_COMMAND, ID_NEWS_SETTINGS, 0); // returns when the dialog is closed
+    user.join();
+    EXPECT_EQ(news.Values().url, server_.Url("/set.xml"));
+    EXPECT_TRUE(news.Values().active);
+    unsigned seen = 0;
+    ASSERT_TRUE(NextRefresh(seen));
+    EXPECT_EQ(news.TitleText(), "Set in the dialog");
+
+    MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS)));
+    HMENU popup = GetSubMenu(menu.Get(), IDM_POPUP_NEWS);
+    ASSERT_NE(popup, nullptr);
+    SendMessageA(news.Hwnd(), WM_COMMAND, ID_NEWS_INTERVAL_30M, 0);
+    EXPECT_EQ(news.Values().intervalMs, kNewsInterval30Min);
+    news.PrepareContextMenu(popup);
+    EXPECT_TRUE(GetMenuState(popup, ID_NEWS_INTERVAL_30M, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(popup, ID_NEWS_INTERVAL_5M, MF_BYCOMMAND) & MF_CHECKED);
 }
 
 TEST_F(NewsKapTest, AtMostAHundredItemsShowAndTheWheelAndTheBarScrollWithinThem) {
