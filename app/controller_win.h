@@ -85,7 +85,7 @@ private:
     Settings& settings_;
     std::array<std::vector<std::unique_ptr<Kap>>, kKapTypeCount> kaps_;
     std::vector<std::pair<KapType, std::string>> unread_; // documents to try again (locked at start)
-    std::unique_ptr<CLayerHost> layer_; // the controller's own 10 x 10 layer surface
+    std::unique_ptr<CLayerHost> layer_;                   // the controller's own 10 x 10 layer surface
     std::unique_ptr<CVimoRemoteKap> dock_;
     std::unique_ptr<CVimoRemoteWin> bar_;
     TrayIcon tray_;

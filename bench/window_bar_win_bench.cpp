@@ -24,9 +24,10 @@ enum class Load { MovingWindow, TwentyIdleWindows };
 // Milliseconds of processor time VimoKap used over kSeconds under the load; -1 when not measurable.
 long long Measure(bool withBar, Load load) {
     ProgramDir dir(std::string("bench-window-bar-") + (withBar ? "on" : "off"));
-    dir.Write("VimoKap.ini",
-              std::string("[VimoKap]\r\nLoadRemoteKAP=0\r\nRemoteWINPosX=760\r\nRemoteWINPosHeight=700\r\nLoadRemoteWIN=") +
-                  (withBar ? "1" : "0") + "\r\n");
+    dir.Write(
+        "VimoKap.ini",
+        std::string("[VimoKap]\r\nLoadRemoteKAP=0\r\nRemoteWINPosX=760\r\nRemoteWINPosHeight=700\r\nLoadRemoteWIN=") +
+            (withBar ? "1" : "0") + "\r\n");
     OtherWindowProgram other;
     std::vector<HWND> windows;
     const int count = load == Load::MovingWindow ? 1 : 20;
@@ -55,8 +56,8 @@ long long Measure(bool withBar, Load load) {
 
 void Report(const char* what, Load load) {
     const long long on = Measure(true, load), off = Measure(false, load);
-    std::printf("window bar, %s for %d s: VimoKap used %lld ms of processor time with the bar, %lld ms without\n",
-                what, kSeconds, on, off);
+    std::printf("window bar, %s for %d s: VimoKap used %lld ms of processor time with the bar, %lld ms without\n", what,
+                kSeconds, on, off);
 }
 
 } // namespace

@@ -63,7 +63,9 @@ bool CKapChrome::SaveDocument() {
 
 // The move loop runs now, inside the press. A posted start would begin from wherever the pointer is
 // by the time it is taken from the queue, and on a busy machine the window would slip under the pointer.
-void CKapChrome::StartMove() { SendMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(GetMessagePos())); }
+void CKapChrome::StartMove() {
+    SendMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(GetMessagePos()));
+}
 
 void CKapChrome::CreateLayer(int width, int height, int alpha) {
     HWND hwnd = Hwnd();

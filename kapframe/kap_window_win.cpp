@@ -84,10 +84,9 @@ void CKapWindow::KeepOnScreen() {
     const ScreenRect virtualScreen{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
                                    top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     KapRect& rect = MutableRect();
-    const KapRect placed = PlaceOnScreen(rect, Skin().Int("IconWidth"), Skin().Int("IconHeight"), virtualScreen,
-                                         areas, NearestArea(rect, areas));
-    if (placed.x == rect.x && placed.y == rect.y && placed.width == rect.width && placed.height == rect.height)
-        return;
+    const KapRect placed = PlaceOnScreen(rect, Skin().Int("IconWidth"), Skin().Int("IconHeight"), virtualScreen, areas,
+                                         NearestArea(rect, areas));
+    if (placed.x == rect.x && placed.y == rect.y && placed.width == rect.width && placed.height == rect.height) return;
     rect = placed;
     SetDirty();
 }

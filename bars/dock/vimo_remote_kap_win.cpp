@@ -30,19 +30,12 @@ bool FileExists(const std::string& path) {
     return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-DockAutoHideOptions AutoHideOptions(const Settings& settings) {
-    DockAutoHideOptions options;
-    options.autoHide = settings.remoteKapAutoHide != 0;
-    options.fade = settings.remoteKapFadeInOut != 0;
-    options.hideDelaySeconds = settings.remoteKapHideDelay;
-    options.trigger = settings.remoteKapTrigger;
-    return options;
-}
-
 } // namespace
 
 CVimoRemoteKap::CVimoRemoteKap(KapHost& host, Settings& settings)
-    : CLaunchBar(host, settings, SkinType::RemoteKap, AutoHideOptions(settings)) {}
+    : CLaunchBar(host, settings, SkinType::RemoteKap,
+                 DockAutoHideOptions{settings.remoteKapAutoHide != 0, settings.remoteKapFadeInOut != 0,
+                                     settings.remoteKapHideDelay, settings.remoteKapTrigger}) {}
 
 bool CVimoRemoteKap::AlwaysOnTop() const { return AppSettings().remoteKapAlwaysOnTop != 0; }
 

@@ -18,15 +18,6 @@ namespace vimo {
 
 namespace {
 
-DockAutoHideOptions AutoHideOptions(const Settings& settings) {
-    DockAutoHideOptions options;
-    options.autoHide = settings.remoteWinAutoHide != 0;
-    options.fade = settings.remoteWinFadeInOut != 0;
-    options.hideDelaySeconds = settings.remoteWinHideDelay;
-    options.trigger = settings.remoteWinTrigger;
-    return options;
-}
-
 WindowBarMetrics MetricsFromSkin(const SkinRecord& skin) {
     WindowBarMetrics m;
     m.marginLeft = skin.Int("MarginLeft");
@@ -73,7 +64,9 @@ HWND AsWindow(std::uintptr_t window) { return reinterpret_cast<HWND>(window); }
 } // namespace
 
 CVimoRemoteWin::CVimoRemoteWin(KapHost& host, Settings& settings)
-    : CLaunchBar(host, settings, SkinType::RemoteWin, AutoHideOptions(settings)) {}
+    : CLaunchBar(host, settings, SkinType::RemoteWin,
+                 DockAutoHideOptions{settings.remoteWinAutoHide != 0, settings.remoteWinFadeInOut != 0,
+                                     settings.remoteWinHideDelay, settings.remoteWinTrigger}) {}
 
 CVimoRemoteWin::~CVimoRemoteWin() = default;
 
@@ -209,8 +202,8 @@ void CVimoRemoteWin::Scan(bool rescan) {
     rules.killApp = settings.remoteWinKillNewWinApp;
     std::vector<ListedWindow> listed;
     for (CLayerScreen* tile : tiles_)
-        listed.push_back(ListedWindow{reinterpret_cast<std::uintptr_t>(tile->Target()),
-                                      tile->Elem().WindowView().program});
+        listed.push_back(
+            ListedWindow{reinterpret_cast<std::uintptr_t>(tile->Target()), tile->Elem().WindowView().program});
 
     const ScanPlan plan = PlanScan(entries, rules, std::move(listed));
     for (std::uintptr_t window : plan.closeWindow)
@@ -278,14 +271,15 @@ std::vector<WindowShowState> CVimoRemoteWin::ShowStates() const {
     std::vector<WindowShowState> states;
     for (CLayerScreen* tile : tiles_) {
         HWND w = tile->Target();
-        states.push_back(WindowShowState{reinterpret_cast<std::uintptr_t>(w), IsIconic(w) != FALSE, IsZoomed(w) != FALSE});
+        states.push_back(
+            WindowShowState{reinterpret_cast<std::uintptr_t>(w), IsIconic(w) != FALSE, IsZoomed(w) != FALSE});
     }
     return states;
 }
 
 void CVimoRemoteWin::MinimizeOthers(HWND keep) {
-    const std::vector<std::uintptr_t> minimize = OthersToMinimize(
-        ShowStates(), reinterpret_cast<std::uintptr_t>(keep), AppSettings().remoteWinMinimizeMaximized != 0);
+    const std::vector<std::uintptr_t> minimize = OthersToMinimize(ShowStates(), reinterpret_cast<std::uintptr_t>(keep),
+                                                                  AppSettings().remoteWinMinimizeMaximized != 0);
     for (std::uintptr_t window : minimize)
         if (CLayerScreen* tile = TileOf(AsWindow(window))) tile->Minimize();
 }
@@ -354,7 +348,9 @@ void CVimoRemoteWin::ShowTileMenu(HWND window) {
     HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), IDM_POPUP_WINDOW_TILE) : nullptr;
     if (!popup) return;
     const bool minimized = IsIconic(window) != FALSE, maximized = IsZoomed(window) != FALSE;
-    const auto check = [&](UINT id, bool on) { CheckMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); };
+    const auto check = [&](UINT id, bool on) {
+        CheckMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    };
     check(ID_TILE_NORMAL, !minimized && !maximized);
     check(ID_TILE_MINIMIZED, minimized);
     check(ID_TILE_MAXIMIZED, maximized);

@@ -33,14 +33,14 @@ ScanRules Rules() {
 TEST(WindowScan, SkipsUntitledDesktopOwnExcludedMediaPlayerAndListedWindows) {
     const std::vector<ScanEntry> entries = {
         Entry(1, "c:\\apps\\a.exe"),
-        Entry(2, "c:\\apps\\a.exe", ""),                // no title
+        Entry(2, "c:\\apps\\a.exe", ""), // no title
         Entry(3, "c:\\windows\\explorer.exe", "Program Manager"),
         Entry(4, "c:\\vimo\\VimoKap.exe", "Note", kOwn), // this program
-        Entry(5, "c:\\Apps\\Hidden.exe"),               // excluded, compared upper-cased
+        Entry(5, "c:\\Apps\\Hidden.exe"),                // excluded, compared upper-cased
         Entry(6, "c:\\apps\\WMPlayer.exe"),
-        Entry(7, "c:\\apps\\wmplayer.exe"),              // "WMP" is matched in its case only
-        Entry(8, "c:\\apps\\c.exe"),                     // listed already
-        Entry(1, "c:\\apps\\a.exe"),                     // twice in one scan
+        Entry(7, "c:\\apps\\wmplayer.exe"), // "WMP" is matched in its case only
+        Entry(8, "c:\\apps\\c.exe"),        // listed already
+        Entry(1, "c:\\apps\\a.exe"),        // twice in one scan
     };
     ScanRules rules = Rules();
     EXPECT_EQ(Tiles(PlanScan(entries, rules, {{8, "c:\\apps\\c.exe"}})), (std::vector<std::uintptr_t>{1, 6, 7}));
@@ -77,7 +77,8 @@ TEST(WindowScan, KillNewWindowModeClosesOnlyNewWindowsOfARescan) {
 }
 
 TEST(WindowScan, OneWindowModeMinimizesTheOthersAndMaximizedOnesOnlyWhenAsked) {
-    const std::vector<WindowShowState> listed = {{1, false, false}, {2, false, true}, {3, true, false}, {4, false, false}};
+    const std::vector<WindowShowState> listed = {
+        {1, false, false}, {2, false, true}, {3, true, false}, {4, false, false}};
     EXPECT_EQ(OthersToMinimize(listed, 4, false), (std::vector<std::uintptr_t>{1}));
     EXPECT_EQ(OthersToMinimize(listed, 4, true), (std::vector<std::uintptr_t>{1, 2}));
 }

@@ -20,9 +20,9 @@
 namespace vimo {
 namespace {
 
-using testsupport::OtherWindowProgram;
 using layertest::PumpFor;
 using layertest::PumpUntil;
+using testsupport::OtherWindowProgram;
 
 class WindowBarTest : public ::testing::Test {
 protected:

@@ -98,8 +98,8 @@ TEST(News, AnEndlessAnswerAndASilentServerLeaveTheKapsAnsweringAndTheMemoryBound
     ASSERT_EQ(kaps.size(), 2u);
     if (WaitFor([&] { return WindowTextOf(kaps[0]) == CVimoNews::kNoConnection; }, 3000))
         GTEST_SKIP() << "no network interface is up";
-    ASSERT_TRUE(WaitFor([&] { return server.Requests("/endless.xml") == 1 && server.Requests("/silent.xml") == 1; },
-                        20000));
+    ASSERT_TRUE(
+        WaitFor([&] { return server.Requests("/endless.xml") == 1 && server.Requests("/silent.xml") == 1; }, 20000));
 
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, app.ProcessId());
     SIZE_T peak = 0;
@@ -115,7 +115,8 @@ TEST(News, AnEndlessAnswerAndASilentServerLeaveTheKapsAnsweringAndTheMemoryBound
         }
         PROCESS_MEMORY_COUNTERS memory = {};
         memory.cb = sizeof(memory);
-        if (process && GetProcessMemoryInfo(process, &memory, sizeof(memory))) peak = std::max(peak, memory.PagefileUsage);
+        if (process && GetProcessMemoryInfo(process, &memory, sizeof(memory)))
+            peak = std::max(peak, memory.PagefileUsage);
         failedShown = failedShown || WindowTextOf(kaps[0]) == CVimoNews::kNoXml;
         Sleep(50);
     }

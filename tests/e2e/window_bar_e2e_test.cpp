@@ -38,7 +38,8 @@ int GreenPixels(const RECT& area) {
 TEST(WindowBar, ListsThreeProgramsActsOnThemFromTheTrayAndATileMenuAndKeepsItsPlace) {
     ProgramDir dir("window-bar");
     dir.Write("VimoKap.ini", "[VimoKap]\r\nLoadRemoteKAP=0\r\nLoadRemoteWIN=1\r\nWinDetectDelay=1\r\n"
-                             "RemoteWINPosX=" + std::to_string(kBarX) + "\r\nRemoteWINPosY=" + std::to_string(kBarY) +
+                             "RemoteWINPosX=" +
+                                 std::to_string(kBarX) + "\r\nRemoteWINPosY=" + std::to_string(kBarY) +
                                  "\r\nRemoteWINPosWidth=" + std::to_string(kBarWidth) +
                                  "\r\nRemoteWINPosHeight=" + std::to_string(kBarHeight) + "\r\n");
     OtherProgram notepad("notepad.exe");

@@ -40,7 +40,8 @@ protected:
     static int Count(const std::vector<MSG>& reports, UINT message, HWND window, LPARAM lParam = -1) {
         int n = 0;
         for (const MSG& m : reports)
-            n += m.message == message && reinterpret_cast<HWND>(m.wParam) == window && (lParam == -1 || m.lParam == lParam);
+            n += m.message == message && reinterpret_cast<HWND>(m.wParam) == window &&
+                 (lParam == -1 || m.lParam == lParam);
         return n;
     }
     void MoveFromHere(HWND window) { SendMessageA(window, WM_MOVE, 0, MAKELPARAM(5, 5)); }

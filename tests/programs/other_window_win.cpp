@@ -60,8 +60,8 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case kMakeWindow:
-        return reinterpret_cast<LRESULT>(MakeWindow(wParam, static_cast<short>(LOWORD(lParam)),
-                                                    static_cast<short>(HIWORD(lParam))));
+        return reinterpret_cast<LRESULT>(
+            MakeWindow(wParam, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
     case kMakeBurst:
         g_burstLeft = static_cast<int>(wParam);
         g_burstDone = 0;

@@ -101,8 +101,7 @@ void HttpServer::Answer(SOCKET client) {
     case Route::Endless: {
         if (!sendAll("HTTP/1.0 200 OK\r\nContent-Type: text/xml\r\n\r\n<rss><channel>")) return;
         const std::string chunk(64 * 1024, ' ');
-        while (!stopping_ && sendAll(chunk)) {
-        }
+        while (!stopping_ && sendAll(chunk)) {}
         return;
     }
     case Route::Plain:

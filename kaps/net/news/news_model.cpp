@@ -1,6 +1,5 @@
 #include "kaps/net/news/news_model.h"
 
-
 namespace vimo {
 
 void ReadNewsPayload(DocumentReader& reader, NewsValues& values) {

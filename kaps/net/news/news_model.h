@@ -15,9 +15,9 @@ constexpr std::size_t kMaxNewsItems = 100;
 constexpr std::size_t kMaxDescriptionChars = 2000;
 
 struct NewsValues {
-    bool active = false;                 // automatic download on: header letter 'A', otherwise 'I'
-    int intervalMs = kNewsInterval5Min;  // line 6
-    std::string url;                     // line 7
+    bool active = false;                // automatic download on: header letter 'A', otherwise 'I'
+    int intervalMs = kNewsInterval5Min; // line 6
+    std::string url;                    // line 7
 };
 
 // Lines 6 and 7. An interval that is none of the three choices is used as it stands, unless it is

@@ -201,10 +201,11 @@ void CVimoNews::BuildList() {
         contentBottom_ += skin.Int("NewsTitleHeight");
         CLayerLink* date = AddRow("NewsDate", SelectText(item.Get(), "pubDate"), skin.Int("NewsDateHeight"));
         contentBottom_ += skin.Int("NewsDateHeight");
-        CLayerLink* description = AddRow("NewsContent", ShownDescription(SelectText(item.Get(), "description")), 1, kNear);
+        CLayerLink* description =
+            AddRow("NewsContent", ShownDescription(SelectText(item.Get(), "description")), 1, kNear);
         const int height = description->Elem().MeasureTextHeight(skin.Int("ContenerMaxWidth"));
-        description->SetBounds(LayerRect{description->Rect().x, contentBottom_, skin.Int("ContenerMaxWidth"),
-                                         std::max(1, height)});
+        description->SetBounds(
+            LayerRect{description->Rect().x, contentBottom_, skin.Int("ContenerMaxWidth"), std::max(1, height)});
         contentBottom_ += height;
         // Date and description rows move the kap like its background; a title opens its item.
         for (CLayerLink* row : {date, description}) row->Notifications().clickMessage = WM_LBUTTONDOWN;

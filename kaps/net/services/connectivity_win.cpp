@@ -15,7 +15,8 @@ ConnectionReport TestConnectivity() {
     if (GetIfTable(table, &size, FALSE) != NO_ERROR || table->dwNumEntries == 0) return {};
     std::vector<InterfaceState> interfaces;
     for (DWORD i = 0; i < table->dwNumEntries; ++i)
-        interfaces.push_back(InterfaceState{table->table[i].dwType, static_cast<unsigned long>(table->table[i].dwOperStatus)});
+        interfaces.push_back(
+            InterfaceState{table->table[i].dwType, static_cast<unsigned long>(table->table[i].dwOperStatus)});
     return ReportFromInterfaces(interfaces);
 }
 

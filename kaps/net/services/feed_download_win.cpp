@@ -121,8 +121,8 @@ void Work(std::shared_ptr<FeedDownload::Shared> shared, std::string url, std::st
         std::lock_guard<std::mutex> lock(shared->file);
         if (shared->newest.load() == ticket) {
             // A failed download leaves what an earlier one brought.
-            const bool placed =
-                fetched && MoveFileExA(scratch.c_str(), feedFile.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+            const bool placed = fetched && MoveFileExA(scratch.c_str(), feedFile.c_str(),
+                                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
             Settle(*shared, ticket, placed ? DownloadStatus::Downloaded : DownloadStatus::Failed);
         }
     }

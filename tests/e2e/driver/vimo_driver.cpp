@@ -542,7 +542,7 @@ std::string WindowTextOf(HWND window) {
 
 void ClickAt(int x, int y) {
     INPUT inputs[3] = {AbsoluteMouse(x, y, 0), AbsoluteMouse(x, y, MOUSEEVENTF_LEFTDOWN),
-                        AbsoluteMouse(x, y, MOUSEEVENTF_LEFTUP)};
+                       AbsoluteMouse(x, y, MOUSEEVENTF_LEFTUP)};
     SetCursorPos(x, y);
     SendInput(3, inputs, sizeof(INPUT));
 }

@@ -80,7 +80,7 @@ TEST_F(DownloadTest, AForcedUpdateIsNotHeldUpByAServerThatNeverAnswers) {
     ASSERT_TRUE(WaitFor([&] { return server_.Requests("/silent.xml") == 1; }, 10000));
     EXPECT_EQ(download.Status(), DownloadStatus::Downloading);
     download.Start(server_.Url("/feed.xml"), tempDir_, file_); // a timer's start waits for the running one
-    download.ForceIdle();                                        // update now
+    download.ForceIdle();                                      // update now
     EXPECT_EQ(Run(download, "/feed.xml"), DownloadStatus::Downloaded);
     EXPECT_EQ(server_.Requests("/feed.xml"), 1);
     EXPECT_EQ(ReadFile(file_), kFeed);

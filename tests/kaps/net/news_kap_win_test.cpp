@@ -61,7 +61,9 @@ std::string Item(const std::string& title, const std::string& date, const std::s
     return xml + "</item>";
 }
 
-std::string Feed(const std::string& channels) { return "<?xml version=\"1.0\"?><rss version=\"2.0\">" + channels + "</rss>"; }
+std::string Feed(const std::string& channels) {
+    return "<?xml version=\"1.0\"?><rss version=\"2.0\">" + channels + "</rss>";
+}
 
 class NewsKapTest : public ::testing::Test {
 protected:
@@ -177,7 +179,8 @@ TEST_F(NewsKapTest, ADropOnAnInactiveKapActivatesItAndUpdateNowWorksWhileInactiv
 
     // A dropped file is read as it stands; items outside any channel count, and the title stays.
     const std::string file = dir_ + "\\local feed.xml";
-    const std::string local = "<rss version=\"0.91\">" + Item("Local one", "", "") + Item("Local two", "", "x") + "</rss>";
+    const std::string local =
+        "<rss version=\"0.91\">" + Item("Local one", "", "") + Item("Local two", "", "x") + "</rss>";
     HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     WriteFile(h, local.data(), static_cast<DWORD>(local.size()), &written, nullptr);
@@ -190,7 +193,8 @@ TEST_F(NewsKapTest, ADropOnAnInactiveKapActivatesItAndUpdateNowWorksWhileInactiv
 }
 
 TEST_F(NewsKapTest, TheSettingsDialogAndTheIntervalEntriesSetTheKap) {
-    server_.Serve("/set.xml", 200, Feed("<channel><title>Set in the dialog</title>" + Item("S", "", "") + "</channel>"));
+    server_.Serve("/set.xml", 200,
+                  Feed("<channel><title>Set in the dialog</title>" + Item("S", "", "") + "</channel>"));
     TestNews& news = Open("", false);
     const DWORD uiThread = GetCurrentThreadId();
     std::thread user([&] {

@@ -7,8 +7,11 @@ namespace vimo {
 namespace {
 
 TEST(NewsModel, PayloadKeepsAnyUsableIntervalAndTheAddress) {
-    for (const auto& [line, expected] : {std::pair<std::string, int>{"1800000", 1800000}, {"1234", 1234},
-                                         {"0", kNewsInterval5Min}, {"-5", kNewsInterval5Min}, {"", kNewsInterval5Min}}) {
+    for (const auto& [line, expected] : {std::pair<std::string, int>{"1800000", 1800000},
+                                         {"1234", 1234},
+                                         {"0", kNewsInterval5Min},
+                                         {"-5", kNewsInterval5Min},
+                                         {"", kNewsInterval5Min}}) {
         DocumentReader reader(line + "\nhttp://example.org/Feed.xml?A=1");
         NewsValues values;
         ReadNewsPayload(reader, values);
