@@ -1,42 +1,12 @@
 #include "support/http_server_win.h"
 
-#include <ws2tcpip.h>
-
 namespace vimo::testsupport {
 
-HttpServer::HttpServer() {
-    WSADATA data;
-    WSAStartup(MAKEWORD(2, 2), &data);
-    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    int length = sizeof(address);
-    if (listener_ == INVALID_SOCKET || bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
-        listen(listener_, 16) != 0 || getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        if (listener_ != INVALID_SOCKET) closesocket(listener_);
-        listener_ = INVALID_SOCKET;
-        return;
-    }
-    port_ = ntohs(address.sin_port);
-    acceptor_ = std::thread([this] { Accept(); });
-}
-
-HttpServer::~HttpServer() {
-    stopping_ = true;
-    if (listener_ != INVALID_SOCKET) closesocket(listener_);
-    if (acceptor_.joinable()) acceptor_.join();
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        for (SOCKET client : clients_) closesocket(client); // ends endless and silent answers
-    }
-    for (std::thread& t : threads_) t.join();
-    WSACleanup();
-}
+HttpServer::HttpServer()
+    : server_([this](SOCKET client, const std::atomic<bool>& stopping) { Answer(client, stopping); }) {}
 
 std::string HttpServer::Url(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(port_) + path;
+    return "http://127.0.0.1:" + std::to_string(server_.Port()) + path;
 }
 
 void HttpServer::Serve(const std::string& path, int status, const std::string& body) {
@@ -60,21 +30,7 @@ int HttpServer::Requests(const std::string& path) const {
     return it == requests_.end() ? 0 : it->second;
 }
 
-void HttpServer::Accept() {
-    for (;;) {
-        SOCKET client = accept(listener_, nullptr, nullptr);
-        if (client == INVALID_SOCKET) return; // the listener was closed
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (stopping_) {
-            closesocket(client);
-            return;
-        }
-        clients_.push_back(client);
-        threads_.emplace_back([this, client] { Answer(client); });
-    }
-}
-
-void HttpServer::Answer(SOCKET client) {
+void HttpServer::Answer(SOCKET client, const std::atomic<bool>& stopping) {
     std::string request;
     char buffer[2048];
     while (request.find("\r\n\r\n") == std::string::npos) {
@@ -91,9 +47,7 @@ void HttpServer::Answer(SOCKET client) {
         auto it = routes_.find(path);
         if (it != routes_.end()) route = it->second;
     }
-    const auto sendAll = [client](const std::string& text) {
-        return send(client, text.data(), static_cast<int>(text.size()), 0) == static_cast<int>(text.size());
-    };
+    const auto sendAll = [client](const std::string& text) { return LoopbackServer::SendAll(client, text); };
     switch (route.kind) {
     case Route::Silent:
         recv(client, buffer, sizeof(buffer), 0); // until the client or the server's end closes it
@@ -101,7 +55,7 @@ void HttpServer::Answer(SOCKET client) {
     case Route::Endless: {
         if (!sendAll("HTTP/1.0 200 OK\r\nContent-Type: text/xml\r\n\r\n<rss><channel>")) return;
         const std::string chunk(64 * 1024, ' ');
-        while (!stopping_ && sendAll(chunk)) {}
+        while (!stopping && sendAll(chunk)) {}
         return;
     }
     case Route::Plain:

@@ -4,23 +4,22 @@
 // on a silent path. It runs on its own threads and stops with its object.
 #include <winsock2.h>
 
-#include <atomic>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
-#include <vector>
+
+#include "support/loopback_server_win.h"
 
 namespace vimo::testsupport {
 
 class HttpServer {
 public:
     HttpServer();
-    ~HttpServer();
     HttpServer(const HttpServer&) = delete;
     HttpServer& operator=(const HttpServer&) = delete;
 
-    bool Running() const { return listener_ != INVALID_SOCKET; }
+    bool Running() const { return server_.Running(); }
     // "http://127.0.0.1:<port><path>"
     std::string Url(const std::string& path) const;
     void Serve(const std::string& path, int status, const std::string& body);
@@ -35,18 +34,12 @@ private:
         std::string body;
         enum Kind { Plain, Endless, Silent } kind = Plain;
     };
-    void Accept();
-    void Answer(SOCKET client);
+    void Answer(SOCKET client, const std::atomic<bool>& stopping);
 
-    SOCKET listener_ = INVALID_SOCKET;
-    int port_ = 0;
-    std::atomic<bool> stopping_{false};
     mutable std::mutex mutex_;
     std::map<std::string, Route> routes_;
     std::map<std::string, int> requests_;
-    std::vector<SOCKET> clients_;
-    std::vector<std::thread> threads_;
-    std::thread acceptor_;
+    LoopbackServer server_; // last: it ends (and waits for its answers) before the routes go
 };
 
 } // namespace vimo::testsupport

@@ -42,8 +42,8 @@ constexpr std::size_t kPop3ReadBytes = 19999;
 constexpr std::size_t kPop3KeptMessageBytes = 256 * 1024;
 
 struct Pop3Message {
-    std::string text;             // what arrived of its RETR response, reply line included (at most kPop3KeptMessageBytes)
-    long long announcedSize = 0;  // the number after the first word of the RETR reply
+    std::string text; // what arrived of its RETR response, reply line included (at most kPop3KeptMessageBytes)
+    long long announcedSize = 0; // the number after the first word of the RETR reply
     long long receivedBytes = 0;
 };
 

@@ -35,22 +35,23 @@ public:
     using CVimoNews::PrepareContextMenu;
 };
 
+struct DialogSearch {
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<DialogSearch*>(p);
+    char text[64] = {};
+    GetWindowTextA(w, text, sizeof(text));
+    if (IsWindowVisible(w) && std::string(text) == s->caption) s->found = w;
+    return s->found ? FALSE : TRUE;
+}
+
 // The visible dialog of a thread with the caption, or null.
 HWND DialogOfThread(DWORD thread, const char* caption) {
-    struct Search {
-        const char* caption;
-        HWND found;
-    } search{caption, nullptr};
-    EnumThreadWindows(
-        thread,
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            char text[64] = {};
-            GetWindowTextA(w, text, sizeof(text));
-            if (IsWindowVisible(w) && std::string(text) == s->caption) s->found = w;
-            return s->found ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DialogSearch search{caption, nullptr};
+    EnumThreadWindows(thread, MatchDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
