@@ -385,8 +385,8 @@ void CVimoRemoteWin::ShowTileMenu(HWND window) {
     }
 }
 
-void CVimoRemoteWin::OnScroll(int percent) {
-    (void)percent; // the bar holds the percent it posted
+// The scroll bar has taken the percent it posts; the tiles follow it.
+void CVimoRemoteWin::OnScroll() {
     PlaceTiles();
     Layer()->Refresh();
 }
@@ -465,7 +465,7 @@ bool CVimoRemoteWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
     case detect::kWindowChanged:
         OnWindowChanged(reinterpret_cast<HWND>(wParam), static_cast<UINT>(lParam));
         return true;
-    case kScrollValueMessage: OnScroll(static_cast<int>(wParam)); return true;
+    case kScrollValueMessage: OnScroll(); return true;
     case kTileClickMessage: OnTileClick(reinterpret_cast<HWND>(wParam)); return true;
     case kTileMenuMessage: ShowTileMenu(reinterpret_cast<HWND>(wParam)); return true;
     case WM_RBUTTONDOWN: return true; // the bar has no menu of its own; its commands are the tray's

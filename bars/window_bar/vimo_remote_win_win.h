@@ -96,7 +96,7 @@ private:
     void OnWindowChanged(HWND window, UINT message);
     void OnTileClick(HWND window);
     void ShowTileMenu(HWND window);
-    void OnScroll(int percent);
+    void OnScroll();
     void Freshen();
 
     WindowBarMetrics metrics_;

@@ -35,26 +35,6 @@ public:
     using CVimoNews::PrepareContextMenu;
 };
 
-struct DialogSearch {
-    const char* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND w, LPARAM p) {
-    auto* s = reinterpret_cast<DialogSearch*>(p);
-    char text[64] = {};
-    GetWindowTextA(w, text, sizeof(text));
-    if (IsWindowVisible(w) && std::string(text) == s->caption) s->found = w;
-    return s->found ? FALSE : TRUE;
-}
-
-// The visible dialog of a thread with the caption, or null.
-HWND DialogOfThread(DWORD thread, const char* caption) {
-    DialogSearch search{caption, nullptr};
-    EnumThreadWindows(thread, MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 std::string Item(const std::string& title, const std::string& date, const std::string& description) {
     std::string xml = "<item><title>" + title + "</title><link>http://example.org/" + title + "</link>";
     if (!date.empty()) xml += "<pubDate>" + date + "</pubDate>";
@@ -197,10 +177,11 @@ TEST_F(NewsKapTest, TheSettingsDialogAndTheIntervalEntriesSetTheKap) {
     server_.Serve("/set.xml", 200,
                   Feed("<channel><title>Set in the dialog</title>" + Item("S", "", "") + "</channel>"));
     TestNews& news = Open("", false);
-    const DWORD uiThread = GetCurrentThreadId();
     std::thread user([&] {
         HWND dialog = nullptr;
-        if (!e2e::WaitFor([&] { return (dialog = DialogOfThread(uiThread, "RSS Feed")) != nullptr; }, 10000)) return;
+        if (!e2e::WaitFor([&] { return (dialog = e2e::FindDialog(GetCurrentProcessId(), "RSS Feed")) != nullptr; },
+                          10000))
+            return;
         SetDlgItemTextA(dialog, IDC_URL_ADDRESS, (" " + server_.Url("/set.xml") + " ").c_str());
         SendDlgItemMessageA(dialog, IDC_URL_ACTIVE, BM_SETCHECK, BST_CHECKED, 0);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
