@@ -6,6 +6,7 @@
 #include "kaps/desk/clock/vimo_clock_win.h"
 #include "kaps/desk/note/vimo_note_win.h"
 #include "kaps/desk/photoalbum/vimo_photoalbum_win.h"
+#include "kaps/net/mail/vimo_mail_win.h"
 #include "kaps/net/news/vimo_news_win.h"
 
 namespace vimo {
@@ -19,6 +20,7 @@ KapFactory FactoryOf(KapType type) {
     case KapType::Calendar: return MakeKapWindow<CVimoCalendar>;
     case KapType::PhotoAlbum: return MakeKapWindow<CVimoPhotoAlbum>;
     case KapType::News: return MakeKapWindow<CVimoNews>;
+    case KapType::Mail: return MakeKapWindow<CVimoMail>;
     default: return nullptr;
     }
 }

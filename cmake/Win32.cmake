@@ -1,7 +1,7 @@
 # Cross build: the program and the tests that run under Wine.
 set(VIMO_WIN_DEFS NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800)
 set(VIMO_WIN_LIBS gdiplus comctl32 comdlg32 ole32 oleaut32 uuid shell32 shlwapi ws2_32 psapi iphlpapi
-    urlmon wininet msimg32 gdi32 user32 kernel32 advapi32 winmm)
+    urlmon wininet crypt32 msimg32 gdi32 user32 kernel32 advapi32 winmm)
 set(VIMO_ENTRY ${CMAKE_SOURCE_DIR}/app/winmain_win.cpp)
 set(VIMO_RC ${CMAKE_SOURCE_DIR}/app/VimoKap.rc)
 
@@ -66,7 +66,8 @@ target_compile_options(vimo_test_support PRIVATE ${VIMO_WARNINGS})
 target_include_directories(vimo_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
 target_compile_definitions(vimo_test_support PUBLIC VIMO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
   VIMO_OTHER_WINDOW_EXE="${CMAKE_BINARY_DIR}/other_window.exe"
-  VIMO_PROGRAM_DIR="${VIMO_PROGRAM_DIR}" VIMO_SCRATCH_DIR="${CMAKE_BINARY_DIR}/scratch")
+  VIMO_PROGRAM_DIR="${VIMO_PROGRAM_DIR}" VIMO_SCRATCH_DIR="${CMAKE_BINARY_DIR}/scratch"
+  VIMO_POP3_PEER_DIR="${CMAKE_BINARY_DIR}/pop3-peer")
 target_link_libraries(vimo_test_support PUBLIC vimo_app)
 add_dependencies(vimo_test_support other_window)
 target_precompile_headers(vimo_test_support PRIVATE <winsock2.h> <windows.h>)
@@ -91,7 +92,16 @@ if(VIMO_E2E_TESTS)
   target_precompile_headers(e2e_tests REUSE_FROM win_tests)
   add_dependencies(e2e_tests VimoKap)
   gtest_discover_tests(e2e_tests TEST_PREFIX "e2e." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 180 RESOURCE_GROUPS displays:1)
+    TEST_FILTER "-MailAlert*" PROPERTIES TIMEOUT 180 RESOURCE_GROUPS displays:1)
+  # The mail alert's tests talk to a real POP3 server: a private Dovecot on 127.0.0.1 port 110, started
+  # before the first of them and stopped after the last.
+  set(pop3_peer ${CMAKE_SOURCE_DIR}/scripts/pop3-peer.sh)
+  add_test(NAME pop3-peer.start COMMAND bash ${pop3_peer} start ${CMAKE_BINARY_DIR}/pop3-peer)
+  add_test(NAME pop3-peer.stop COMMAND bash ${pop3_peer} stop ${CMAKE_BINARY_DIR}/pop3-peer)
+  set_tests_properties(pop3-peer.start PROPERTIES FIXTURES_SETUP pop3peer)
+  set_tests_properties(pop3-peer.stop PROPERTIES FIXTURES_CLEANUP pop3peer)
+  gtest_discover_tests(e2e_tests TEST_PREFIX "e2e." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    TEST_FILTER "MailAlert*" PROPERTIES TIMEOUT 180 RESOURCE_GROUPS displays:1 FIXTURES_REQUIRED pop3peer)
 endif()
 
 file(GLOB VIMO_BENCH_WIN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win_bench.cpp)

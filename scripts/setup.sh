@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build googletest libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine32:i386 wine64 xvfb xdotool imagemagick x11-apps x11-utils
-  fonts-liberation fonts-dejavu-core python3 procps)
+  fonts-liberation fonts-dejavu-core python3 procps iproute2 dovecot-pop3d)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -18,5 +18,12 @@ if ((${#missing[@]})); then
   fi
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
+  # The POP3 server is only a peer of the tests, started privately on 127.0.0.1: the package's own
+  # service must not start (and take port 110) on install.
+  own_policy=
+  if [ ! -e /usr/sbin/policy-rc.d ]; then
+    printf '#!/bin/sh\nexit 101\n' >/usr/sbin/policy-rc.d && chmod +x /usr/sbin/policy-rc.d && own_policy=1
+  fi
   apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+  if [ -n "$own_policy" ]; then rm -f /usr/sbin/policy-rc.d; fi
 fi

@@ -1,12 +1,9 @@
 #include "bars/dock/vimo_remote_kap_icon_config_win.h"
 
-#include <commdlg.h>
-
-#include <vector>
-
 #include "base/resource.h"
 #include "bars/dock/dock_icon_edit.h"
 #include "bars/dock/dock_icon_types.h"
+#include "wnd/dialog_fields_win.h"
 
 namespace vimo {
 
@@ -21,13 +18,7 @@ constexpr char kAnyFileFilter[] = "All Files (*.*)\0*.*\0";
 CVimoRemoteKAPIconConfig::CVimoRemoteKAPIconConfig(DockIcon icon, std::string skinFolder)
     : Dialog(IDD_DOCK_ICON_CONFIG), icon_(std::move(icon)), skinFolder_(std::move(skinFolder)) {}
 
-std::string CVimoRemoteKAPIconConfig::Field(int id) const {
-    HWND control = GetDlgItem(Hwnd(), id);
-    const int length = control ? GetWindowTextLengthA(control) : 0;
-    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
-    if (control) GetWindowTextA(control, text.data(), length + 1);
-    return std::string(text.data());
-}
+std::string CVimoRemoteKAPIconConfig::Field(int id) const { return DialogItemText(Hwnd(), id); }
 
 void CVimoRemoteKAPIconConfig::SetField(int id, const std::string& text) { SetDlgItemTextA(Hwnd(), id, text.c_str()); }
 
@@ -68,17 +59,8 @@ void CVimoRemoteKAPIconConfig::OnActionChanged() {
 }
 
 void CVimoRemoteKAPIconConfig::Browse(int field, const char* filter) {
-    char file[MAX_PATH] = {};
-    const std::string current = Field(field);
-    if (current.size() < sizeof(file)) current.copy(file, current.size());
-    OPENFILENAMEA open = {};
-    open.lStructSize = sizeof(open);
-    open.hwndOwner = Hwnd();
-    open.lpstrFilter = filter;
-    open.lpstrFile = file;
-    open.nMaxFile = sizeof(file);
-    open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameA(&open)) SetField(field, file);
+    const std::string chosen = BrowseForExistingFile(Hwnd(), Field(field), filter);
+    if (!chosen.empty()) SetField(field, chosen);
 }
 
 void CVimoRemoteKAPIconConfig::Confirm() {

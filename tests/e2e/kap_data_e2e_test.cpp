@@ -74,8 +74,8 @@ TEST(KapData, AnEditThatCouldNotBeSavedIsSavedOnceTheFolderCanBeWrittenAgain) {
     Sleep(12000);
     EXPECT_EQ(ReadOnlyDocument(dir, "Notes\\*.VIMONOTE").find("written later"), std::string::npos);
     DeleteFileA(dir.File("TEMP").c_str());
-    EXPECT_TRUE(WaitFor([&] { return ReadOnlyDocument(dir, "Notes\\*.VIMONOTE").find("written later") != std::string::npos; },
-                        25000))
+    EXPECT_TRUE(WaitFor(
+        [&] { return ReadOnlyDocument(dir, "Notes\\*.VIMONOTE").find("written later") != std::string::npos; }, 25000))
         << "the change stays unsaved until a save succeeds";
     EXPECT_TRUE(app.Exit());
 }

@@ -3,9 +3,6 @@
 // while one server sends without end and another never answers.
 #include <gtest/gtest.h>
 
-#include <psapi.h>
-
-#include <algorithm>
 #include <string>
 
 #include "e2e/driver/vimo_driver.h"
@@ -14,6 +11,7 @@
 #include "kaps/net/news/news_model.h"
 #include "kaps/net/news/vimo_news_win.h"
 #include "support/http_server_win.h"
+#include "support/process_watch_win.h"
 
 namespace vimo::e2e {
 namespace {
@@ -101,28 +99,18 @@ TEST(News, AnEndlessAnswerAndASilentServerLeaveTheKapsAnsweringAndTheMemoryBound
     ASSERT_TRUE(
         WaitFor([&] { return server.Requests("/endless.xml") == 1 && server.Requests("/silent.xml") == 1; }, 20000));
 
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, app.ProcessId());
-    SIZE_T peak = 0;
-    DWORD slowest = 0;
-    const DWORD end = GetTickCount() + 6000;
+    testsupport::ProcessWatch watch(app.ProcessId());
     bool failedShown = false;
-    while (GetTickCount() < end) {
-        for (HWND kap : kaps) {
-            const DWORD before = GetTickCount();
-            DWORD_PTR answer = 0;
-            EXPECT_TRUE(SendMessageTimeoutA(kap, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer));
-            slowest = std::max(slowest, GetTickCount() - before);
-        }
-        PROCESS_MEMORY_COUNTERS memory = {};
-        memory.cb = sizeof(memory);
-        if (process && GetProcessMemoryInfo(process, &memory, sizeof(memory)))
-            peak = std::max(peak, memory.PagefileUsage);
-        failedShown = failedShown || WindowTextOf(kaps[0]) == CVimoNews::kNoXml;
-        Sleep(50);
-    }
-    if (process) CloseHandle(process);
-    EXPECT_LT(slowest, 100u) << "the kaps answer within 100 ms throughout";
-    EXPECT_LT(peak, static_cast<SIZE_T>(150) << 20) << "bytes of memory";
+    WaitFor(
+        [&] {
+            watch.Sample(kaps, 1000);
+            failedShown = failedShown || WindowTextOf(kaps[0]) == CVimoNews::kNoXml;
+            return false; // watched for the whole time
+        },
+        6000, 50);
+    EXPECT_TRUE(watch.AllAnswered());
+    EXPECT_LT(watch.SlowestAnswerMs(), 100u) << "the kaps answer within 100 ms throughout";
+    EXPECT_LT(watch.PeakBytes(), static_cast<SIZE_T>(150) << 20) << "bytes of memory";
     EXPECT_TRUE(failedShown || WaitFor([&] { return WindowTextOf(kaps[0]) == CVimoNews::kNoXml; }, 20000))
         << "an answer beyond the download limit is a failed download";
     EXPECT_TRUE(app.Exit());

@@ -2,13 +2,14 @@
 
 namespace vimo::testsupport {
 
-LoopbackServer::LoopbackServer(Handler handler) : handler_(std::move(handler)) {
+LoopbackServer::LoopbackServer(Handler handler, const char* host, int port) : handler_(std::move(handler)) {
     WSADATA data;
     WSAStartup(MAKEWORD(2, 2), &data);
     listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in address = {};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_addr.s_addr = inet_addr(host);
+    address.sin_port = htons(static_cast<unsigned short>(port));
     int length = sizeof(address);
     if (listener_ == INVALID_SOCKET || bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
         listen(listener_, 16) != 0 || getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {

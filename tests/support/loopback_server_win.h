@@ -1,5 +1,5 @@
 #pragma once
-// A TCP server on 127.0.0.1 for the tests' network peers: each connection is answered by the handler
+// A TCP server on a loopback address for the tests' network peers: each connection is answered by the handler
 // on a thread of its own; the server's end closes every connection and waits for the threads.
 #include <winsock2.h>
 
@@ -17,7 +17,8 @@ public:
     // handler(client, stopping): answers one connection; stopping turns true when the server ends.
     using Handler = std::function<void(SOCKET client, const std::atomic<bool>& stopping)>;
 
-    explicit LoopbackServer(Handler handler);
+    // Listens on host (a dotted loopback address) and port (0: any free port).
+    explicit LoopbackServer(Handler handler, const char* host = "127.0.0.1", int port = 0);
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;

@@ -1,13 +1,11 @@
 #include "kaps/desk/note/note_model.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace vimo {
 
 namespace {
 constexpr int kFontSizes[] = {8, 10, 12, 14, 16, 20};
-constexpr double kPi = 3.14159265358979323846;
 
 int Digits(const std::string& text, std::size_t from, std::size_t count) {
     int value = 0;
@@ -110,20 +108,6 @@ std::string StampFromAlarmChoice(const AlarmChoice& choice) {
     std::snprintf(stamp, sizeof(stamp), "%04d%02d%02d%02d%02d00", choice.year % 10000, choice.month % 100,
                   choice.day % 100, choice.hourIndex % 100, (choice.minuteIndex * 5) % 100);
     return stamp;
-}
-
-NotePoint CirclePoint(int screenWidth, int screenHeight, int width, int height) {
-    return {(screenWidth - width) / 2, (screenHeight - height) / 2 + 60};
-}
-
-NotePoint GlidePoint(NotePoint home, NotePoint target, int i) {
-    return {home.x + (target.x - home.x) * i / 100, home.y + (target.y - home.y) * i / 100};
-}
-
-NotePoint CirclingPosition(NotePoint circle, int angle) {
-    const double radians = angle * kPi / 360.0;
-    return {static_cast<int>(circle.x + 60.0 * std::sin(radians)),
-            static_cast<int>(circle.y - 60 + 60.0 * std::cos(radians))};
 }
 
 } // namespace vimo

@@ -55,14 +55,4 @@ struct AlarmChoice {
 AlarmChoice AlarmChoiceFromStamp(const std::string& stamp);
 std::string StampFromAlarmChoice(const AlarmChoice& choice);
 
-// The point the ringing note circles around, for a window of w x h on a W x H screen.
-struct NotePoint {
-    int x, y;
-};
-NotePoint CirclePoint(int screenWidth, int screenHeight, int width, int height);
-// Step i of 100 of a glide from home to target.
-NotePoint GlidePoint(NotePoint home, NotePoint target, int i);
-// The window position for a circling angle in half-degrees.
-NotePoint CirclingPosition(NotePoint circle, int angle);
-
 } // namespace vimo

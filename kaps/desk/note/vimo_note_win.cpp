@@ -314,16 +314,10 @@ void CVimoNote::OnLeftButtonDown() {
 
 void CVimoNote::OnTimer(UINT_PTR id) {
     if (id == kCircleTimer) {
-        if (!ringing_) return;
-        angle_ += 5;
-        MoveWindowTo(CirclingPosition(circle_, angle_));
+        if (ringing_) glide_.CircleStep(Hwnd());
         return;
     }
     CKapWindow::OnTimer(id);
-}
-
-void CVimoNote::MoveWindowTo(NotePoint point) {
-    SetWindowPos(Hwnd(), nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CVimoNote::Ring() {
@@ -331,14 +325,8 @@ void CVimoNote::Ring() {
     topMostBeforeRinging_ = TopMost();
     Raise();
     if (!TopMost()) SwitchTopMost();
-    RECT r;
-    GetWindowRect(Hwnd(), &r);
-    home_ = {r.left, r.top};
-    circle_ =
-        CirclePoint(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), r.right - r.left, r.bottom - r.top);
     ringing_ = true; // snapping stays out of the glide
-    for (int i = 0; i < 100; ++i) MoveWindowTo(GlidePoint(home_, circle_, i));
-    MoveWindowTo(circle_);
+    glide_.GlideToCentre(Hwnd());
     // The reminder is spent: written at the next save, so a restart does not ring it again.
     values_.alarm = kNoAlarm;
     ApplyAlarmLook();
@@ -349,13 +337,8 @@ void CVimoNote::Ring() {
 
 void CVimoNote::StopRinging() {
     ringing_ = false;
-    angle_ = 0;
     KillTimer(Hwnd(), kCircleTimer);
-    RECT r;
-    GetWindowRect(Hwnd(), &r);
-    const NotePoint current{r.left, r.top};
-    for (int i = 100; i >= 1; --i) MoveWindowTo(GlidePoint(home_, current, i));
-    MoveWindowTo(home_);
+    glide_.GlideBack(Hwnd());
     if (!topMostBeforeRinging_) {
         if (TopMost()) SwitchTopMost();
         SendToDesktop();

@@ -4,6 +4,7 @@
 // of the screen.
 #include <memory>
 
+#include "kapframe/alert_glide_win.h"
 #include "kapframe/kap_window_win.h"
 #include "kaps/desk/note/note_model.h"
 
@@ -53,7 +54,6 @@ private:
     void ApplyAlarmLook();
     void OpenAlarmDialog();
     void CopyAll();
-    void MoveWindowTo(NotePoint point);
     std::string BackgroundFile(int index) const;
 
     NoteValues values_;
@@ -64,8 +64,7 @@ private:
     CLayerEdit* edit_ = nullptr;
 
     bool ringing_ = false;
-    int angle_ = 0;
-    NotePoint home_ = {0, 0}, circle_ = {0, 0};
+    AlertGlide glide_{100};
     bool topMostBeforeRinging_ = false;
 };
 

@@ -90,8 +90,8 @@ void Pop3Client::HandleReply() {
             messageCount_ = count;
             mailboxSize_ = size;
         }
-        Notify(kPop3Stat);
-        Notify(kPop3StatDone);
+        Notify(kPop3StatParsed);
+        Notify(kPop3AfterStat);
         if (messageCount_ <= 0) {
             status_ = kNoNewMessages;
             Close();
@@ -139,7 +139,7 @@ void Pop3Client::Retrieve() {
         return;
     }
     state_ = 6;
-    Notify(kPop3WorkDone);
+    Notify(kPop3SessionDone);
     status_ = kSessionEnded;
     Send("quit");
     Close();
@@ -151,7 +151,7 @@ void Pop3Client::Delete() {
         Send("dele " + std::to_string(deleting_));
         return;
     }
-    Notify(kPop3WorkDone);
+    Notify(kPop3SessionDone);
     state_ = 8;
     status_ = kDeletedAll;
     Send("quit");

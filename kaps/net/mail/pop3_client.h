@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/messages.h"
+
 namespace vimo {
 
 // What the client needs of its socket.
@@ -24,16 +26,6 @@ public:
 
 protected:
     ~Pop3Owner() = default;
-};
-
-enum Pop3Notification : int {
-    kPop3Accepted = 0,
-    kPop3Closed = 1,
-    kPop3Connected = 2,
-    kPop3Progress = 3,
-    kPop3Stat = 5,
-    kPop3StatDone = 6,
-    kPop3WorkDone = 7,
 };
 
 // The most one read takes from the socket, and how much of a message's text is kept (its bytes are

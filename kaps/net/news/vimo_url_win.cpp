@@ -1,9 +1,8 @@
 #include "kaps/net/news/vimo_url_win.h"
 
-#include <vector>
-
 #include "base/resource.h"
 #include "kaps/net/news/news_model.h"
+#include "wnd/dialog_fields_win.h"
 
 namespace vimo {
 
@@ -18,11 +17,7 @@ BOOL CVimoURL::OnInitDialog() {
 bool CVimoURL::OnCommand(UINT id, UINT, HWND) {
     switch (id) {
     case IDOK: {
-        HWND edit = GetDlgItem(Hwnd(), IDC_URL_ADDRESS);
-        const int length = GetWindowTextLengthA(edit);
-        std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
-        GetWindowTextA(edit, text.data(), length + 1);
-        url_ = FeedAddressFromDrop(text.data());
+        url_ = FeedAddressFromDrop(DialogItemText(Hwnd(), IDC_URL_ADDRESS));
         active_ = IsDlgButtonChecked(Hwnd(), IDC_URL_ACTIVE) == BST_CHECKED;
         EndModal(IDOK);
         return true;

@@ -91,7 +91,7 @@ TEST(Pop3Client, MessagesSplitOverReadsAreCountedToTheirSizeThenDeleted) {
     EXPECT_EQ(s.sent.back(), "dele 2\r\n");
     s.Reply("+OK deleted\r\n");
     EXPECT_EQ(s.notified.back(), kPop3Closed);
-    EXPECT_EQ(s.notified[s.notified.size() - 2], kPop3WorkDone);
+    EXPECT_EQ(s.notified[s.notified.size() - 2], kPop3SessionDone);
     EXPECT_EQ(s.statusAtClose.back(), Pop3Client::kDeletedAll);
     EXPECT_EQ(s.client.State(), 0);
 }
@@ -108,7 +108,7 @@ TEST(Pop3Client, AnErrAtTheStartOfADataReadEndsTheSession) {
 TEST(Pop3Client, ACloseInsideANotificationThenANewConnectStartsFromTheGreeting) {
     ScriptedSession s;
     s.onNotify = [&](int code) {
-        if (code == kPop3Stat) s.client.Close(); // as the mail alert kap does
+        if (code == kPop3StatParsed) s.client.Close(); // as the mail alert kap does
     };
     s.LogIn("+OK 3 900\r\n");
     EXPECT_EQ(s.client.MessageCount(), 3);

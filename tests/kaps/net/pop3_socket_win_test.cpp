@@ -38,7 +38,7 @@ public:
     explicit Owner(Pop3Socket& socket) : socket_(socket) { socket.Client().SetOwner(this); }
     void OnPop3Notify(int code) override {
         codes.push_back(code);
-        if (code == kPop3Stat) socket_.Client().Close(); // the count is all the mail alert wants
+        if (code == kPop3StatParsed) socket_.Client().Close(); // the count is all the mail alert wants
     }
     bool Closed() const { return std::find(codes.begin(), codes.end(), kPop3Closed) != codes.end(); }
     std::vector<int> codes;
