@@ -8,6 +8,7 @@
 #include "kaps/desk/photoalbum/vimo_photoalbum_win.h"
 #include "kaps/net/mail/vimo_mail_win.h"
 #include "kaps/net/news/vimo_news_win.h"
+#include "kaps/net/search/vimo_google_win.h"
 
 namespace vimo {
 
@@ -21,6 +22,7 @@ KapFactory FactoryOf(KapType type) {
     case KapType::PhotoAlbum: return MakeKapWindow<CVimoPhotoAlbum>;
     case KapType::News: return MakeKapWindow<CVimoNews>;
     case KapType::Mail: return MakeKapWindow<CVimoMail>;
+    case KapType::Google: return MakeKapWindow<CVimoGoogle>;
     default: return nullptr;
     }
 }

@@ -50,6 +50,9 @@ add_executable(other_window WIN32 ${CMAKE_SOURCE_DIR}/tests/programs/other_windo
 target_compile_options(other_window PRIVATE ${VIMO_WARNINGS})
 target_include_directories(other_window PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(other_window PRIVATE vimo_options)
+# The opener of the tests' made-up address scheme: it logs what the shell asked it to open.
+add_executable(open_logger WIN32 ${CMAKE_SOURCE_DIR}/tests/programs/open_logger_win.cpp)
+target_compile_options(open_logger PRIVATE ${VIMO_WARNINGS})
 
 # GoogleTest cross-built from the Debian sources.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
@@ -65,11 +68,11 @@ add_library(vimo_test_support STATIC ${VIMO_E2E_DRIVER} ${VIMO_TEST_SUPPORT})
 target_compile_options(vimo_test_support PRIVATE ${VIMO_WARNINGS})
 target_include_directories(vimo_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
 target_compile_definitions(vimo_test_support PUBLIC VIMO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-  VIMO_OTHER_WINDOW_EXE="${CMAKE_BINARY_DIR}/other_window.exe"
+  VIMO_OTHER_WINDOW_EXE="${CMAKE_BINARY_DIR}/other_window.exe" VIMO_OPEN_LOGGER_EXE="${CMAKE_BINARY_DIR}/open_logger.exe"
   VIMO_PROGRAM_DIR="${VIMO_PROGRAM_DIR}" VIMO_SCRATCH_DIR="${CMAKE_BINARY_DIR}/scratch"
   VIMO_POP3_PEER_DIR="${CMAKE_BINARY_DIR}/pop3-peer")
 target_link_libraries(vimo_test_support PUBLIC vimo_app)
-add_dependencies(vimo_test_support other_window)
+add_dependencies(vimo_test_support other_window open_logger)
 target_precompile_headers(vimo_test_support PRIVATE <winsock2.h> <windows.h>)
 
 if(VIMO_WIN_TESTS)

@@ -14,7 +14,10 @@
 #include "kapframe/kap_placement.h"
 #include "kapframe/settings.h"
 #include "wnd/menu_handle_win.h"
+#include "layer/controls/layer_static_win.h"
 #include "layer/layer_host_win.h"
+#include "layer/skin/skin_background_win.h"
+#include "layer/skin/skin_layout.h"
 
 namespace vimo {
 
@@ -229,6 +232,15 @@ void CKapWindow::ToggleDesktop() {
         SendToDesktop();
     else
         Raise();
+}
+
+CLayerStatic* CKapWindow::MakeBackgroundAndLock() {
+    const SkinRecord& skin = Skin();
+    const KapRect& r = Rect();
+    auto* background = new CLayerStatic(Layer(), 0, 0, r.width, r.height);
+    SetSkinBackground(background->Elem(), skin);
+    MakeLockImage(ElementRect(skin, "Lock", SkinSize{r.width, r.height}));
+    return background;
 }
 
 void CKapWindow::ShowContextMenu() {

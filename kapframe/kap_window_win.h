@@ -84,6 +84,9 @@ protected:
     bool BeginResize(POINT client);
     // Pops up the kap's context menu at the cursor.
     void ShowContextMenu();
+    // The first items of most kaps: the window-filling background of the skin's Background* keys
+    // and the lock picture at the skin's Lock* place. Returns the background.
+    CLayerStatic* MakeBackgroundAndLock();
 
     // CKapChrome
     DocumentFile File() const override;

@@ -8,7 +8,6 @@
 #include "layer/controls/layer_link_win.h"
 #include "layer/controls/layer_static_win.h"
 #include "layer/layer_host_win.h"
-#include "layer/skin/skin_background_win.h"
 #include "layer/skin/skin_layout.h"
 #include "wnd/text_reply_win.h"
 
@@ -61,9 +60,7 @@ void CVimoMail::BuildItems() {
     const SkinRecord& skin = Skin();
     const KapRect& r = Rect();
     const SkinSize kap{r.width, r.height};
-    auto* background = new CLayerStatic(host, 0, 0, r.width, r.height);
-    SetSkinBackground(background->Elem(), skin);
-    MakeLockImage(ElementRect(skin, "Lock", kap));
+    MakeBackgroundAndLock();
     name_ = MakeTextLink(host, skin, "MailName", Hwnd());
     const LayerRect pictureRect = ElementRect(skin, "MailPics", kap);
     picture_ = new CLayerStatic(host, pictureRect.x, pictureRect.y, pictureRect.width, pictureRect.height);

@@ -82,10 +82,7 @@ int CVimoNews::MaximumWidth() const { return ContenerMaxKapWidth(Skin()); }
 void CVimoNews::BuildItems() {
     CLayerHost* host = Layer();
     const SkinRecord& skin = Skin();
-    const KapRect& r = Rect();
-    background_ = new CLayerStatic(host, 0, 0, r.width, r.height);
-    SetSkinBackground(background_->Elem(), skin);
-    MakeLockImage(ElementRect(skin, "Lock", SkinSize{r.width, r.height}));
+    background_ = MakeBackgroundAndLock();
     title_ = new CLayerLink(host, skin.Int("TitlePosX"), skin.Int("TitlePosY"), skin.Int("TitleWidth"),
                             skin.Int("TitleHeight"));
     LayerNotifications& forward = title_->Notifications();

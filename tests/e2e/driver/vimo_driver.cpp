@@ -555,20 +555,13 @@ namespace {
 
 // What a folder window offers when one of its files is dragged: the path as CF_HDROP. The object
 // lives on the stack of the drag; the reference count only guards against early release.
-class FileDragData : public IDataObject {
+// A data object of one clipboard format in one memory block, as a drag source hands it out.
+class DragData : public IDataObject {
 public:
-    explicit FileDragData(const std::string& path) {
-        const std::string names = path + '\0' + '\0';
-        files_ = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
-        if (auto* drop = static_cast<DROPFILES*>(GlobalLock(files_))) {
-            drop->pFiles = sizeof(DROPFILES);
-            memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
-            GlobalUnlock(files_);
-        }
-    }
-    virtual ~FileDragData() { GlobalFree(files_); }
-    FileDragData(const FileDragData&) = delete;
-    FileDragData& operator=(const FileDragData&) = delete;
+    DragData(CLIPFORMAT format, HGLOBAL memory) : format_(format), memory_(memory) {}
+    virtual ~DragData() { GlobalFree(memory_); }
+    DragData(const DragData&) = delete;
+    DragData& operator=(const DragData&) = delete;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (iid == IID_IUnknown || iid == IID_IDataObject) {
@@ -583,12 +576,12 @@ public:
     ULONG STDMETHODCALLTYPE Release() override { return --references_; }
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
         if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-        const SIZE_T size = GlobalSize(files_);
+        const SIZE_T size = GlobalSize(memory_);
         HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
         if (!copy) return E_OUTOFMEMORY;
-        memcpy(GlobalLock(copy), GlobalLock(files_), size);
+        memcpy(GlobalLock(copy), GlobalLock(memory_), size);
         GlobalUnlock(copy);
-        GlobalUnlock(files_);
+        GlobalUnlock(memory_);
         medium->tymed = TYMED_HGLOBAL;
         medium->hGlobal = copy;
         medium->pUnkForRelease = nullptr;
@@ -596,7 +589,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
-        return format && format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+        return format && format->cfFormat == format_ && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
     }
     HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
         if (out) out->ptd = nullptr;
@@ -605,7 +598,7 @@ public:
     HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override {
         if (direction != DATADIR_GET) return E_NOTIMPL;
-        FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        FORMATETC format = {format_, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
         return SHCreateStdEnumFmtEtc(1, &format, formats);
     }
     HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
@@ -615,9 +608,30 @@ public:
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 
 private:
-    HGLOBAL files_ = nullptr;
+    CLIPFORMAT format_;
+    HGLOBAL memory_ = nullptr;
     ULONG references_ = 1;
 };
+
+HGLOBAL FileListMemory(const std::string& path) {
+    const std::string names = path + '\0' + '\0';
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+    if (auto* drop = static_cast<DROPFILES*>(GlobalLock(memory))) {
+        drop->pFiles = sizeof(DROPFILES);
+        memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+        GlobalUnlock(memory);
+    }
+    return memory;
+}
+
+HGLOBAL TextMemory(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
+    if (void* bytes = GlobalLock(memory)) {
+        memcpy(bytes, text.data(), text.size());
+        GlobalUnlock(memory);
+    }
+    return memory;
+}
 
 // The dragging side: drops when the left button is up, gives up on Escape or after the deadline.
 class DragSource : public IDropSource {
@@ -710,10 +724,11 @@ bool WaitCapture(DWORD threadId, DWORD timeoutMs) {
 
 } // namespace
 
-DWORD DragFileOnto(const std::string& path, int fromX, int fromY, int toX, int toY, DWORD timeoutMs) {
+namespace {
+
+DWORD DragOnto(DragData& data, int fromX, int fromY, int toX, int toY, DWORD timeoutMs) {
     OleScope ole;
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    FileDragData data(path);
     DragSource source(deadline);
     DragSourceWindow window(fromX, fromY);
     const DWORD dragThread = GetCurrentThreadId();
@@ -755,6 +770,18 @@ DWORD DragFileOnto(const std::string& path, int fromX, int fromY, int toX, int t
     hand.join();
     CoDisconnectObject(&data, 0);
     return result == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
+}
+
+} // namespace
+
+DWORD DragFileOnto(const std::string& path, int fromX, int fromY, int toX, int toY, DWORD timeoutMs) {
+    DragData data(CF_HDROP, FileListMemory(path));
+    return DragOnto(data, fromX, fromY, toX, toY, timeoutMs);
+}
+
+DWORD DragTextOnto(const std::string& text, int fromX, int fromY, int toX, int toY, DWORD timeoutMs) {
+    DragData data(CF_TEXT, TextMemory(text));
+    return DragOnto(data, fromX, fromY, toX, toY, timeoutMs);
 }
 
 void RightClickAt(int x, int y) {

@@ -155,6 +155,8 @@ namespace vimo::e2e {
 // small steps to (toX, toY) and releases the button there. Returns the drop effect the target
 // answered (DROPEFFECT_NONE when nothing took the drop or the drag did not end within timeoutMs).
 DWORD DragFileOnto(const std::string& path, int fromX, int fromY, int toX, int toY, DWORD timeoutMs = 15000);
+// The same with a text (CF_TEXT), as a user drags a selection out of another program.
+DWORD DragTextOnto(const std::string& text, int fromX, int fromY, int toX, int toY, DWORD timeoutMs = 15000);
 
 // Real mouse input: a right click whose every event carries the screen position itself.
 void RightClickAt(int x, int y);
