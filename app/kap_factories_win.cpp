@@ -6,6 +6,7 @@
 #include "kaps/desk/clock/vimo_clock_win.h"
 #include "kaps/desk/note/vimo_note_win.h"
 #include "kaps/desk/photoalbum/vimo_photoalbum_win.h"
+#include "kaps/net/link/vimo_link_win.h"
 #include "kaps/net/mail/vimo_mail_win.h"
 #include "kaps/net/news/vimo_news_win.h"
 #include "kaps/net/search/vimo_google_win.h"
@@ -23,6 +24,7 @@ KapFactory FactoryOf(KapType type) {
     case KapType::News: return MakeKapWindow<CVimoNews>;
     case KapType::Mail: return MakeKapWindow<CVimoMail>;
     case KapType::Google: return MakeKapWindow<CVimoGoogle>;
+    case KapType::Link: return MakeKapWindow<CVimoLink>;
     default: return nullptr;
     }
 }

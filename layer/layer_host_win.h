@@ -116,4 +116,16 @@ private:
     std::vector<const CLayerItem*> removedDuringUpdate_;
 };
 
+// Moves the viewport's content to an origin. The input windows of the items in view follow it; the
+// others stay where they are while out of view and are placed when they come back, so a long list
+// scrolls as fast as a short one.
+template <class Item> void ScrollViewport(CLayerHost& host, int x, int y, const std::vector<Item*>& items) {
+    host.SetOrigin(x, y);
+    const LayerRect view = host.Viewport();
+    for (Item* item : items) {
+        const LayerRect r = item->Rect().Moved(x, y);
+        if (r.y < view.Bottom() && r.Bottom() > view.y) item->SetBounds(item->Rect());
+    }
+}
+
 } // namespace vimo

@@ -52,4 +52,12 @@ int ContenerScrollOriginX(const SkinRecord& skin, int kapWidth, int percent) {
     return -((skin.Int("ContenerMaxWidth") - areaWidth) * percent / 100);
 }
 
+int ContenerWheelOrigin(int origin, int delta, int contentBottom, int viewportBottom) {
+    if (contentBottom <= viewportBottom) return origin;
+    int moved = origin + delta / 5;
+    if (moved >= 0) moved = 0;
+    if (moved < viewportBottom - contentBottom) moved = viewportBottom - contentBottom;
+    return moved;
+}
+
 } // namespace vimo

@@ -41,4 +41,9 @@ SkinSize ClampContenerKapSize(const SkinRecord& skin, SkinSize wanted);
 // -((ContenerMaxWidth - list area width) * percent / 100), truncated toward zero.
 int ContenerScrollOriginX(const SkinRecord& skin, int kapWidth, int percent);
 
+// The list's vertical origin (0 or negative) after a wheel turn of delta (120 a notch, positive
+// away from the user): a fifth of the delta a turn (24 pixels a notch), never above the first row
+// nor past the last. Unchanged while the content ends above the viewport's bottom edge.
+int ContenerWheelOrigin(int origin, int delta, int contentBottom, int viewportBottom);
+
 } // namespace vimo

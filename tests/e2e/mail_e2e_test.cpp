@@ -57,13 +57,6 @@ bool Circling(HWND kap) {
     return dx * dx + dy * dy <= 62 * 62;
 }
 
-// Starts the program and waits for its one kap; null when it did not come.
-HWND StartWithTheKap(VimoProcess& app, const ProgramDir& dir) {
-    if (!app.Start(dir) || !app.WaitController()) return nullptr;
-    const std::vector<HWND> kaps = app.WaitKaps(1);
-    return kaps.size() == 1 ? kaps[0] : nullptr;
-}
-
 void Command(HWND kap, UINT id) { PostMessageA(kap, WM_COMMAND, id, 0); }
 
 // A click on the kap's mail picture.
@@ -78,7 +71,7 @@ TEST(MailAlert, ShowsTheCountsAlertsOnceForEachNewCountAndKeepsNoPasswordAsTyped
     ProgramDir dir = KapsOnlyDir("mail-counts");
     WriteMail(dir, Pop3Peer::kHost, peer.User(), Pop3Peer::kPassword); // as an earlier version kept it
     VimoProcess app;
-    HWND mail = StartWithTheKap(app, dir);
+    HWND mail = app.StartWithOneKap(dir);
     ASSERT_NE(mail, nullptr);
 
     ASSERT_TRUE(WaitFor([&] { return peer.Logouts() == 1; }, kSessionWait)) << "the first check logs in";
@@ -125,7 +118,7 @@ TEST(MailAlert, ARefusedLoginChangesNothingUntilTheSetupDialogMendsThePassword) 
     ProgramDir dir = KapsOnlyDir("mail-refused");
     WriteMail(dir, Pop3Peer::kHost, peer.User(), PasswordLine("wrong"));
     VimoProcess app;
-    HWND mail = StartWithTheKap(app, dir);
+    HWND mail = app.StartWithOneKap(dir);
     ASSERT_NE(mail, nullptr);
 
     ASSERT_TRUE(WaitFor([&] { return peer.FailedLogins() == 1; }, kSessionWait));
@@ -199,7 +192,7 @@ TEST(HostileMailServer, NeverHoldsTheKapUpNorGrowsItsMemory) {
     ProgramDir dir = KapsOnlyDir("mail-hostile");
     WriteMail(dir, "127.0.0.2", "anna", PasswordLine("secret"));
     VimoProcess app;
-    HWND mail = StartWithTheKap(app, dir);
+    HWND mail = app.StartWithOneKap(dir);
     ASSERT_NE(mail, nullptr);
 
     testsupport::ProcessWatch watch(app.ProcessId());

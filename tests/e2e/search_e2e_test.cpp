@@ -40,11 +40,8 @@ TEST(WebSearch, TypedWordsAreSearchedAnEmptyFieldNavigatesAndADraggedTextIsTaken
     CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
     dir.Write("Notes\\20261209120000.VIMOGOOGLE", EncodeDocumentBase64(writer.Text()));
     VimoProcess app;
-    ASSERT_TRUE(app.Start(dir));
-    ASSERT_NE(app.WaitController(), nullptr);
-    const std::vector<HWND> kaps = app.WaitKaps(1);
-    ASSERT_EQ(kaps.size(), 1u);
-    HWND kap = kaps[0];
+    HWND kap = app.StartWithOneKap(dir);
+    ASSERT_NE(kap, nullptr);
     EXPECT_EQ(WindowTextOf(kap), kHome) << "before any typing the icon opens the home page";
 
     HWND edit = ChildOfClass(kap, "Edit");

@@ -9,6 +9,7 @@
 
 #include "base/messages.h"
 #include "base/profile_store_win.h"
+#include "support/shortcut_file_win.h"
 #include "kapframe/settings.h"
 #include "kapframe/base64.h"
 #include "kapframe/document_file_win.h"
@@ -62,9 +63,7 @@ protected:
         WinProfileStore store;
         settings_.Load(store, dir_);
     }
-    void TearDown() override {
-        OleUninitialize();
-    }
+    void TearDown() override { OleUninitialize(); }
     std::unique_ptr<TestKap> Make(const std::string& path = "") {
         auto kap = MakeWholeDialog<TestKap>(host_, KapType::Calc, settings_, path);
         EXPECT_TRUE(kap->CreateKap());
@@ -303,18 +302,7 @@ TEST_F(KapWindowTest, DropTargetTakesOneFileOrTextAsAllowed) {
 TEST_F(KapWindowTest, DroppedShortcutGivesItsTarget) {
     auto kap = Make();
     const std::string link = dir_ + "\\Editor.lnk";
-    {
-        IShellLinkA* shellLink = nullptr;
-        ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                                  reinterpret_cast<void**>(&shellLink)));
-        shellLink->SetPath("C:\\windows\\notepad.exe");
-        IPersistFile* persist = nullptr;
-        shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist));
-        std::wstring wide(link.begin(), link.end());
-        ASSERT_HRESULT_SUCCEEDED(persist->Save(wide.c_str(), TRUE));
-        persist->Release();
-        shellLink->Release();
-    }
+    ASSERT_TRUE(testsupport::WriteShortcut(link, "C:\\windows\\notepad.exe"));
     OneFormatData one(CF_HDROP, FileList({link}));
     DropOn(kap->Hwnd(), &one);
     EXPECT_TRUE(PumpUntil([&] { return !kap->dropped.empty(); }, 2000));

@@ -24,14 +24,6 @@ std::string FeedAddressFromDrop(const std::string& dropped) {
     return line.substr(first, line.find_last_not_of(" \t") - first + 1);
 }
 
-int NewsWheelOrigin(int origin, int delta, int contentBottom, int viewportBottom) {
-    if (contentBottom <= viewportBottom) return origin;
-    int moved = origin + delta / 5;
-    if (moved >= 0) moved = 0;
-    if (moved < viewportBottom - contentBottom) moved = viewportBottom - contentBottom;
-    return moved;
-}
-
 std::string ShownDescription(const std::string& description) {
     return description.size() <= kMaxDescriptionChars ? description : description.substr(0, kMaxDescriptionChars);
 }

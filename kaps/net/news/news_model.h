@@ -31,11 +31,6 @@ bool NewsActiveFromLetter(const std::string& letters);
 // cannot hold more).
 std::string FeedAddressFromDrop(const std::string& dropped);
 
-// The feed list's vertical origin after a wheel turn of delta (120 a notch, positive away from the
-// user): 24 pixels a notch, never above the first row nor past the last. Unchanged while the list
-// ends above the viewport's bottom edge.
-int NewsWheelOrigin(int origin, int delta, int contentBottom, int viewportBottom);
-
 // A description cut to kMaxDescriptionChars.
 std::string ShownDescription(const std::string& description);
 

@@ -122,17 +122,7 @@ void CVimoNews::LayoutItems() {
     ApplyOrigins();
 }
 
-void CVimoNews::ApplyOrigins() {
-    CLayerHost* layer = Layer();
-    layer->SetOrigin(originX_, originY_);
-    // The input windows of the rows in view follow the origin; the others are hidden while out of
-    // view and placed when they come back, so a long list scrolls as fast as a short one.
-    const LayerRect view = layer->Viewport();
-    for (CLayerLink* item : items_) {
-        const LayerRect r = item->Rect().Moved(originX_, originY_);
-        if (r.y < view.Bottom() && r.Bottom() > view.y) item->SetBounds(item->Rect());
-    }
-}
+void CVimoNews::ApplyOrigins() { ScrollViewport(*Layer(), originX_, originY_, items_); }
 
 int CVimoNews::ViewportBottom() const {
     const SkinRecord& skin = Skin();
@@ -262,7 +252,7 @@ void CVimoNews::RefreshDisplay() {
 // --- scrolling -------------------------------------------------------------------------------------
 
 void CVimoNews::Wheel(int delta) {
-    const int moved = NewsWheelOrigin(originY_, delta, contentBottom_, ViewportBottom());
+    const int moved = ContenerWheelOrigin(originY_, delta, contentBottom_, ViewportBottom());
     if (moved == originY_) return;
     originY_ = moved;
     ApplyOrigins();

@@ -152,6 +152,12 @@ bool VimoProcess::Start(const std::string& exe, const std::string& currentDir) {
     return StartProcess(exe, "\"" + exe + "\"", currentDir, info_);
 }
 
+HWND VimoProcess::StartWithOneKap(const ProgramDir& dir) {
+    if (!Start(dir) || !WaitController()) return nullptr;
+    const std::vector<HWND> kaps = WaitKaps(1);
+    return kaps.size() == 1 ? kaps[0] : nullptr;
+}
+
 HWND VimoProcess::WaitController(DWORD timeoutMs) {
     WaitFor(
         [&] {

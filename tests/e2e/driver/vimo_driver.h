@@ -62,6 +62,9 @@ public:
     // Starts exe with currentDir as its current directory.
     bool Start(const std::string& exe, const std::string& currentDir);
     bool Start(const ProgramDir& dir) { return Start(dir.Exe(), dir.Path()); }
+    // Starts the program of dir and waits for its controller and its one kap; the kap, or null when
+    // any of it did not come.
+    HWND StartWithOneKap(const ProgramDir& dir);
     // Waits for the controller window (the 10 x 10 dialog of the process) and returns it.
     HWND WaitController(DWORD timeoutMs = 20000);
     HWND Controller() const { return controller_; }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "kaps/net/news/news_model.h"
+#include "layer/skin/skin_layout.h"
 
 namespace vimo {
 namespace {
@@ -26,11 +27,11 @@ TEST(NewsModel, ADroppedTextGivesItsFirstLineTrimmed) {
 }
 
 TEST(NewsModel, WheelMovesTwentyFourPixelsANotchWithinTheList) {
-    EXPECT_EQ(NewsWheelOrigin(0, -120, 300, 310), 0) << "the list fits";
-    EXPECT_EQ(NewsWheelOrigin(0, 120, 500, 310), 0);
-    EXPECT_EQ(NewsWheelOrigin(0, -120, 500, 310), -24);
-    EXPECT_EQ(NewsWheelOrigin(-180, -120, 500, 310), -190);
-    EXPECT_EQ(NewsWheelOrigin(-24, -7, 500, 310), -25) << "a fine wheel moves by its fifth, truncated";
+    EXPECT_EQ(ContenerWheelOrigin(0, -120, 300, 310), 0) << "the list fits";
+    EXPECT_EQ(ContenerWheelOrigin(0, 120, 500, 310), 0);
+    EXPECT_EQ(ContenerWheelOrigin(0, -120, 500, 310), -24);
+    EXPECT_EQ(ContenerWheelOrigin(-180, -120, 500, 310), -190);
+    EXPECT_EQ(ContenerWheelOrigin(-24, -7, 500, 310), -25) << "a fine wheel moves by its fifth, truncated";
 }
 
 } // namespace
