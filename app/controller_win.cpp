@@ -194,6 +194,19 @@ Kap* ControllerWindow::CreateKap(KapType type) {
     return list.back().get();
 }
 
+bool ControllerWindow::RestoreKap(KapType type, const std::string& documentPath) {
+    KapFactory factory = FactoryOf(type);
+    auto& list = kaps_[Index(type)];
+    if (!factory || (InfoOf(type).single && !list.empty())) return false;
+    std::unique_ptr<Kap> kap = factory(*this, settings_, documentPath);
+    if (!kap) return false;
+    ShowWindow(kap->Hwnd(), SW_SHOWNORMAL);
+    list.push_back(std::move(kap));
+    list.back()->Raise();
+    if (type == KapType::Note) RefreshCalendars(); // its reminder is back on the calendars
+    return true;
+}
+
 void ControllerWindow::LoadKaps(KapType type) {
     KapFactory factory = FactoryOf(type);
     if (!factory) return;

@@ -45,6 +45,7 @@ public:
     HWND HostWindow() const override { return Hwnd(); }
     bool CanCreate(KapType type) const override;
     Kap* CreateKap(KapType type) override;
+    bool RestoreKap(KapType type, const std::string& documentPath) override;
     std::vector<Kap*> KapsOf(KapType type) const override;
     void SetResizing(bool resizing) override { resizing_ = resizing; }
     bool Resizing() const override { return resizing_; }

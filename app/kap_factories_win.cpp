@@ -6,6 +6,7 @@
 #include "kaps/desk/clock/vimo_clock_win.h"
 #include "kaps/desk/note/vimo_note_win.h"
 #include "kaps/desk/photoalbum/vimo_photoalbum_win.h"
+#include "kaps/desk/trash/vimo_trash_win.h"
 #include "kaps/net/link/vimo_link_win.h"
 #include "kaps/net/mail/vimo_mail_win.h"
 #include "kaps/net/news/vimo_news_win.h"
@@ -25,6 +26,7 @@ KapFactory FactoryOf(KapType type) {
     case KapType::Mail: return MakeKapWindow<CVimoMail>;
     case KapType::Google: return MakeKapWindow<CVimoGoogle>;
     case KapType::Link: return MakeKapWindow<CVimoLink>;
+    case KapType::Trash: return MakeKapWindow<CVimoTrash>;
     default: return nullptr;
     }
 }

@@ -3,6 +3,7 @@
 // is the host of the running program; tests give a kap a host of their own.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "kapframe/kap_types.h"
@@ -20,6 +21,9 @@ public:
     // it (null when it cannot be made).
     virtual bool CanCreate(KapType type) const = 0;
     virtual Kap* CreateKap(KapType type) = 0;
+    // Makes the kap of a document just brought back into \Notes\ (by the trash) and shows it raised;
+    // false when none was made (a type this program cannot make, a second single kap).
+    virtual bool RestoreKap(KapType type, const std::string& documentPath) = 0;
     // The living kaps of a type, in creation order (the calendar reads the notes' reminders).
     virtual std::vector<Kap*> KapsOf(KapType type) const = 0;
     // Set while a kap's corner is dragged; kaps then do not take the focus on hover.

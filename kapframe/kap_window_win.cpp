@@ -243,6 +243,13 @@ CLayerStatic* CKapWindow::MakeBackgroundAndLock() {
     return background;
 }
 
+void CKapWindow::KeepAtLeastSkinSize() {
+    const SkinRecord& skin = Skin();
+    KapRect& rect = MutableRect();
+    rect.width = std::max(rect.width, skin.Int("IconWidth"));
+    rect.height = std::max(rect.height, skin.Int("IconHeight"));
+}
+
 void CKapWindow::ShowContextMenu() {
     const KapTypeInfo& info = InfoOf(type_);
     MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_KAPS)));

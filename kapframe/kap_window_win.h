@@ -87,6 +87,8 @@ protected:
     // The first items of most kaps: the window-filling background of the skin's Background* keys
     // and the lock picture at the skin's Lock* place. Returns the background.
     CLayerStatic* MakeBackgroundAndLock();
+    // A resizable kap read from its document is never smaller than the skin's IconWidth x IconHeight.
+    void KeepAtLeastSkinSize();
 
     // CKapChrome
     DocumentFile File() const override;

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/kap_factories_win.h"
@@ -12,7 +14,8 @@ namespace vimo::kaptest {
 
 class FakeKapHost : public KapHost {
 public:
-    FakeKapHost() : window_(CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
+    FakeKapHost()
+        : window_(CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
     ~FakeKapHost() { DestroyWindow(window_); }
     FakeKapHost(const FakeKapHost&) = delete;
     FakeKapHost& operator=(const FakeKapHost&) = delete;
@@ -27,9 +30,14 @@ public:
     void SetResizing(bool on) override { resizing = on; }
     bool Resizing() const override { return resizing; }
     bool HasWindowBar() const override { return windowBar; }
+    bool RestoreKap(KapType type, const std::string& documentPath) override {
+        restored.emplace_back(type, documentPath);
+        return false;
+    }
 
-    std::function<std::vector<Kap*>(KapType)> kaps; // what KapsOf answers
-    std::vector<KapType> created;                  // the types CreateKap was asked for
+    std::function<std::vector<Kap*>(KapType)> kaps;        // what KapsOf answers
+    std::vector<KapType> created;                          // the types CreateKap was asked for
+    std::vector<std::pair<KapType, std::string>> restored; // what RestoreKap was asked for
     bool resizing = false;
     bool windowBar = false;
 

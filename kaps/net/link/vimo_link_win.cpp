@@ -11,6 +11,7 @@
 #include "layer/controls/layer_static_win.h"
 #include "layer/layer_host_win.h"
 #include "layer/skin/skin_layout.h"
+#include "layer/skin/skin_list_items_win.h"
 #include "wnd/menu_handle_win.h"
 #include "wnd/text_reply_win.h"
 
@@ -60,9 +61,7 @@ void CVimoLink::ReadPayload(DocumentReader& reader) {
     std::vector<LinkItem> items;
     ReadLinkPayload(reader, items);
     links_.Assign(std::move(items));
-    const SkinRecord& skin = Skin();
-    MutableRect().width = std::max(Rect().width, skin.Int("IconWidth"));
-    MutableRect().height = std::max(Rect().height, skin.Int("IconHeight"));
+    KeepAtLeastSkinSize();
 }
 
 // --- items -----------------------------------------------------------------------------------------
@@ -71,17 +70,8 @@ void CVimoLink::BuildItems() {
     CLayerHost* host = Layer();
     const SkinRecord& skin = Skin();
     background_ = MakeBackgroundAndLock();
-    const LayerRect titleRect = ElementRect(skin, "Title", SkinSize{Rect().width, Rect().height});
-    title_ = new CLayerStatic(host, titleRect.x, titleRect.y, titleRect.width, titleRect.height);
-    CLayerElement& title = title_->Elem();
-    title.SetBackgroundColour(skin.Colour("TitleBk"));
-    title.SetBlockStyle(TextBlockId::Text, skin.TextStyle("Title"));
-    title.SetBlockPosition(TextBlockId::Text, 1, 0);
-    title.SetBlockText(TextBlockId::Text, kTitle);
-    scroll_ = new CLayerScrollH(host, skin.Int("HScrollPosX"), skin.Int("HScrollPosY"), skin.Int("HScrollWidth"),
-                                skin.Int("HScrollHeight"));
-    scroll_->Notifications().target = Hwnd();
-    scroll_->Notifications().valueMessage = kHScrollMessage;
+    title_ = MakeSkinTitle(host, skin, kTitle);
+    scroll_ = MakeSkinScrollH(host, skin, Hwnd(), kHScrollMessage);
     RebuildRows();
 }
 
@@ -120,23 +110,17 @@ void CVimoLink::RebuildRows() {
         StyleRow(*row, item, i);
         rows_.push_back(row);
     }
-    const bool any = !rows_.empty();
-    scroll_->SetTrackColours(skin.Colour("HScrollBkInactive"),
-                             skin.Colour(any ? "HScrollBkActive" : "HScrollBkInactive"));
-    EnableWindow(scroll_->Input(), any ? TRUE : FALSE);
-    if (!any) originX_ = 0;
-    scroll_->Repaint();
+    if (rows_.empty()) originX_ = 0;
+    ShowSkinScrollHActive(*scroll_, skin, !rows_.empty());
 }
 
 void CVimoLink::LayoutItems() {
     const SkinRecord& skin = Skin();
     const KapRect& r = Rect();
     const SkinSize kap{r.width, r.height};
-    const int growX = r.width - skin.Int("IconWidth"), growY = r.height - skin.Int("IconHeight");
     background_->SetBounds(LayerRect{0, 0, r.width, r.height});
     LockImage()->SetBounds(ElementRect(skin, "Lock", kap));
-    scroll_->SetBounds(LayerRect{skin.Int("HScrollPosX"), growY + skin.Int("HScrollPosY"),
-                                 growX + skin.Int("HScrollWidth"), skin.Int("HScrollHeight")});
+    scroll_->SetBounds(SkinScrollHRect(skin, kap));
     scroll_->SetRange(skin.Int("ContenerMaxWidth"));
     const LayerRect view = ContenerRect(skin, kap);
     Layer()->SetViewport(view.x, view.y, view.width, view.height);

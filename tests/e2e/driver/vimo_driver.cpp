@@ -539,11 +539,13 @@ std::vector<DWORD> ScreenPixels(const RECT& area) {
 }
 
 std::string WindowTextOf(HWND window) {
-    char text[512] = {};
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 5000, &length)) return {};
+    std::vector<char> text(std::min<std::size_t>(length, 1 << 20) + 1, '\0');
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK, 5000,
                              nullptr))
         return {};
-    return text;
+    return text.data();
 }
 
 void ClickAt(int x, int y) {
