@@ -8,6 +8,7 @@
 #include "kaps/desk/photoalbum/vimo_photoalbum_win.h"
 #include "kaps/net/mail/vimo_mail_win.h"
 #include "kaps/net/news/vimo_news_win.h"
+#include "kaps/net/weather/vimo_weather_win.h"
 
 namespace vimo {
 
@@ -21,6 +22,7 @@ KapFactory FactoryOf(KapType type) {
     case KapType::PhotoAlbum: return MakeKapWindow<CVimoPhotoAlbum>;
     case KapType::News: return MakeKapWindow<CVimoNews>;
     case KapType::Mail: return MakeKapWindow<CVimoMail>;
+    case KapType::Weather: return MakeKapWindow<CVimoWeather>;
     default: return nullptr;
     }
 }
