@@ -10,7 +10,6 @@
 #include "layer/layer_host_win.h"
 #include "layer/skin/skin_background_win.h"
 #include "layer/skin/skin_layout.h"
-#include "wnd/text_reply_win.h"
 
 namespace vimo {
 
@@ -51,13 +50,11 @@ std::string HomePageOf(const std::string& url) {
 } // namespace
 
 CVimoWeather::CVimoWeather(KapHost& host, Settings& settings, const std::string& documentPath)
-    : CKapWindow(host, KapType::Weather, settings, documentPath) {}
+    : CFeedKap(host, KapType::Weather, settings, documentPath) {}
 
 CVimoWeather::~CVimoWeather() = default;
 
 const SkinRecord& CVimoWeather::Data() const { return AppSettings().skins.Data(SkinType::Weather); }
-
-std::string CVimoWeather::FeedFile() const { return AppSettings().programDir + "\\Temp\\" + KapName() + ".XML"; }
 
 std::string CVimoWeather::FeedAddress() const {
     return Data().Str("BeginRSSURL") + values_.code + Data().Str("EndRSSURL");
@@ -217,14 +214,14 @@ void CVimoWeather::AddMessageBlock(const std::string& text) {
     element.SetBlockText(TextBlockId::Title, text);
 }
 
-void CVimoWeather::ClearBlocks() {
+void CVimoWeather::ClearContent() {
     for (CLayerLink* block : blocks_) delete block;
     blocks_.clear();
     originY_ = 0;
 }
 
 void CVimoWeather::BuildBlocks() {
-    IXMLDOMElement* root = xml_.Root();
+    IXMLDOMElement* root = Xml().Root();
     const std::vector<ComPtr<IXMLDOMNode>> current = SelectNodes(root, "//cc");
     if (!current.empty()) {
         IXMLDOMNode* cc = current.front().Get();
@@ -243,33 +240,27 @@ void CVimoWeather::BuildBlocks() {
 
 void CVimoWeather::StartDownload() {
     if (values_.code.empty()) return;
-    download_.Start(FeedAddress(), AppSettings().programDir + "\\Temp", FeedFile());
+    Download().Start(FeedAddress(), AppSettings().programDir + "\\Temp", FeedFile());
 }
 
 void CVimoWeather::Update() {
     if (values_.code.empty() || !values_.active) return;
-    download_.ForceIdle();
+    Download().ForceIdle();
     StartDownload();
 }
 
-void CVimoWeather::RefreshDisplay() {
-    const DownloadStatus status = download_.Status();
-    xml_.Release();
-    ClearBlocks();
+void CVimoWeather::ShowResult(DownloadStatus status) {
+    ClearContent();
     if (!TestConnectivity().connected) {
         AddMessageBlock(kNoConnection);
     } else if (status == DownloadStatus::Downloaded) {
-        if (xml_.Load(FeedFile()) && xml_.Root())
+        if (Xml().Load(FeedFile()) && Xml().Root())
             BuildBlocks();
         else
             AddMessageBlock(kNoXml);
     } else {
         AddMessageBlock(kFailed);
     }
-    LayoutItems();
-    Layer()->Refresh();
-    download_.Shown();
-    ++refreshes_;
 }
 
 void CVimoWeather::Wheel(int delta) {
@@ -277,7 +268,7 @@ void CVimoWeather::Wheel(int delta) {
     if (moved == originY_) return;
     originY_ = moved;
     ApplyOrigin();
-    redraw_ = true;
+    SetRedraw();
 }
 
 // --- commands and messages -------------------------------------------------------------------------
@@ -299,59 +290,6 @@ bool CVimoWeather::OnKapCommand(UINT id) {
     case ID_WEATHER_OPTIONS: OpenOptions(); return true;
     default: return false;
     }
-}
-
-bool CVimoWeather::OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (msg) {
-    case WM_GETTEXTLENGTH: result = static_cast<LRESULT>(BlockTitles().size()); return true;
-    case WM_GETTEXT: result = ReplyGetText(BlockTitles(), wParam, lParam); return true;
-    case WM_MOUSEWHEEL:
-        Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
-        result = 0;
-        return true;
-    default: return false;
-    }
-}
-
-BOOL CVimoWeather::OnInitDialog() {
-    comStarted_ = SUCCEEDED(CoInitialize(nullptr));
-    const BOOL result = CKapWindow::OnInitDialog();
-    HWND hwnd = Hwnd();
-    SetTimer(hwnd, kPollTimer, kPollPeriod, nullptr);
-    SetTimer(hwnd, kRefreshTimer, static_cast<UINT>(values_.intervalMs), nullptr);
-    SetTimer(hwnd, kRedrawTimer, kRedrawPeriod, nullptr);
-    if (values_.active) StartDownload();
-    return result;
-}
-
-void CVimoWeather::OnTimer(UINT_PTR id) {
-    switch (id) {
-    case kPollTimer: {
-        const DownloadStatus status = download_.Status();
-        if (status == DownloadStatus::Downloaded || status == DownloadStatus::Failed) RefreshDisplay();
-        break;
-    }
-    case kRefreshTimer:
-        if (values_.active) StartDownload();
-        break;
-    case kRedrawTimer:
-        if (redraw_) {
-            redraw_ = false;
-            Layer()->Refresh();
-        }
-        break;
-    default: CKapWindow::OnTimer(id); break;
-    }
-}
-
-void CVimoWeather::OnDestroy() {
-    for (UINT_PTR timer : {kPollTimer, kRefreshTimer, kRedrawTimer}) KillTimer(Hwnd(), timer);
-    ClearBlocks();
-    xml_.Release();
-    DeleteFileA(FeedFile().c_str()); // the kap's forecast goes with it
-    CKapWindow::OnDestroy();
-    if (comStarted_) CoUninitialize();
-    comStarted_ = false;
 }
 
 } // namespace vimo

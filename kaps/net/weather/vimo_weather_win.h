@@ -8,16 +8,13 @@
 // BeginRSSURL + location code + EndRSSURL, its web page NavigateURL + location code, and the
 // location search SearchRSSURL + country name.
 //
-// WM_GETTEXT and WM_GETTEXTLENGTH on the kap window answer the blocks' title texts, one a line
-// (read-only; used by tests and accessibility tools).
+// WM_GETTEXT and WM_GETTEXTLENGTH on the kap window answer the blocks' title texts, one a line.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-#include "kapframe/kap_window_win.h"
-#include "kaps/net/services/feed_download_win.h"
-#include "kaps/net/services/xml_document_win.h"
+#include "kaps/net/services/feed_kap_win.h"
 #include "kaps/net/weather/weather_model.h"
 
 namespace vimo {
@@ -25,11 +22,8 @@ namespace vimo {
 class CLayerLink;
 class CLayerStatic;
 
-class CVimoWeather : public CKapWindow {
+class CVimoWeather : public CFeedKap {
 public:
-    enum WeatherTimer : UINT_PTR { kPollTimer = 2, kRefreshTimer = 3, kRedrawTimer = 5 };
-    static constexpr UINT kPollPeriod = 1000, kRedrawPeriod = 100;
-
     static constexpr const char* kNoConnection = "No Internet Connection";
     static constexpr const char* kNoXml = "No XML Document";
     static constexpr const char* kFailed = "RSS Reader Error";
@@ -49,9 +43,6 @@ public:
     std::string BlockTitles() const;
     int OriginY() const { return originY_; }
     int ContentBottom() const { return grid_.contentBottom; }
-    // How many downloads' results have been shown.
-    unsigned Refreshes() const { return refreshes_; }
-    std::string FeedFile() const;
     // BeginRSSURL + location code + EndRSSURL.
     std::string FeedAddress() const;
 
@@ -67,19 +58,20 @@ protected:
     void BuildItems() override;
     void LayoutItems() override;
     bool OnKapCommand(UINT id) override;
-    bool OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    BOOL OnInitDialog() override;
-    void OnTimer(UINT_PTR id) override;
-    void OnDestroy() override;
+    // CFeedKap
+    bool AutoDownload() const override { return values_.active; }
+    int IntervalMs() const override { return values_.intervalMs; }
+    void StartDownload() override;
+    void ShowResult(DownloadStatus status) override;
+    std::string ShownText() const override { return BlockTitles(); }
+    void Wheel(int delta) override;
+    void ClearContent() override;
 
 private:
     WeatherGridMetrics Metrics() const;
     const SkinRecord& Data() const;
-    void StartDownload();
     void Update();
     void OpenOptions();
-    void RefreshDisplay();
-    void ClearBlocks();
     void BuildBlocks();
     CLayerLink* AddBlock();
     void AddConditionsBlock(const std::string& icon, const std::string& temperature, const std::string& station);
@@ -87,16 +79,10 @@ private:
     void AddLogoBlock();
     void AddMessageBlock(const std::string& text);
     void ApplyOrigin();
-    void Wheel(int delta);
 
     WeatherValues values_;
-    FeedDownload download_;
-    XmlDocument xml_;
-    bool comStarted_ = false;
-    unsigned refreshes_ = 0;
     WeatherGrid grid_;
     int originY_ = 0;
-    bool redraw_ = false;
     CLayerStatic* background_ = nullptr; // items are owned by the layer host
     std::vector<CLayerLink*> blocks_;
 };
