@@ -34,8 +34,11 @@ using testsupport::ForecastPath;
 using testsupport::WeatherFeed;
 
 constexpr char kKapName[] = "20261209120000";
+// The degree sign of the ANSI code page, ended before the unit's letter.
 constexpr char kDegreesC[] = "\xb0"
                              "C";
+constexpr char kDegreesF[] = "\xb0"
+                             "F";
 
 bool NetworkUp() { return TestConnectivity().connected; }
 
@@ -110,14 +113,14 @@ TEST_F(WeatherKapTest, ShowsConditionsDaysAndLogoInCelsiusOnAGridOfWholeBlocks) 
     EXPECT_EQ(GetFileAttributesA(feedFile.c_str()), INVALID_FILE_ATTRIBUTES) << "the feed file goes with the kap";
 }
 
-TEST_F(WeatherKapTest, TheWheelScrollsWithinBlocksThatDoNotFit) {
-    server_.Serve(ForecastPath("X"), 200, WeatherFeed("50", {"1", "2", "3"}));
+TEST_F(WeatherKapTest, AFeedWithoutCurrentConditionsShowsItsDaysAndTheWheelScrollsWithinThem) {
+    server_.Serve(ForecastPath("X"), 200, WeatherFeed("", {"50", "2", "3", "4"}));
     CVimoWeather& weather = Open("X", true, false, 0, 0); // the least size: one block
     unsigned seen = 0;
     ASSERT_TRUE(NextRefresh(seen));
     ASSERT_EQ(weather.BlockCount(), 4u);
-    EXPECT_EQ(weather.BlockTitle(0), "50\xb0"
-                                     "F");
+    EXPECT_EQ(weather.BlockTitle(0), std::string("50") + kDegreesF);
+    EXPECT_EQ(weather.BlockInfo(0), "Day0");
     const auto wheel = [&](int notches) {
         SendMessageA(weather.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(notches * WHEEL_DELTA)), 0);
     };
