@@ -11,6 +11,7 @@
 #include "kaps/net/mail/vimo_mail_win.h"
 #include "kaps/net/news/vimo_news_win.h"
 #include "kaps/net/search/vimo_google_win.h"
+#include "kaps/net/weather/vimo_weather_win.h"
 
 namespace vimo {
 
@@ -27,6 +28,7 @@ KapFactory FactoryOf(KapType type) {
     case KapType::Google: return MakeKapWindow<CVimoGoogle>;
     case KapType::Link: return MakeKapWindow<CVimoLink>;
     case KapType::Trash: return MakeKapWindow<CVimoTrash>;
+    case KapType::Weather: return MakeKapWindow<CVimoWeather>;
     default: return nullptr;
     }
 }

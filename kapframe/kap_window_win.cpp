@@ -173,7 +173,9 @@ void CKapWindow::ResizeStep() {
     KapRect& r = MutableRect();
     if (!grip_.Step(Hwnd(), r.width, r.height, Skin().Int("IconWidth"), Skin().Int("IconHeight"))) return;
     r.width = std::min(r.width, std::max(MaximumWidth(), Skin().Int("IconWidth")));
+    const int wantedWidth = r.width, wantedHeight = r.height;
     LayoutItems();
+    grip_.ShiftAnchor(r.width - wantedWidth, r.height - wantedHeight);
     Layer()->Resize(r.width, r.height);
     SetDirty();
 }

@@ -27,6 +27,12 @@ public:
     // Ends the drag when the button is up or the capture is gone.
     bool Step(HWND window, int& width, int& height, int minimumWidth, int minimumHeight);
     void End(HWND window);
+    // Moves the anchor by the amount a layout took off (or added to) the size of the last step, so
+    // that a kap snapping its size still follows the pointer instead of losing each step's rest.
+    void ShiftAnchor(int dx, int dy) {
+        anchor_.x += dx;
+        anchor_.y += dy;
+    }
 
 private:
     UINT_PTR timerId_;

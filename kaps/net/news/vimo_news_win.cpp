@@ -13,7 +13,6 @@
 #include "layer/skin/skin_background_win.h"
 #include "layer/skin/skin_layout.h"
 #include "wnd/menu_handle_win.h"
-#include "wnd/text_reply_win.h"
 
 namespace vimo {
 
@@ -52,11 +51,9 @@ void StyleText(CLayerElement& element, const SkinRecord& skin, const std::string
 } // namespace
 
 CVimoNews::CVimoNews(KapHost& host, Settings& settings, const std::string& documentPath)
-    : CKapWindow(host, KapType::News, settings, documentPath) {}
+    : CFeedKap(host, KapType::News, settings, documentPath) {}
 
 CVimoNews::~CVimoNews() = default;
-
-std::string CVimoNews::FeedFile() const { return AppSettings().programDir + "\\Temp\\" + KapName() + ".XML"; }
 
 std::string CVimoNews::TitleText() const { return title_ ? title_->Elem().Block(TextBlockId::Title).text : ""; }
 
@@ -170,7 +167,7 @@ CLayerLink* CVimoNews::AddRow(const std::string& prefix, const std::string& text
 
 void CVimoNews::BuildList() {
     const SkinRecord& skin = Skin();
-    IXMLDOMElement* root = xml_.Root();
+    IXMLDOMElement* root = Xml().Root();
     for (const ComPtr<IXMLDOMNode>& channel : SelectNodes(root, "//channel")) {
         CLayerElement& element = title_->Elem();
         StyleText(element, skin, "Title", SelectText(channel.Get(), "title"));
@@ -205,23 +202,21 @@ void CVimoNews::BuildList() {
 
 void CVimoNews::StartDownload() {
     if (values_.url.empty()) return;
-    download_.Start(values_.url, AppSettings().programDir + "\\Temp", FeedFile());
+    Download().Start(values_.url, AppSettings().programDir + "\\Temp", FeedFile());
 }
 
 void CVimoNews::UpdateNow() {
-    download_.ForceIdle();
+    Download().ForceIdle();
     StartDownload();
 }
 
-void CVimoNews::RefreshDisplay() {
-    const DownloadStatus status = download_.Status();
-    xml_.Release();
+void CVimoNews::ShowResult(DownloadStatus status) {
     if (!TestConnectivity().connected) {
         ClearList();
         lastShownSize_ = 0;
         ShowMessage(kNoConnection);
     } else if (status == DownloadStatus::Downloaded) {
-        if (!xml_.Load(FeedFile())) {
+        if (!Xml().Load(FeedFile())) {
             ClearList();
             lastShownSize_ = 0;
             ShowMessage(kNoRss);
@@ -230,7 +225,7 @@ void CVimoNews::RefreshDisplay() {
             if (size != lastShownSize_) {
                 lastShownSize_ = size;
                 ClearList();
-                if (xml_.Root()) {
+                if (Xml().Root()) {
                     BuildList();
                 } else {
                     lastShownSize_ = 0;
@@ -243,10 +238,6 @@ void CVimoNews::RefreshDisplay() {
         lastShownSize_ = 0;
         ShowMessage(kNoXml);
     }
-    LayoutItems();
-    Layer()->Refresh();
-    download_.Shown();
-    ++refreshes_;
 }
 
 // --- scrolling -------------------------------------------------------------------------------------
@@ -256,22 +247,21 @@ void CVimoNews::Wheel(int delta) {
     if (moved == originY_) return;
     originY_ = moved;
     ApplyOrigins();
-    redraw_ = true;
+    SetRedraw();
 }
 
 void CVimoNews::OnHorizontalScroll(int percent) {
     if (lastShownSize_ == 0) return;
     originX_ = ContenerScrollOriginX(Skin(), Rect().width, percent);
     ApplyOrigins();
-    redraw_ = true;
+    SetRedraw();
 }
 
 // --- commands and messages -------------------------------------------------------------------------
 
 void CVimoNews::SetInterval(int milliseconds) {
     values_.intervalMs = milliseconds;
-    KillTimer(Hwnd(), kRefreshTimer);
-    SetTimer(Hwnd(), kRefreshTimer, static_cast<UINT>(values_.intervalMs), nullptr);
+    RestartRefreshTimer();
     SetDirty();
 }
 
@@ -314,61 +304,15 @@ void CVimoNews::OnDrop(const std::string& dropped) {
 }
 
 bool CVimoNews::OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (msg) {
-    case WM_GETTEXTLENGTH: result = static_cast<LRESULT>(TitleText().size()); return true;
-    case WM_GETTEXT: result = ReplyGetText(TitleText(), wParam, lParam); return true;
-    case WM_MOUSEWHEEL:
-        Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
-        result = 0;
-        return true;
-    case kHScrollMessage:
-        OnHorizontalScroll(static_cast<int>(wParam));
-        result = 0;
-        return true;
-    default: return false;
-    }
+    if (msg != kHScrollMessage) return CFeedKap::OnKapMessage(msg, wParam, lParam, result);
+    OnHorizontalScroll(static_cast<int>(wParam));
+    result = 0;
+    return true;
 }
 
-BOOL CVimoNews::OnInitDialog() {
-    comStarted_ = SUCCEEDED(CoInitialize(nullptr));
-    const BOOL result = CKapWindow::OnInitDialog();
-    HWND hwnd = Hwnd();
-    SetTimer(hwnd, kPollTimer, kPollPeriod, nullptr);
-    SetTimer(hwnd, kRefreshTimer, static_cast<UINT>(values_.intervalMs), nullptr);
-    SetTimer(hwnd, kRedrawTimer, kRedrawPeriod, nullptr);
-    if (values_.active) StartDownload();
-    return result;
-}
-
-void CVimoNews::OnTimer(UINT_PTR id) {
-    switch (id) {
-    case kPollTimer: {
-        const DownloadStatus status = download_.Status();
-        if (status == DownloadStatus::Downloaded || status == DownloadStatus::Failed) RefreshDisplay();
-        break;
-    }
-    case kRefreshTimer:
-        if (values_.active) StartDownload();
-        break;
-    case kRedrawTimer:
-        if (redraw_) {
-            redraw_ = false;
-            Layer()->Refresh();
-        }
-        break;
-    default: CKapWindow::OnTimer(id); break;
-    }
-}
-
-void CVimoNews::OnDestroy() {
-    for (UINT_PTR timer : {kPollTimer, kRefreshTimer, kRedrawTimer}) KillTimer(Hwnd(), timer);
+void CVimoNews::ClearContent() {
     for (CLayerLink* item : items_) delete item;
     items_.clear();
-    xml_.Release();
-    DeleteFileA(FeedFile().c_str()); // the kap's feed goes with it
-    CKapWindow::OnDestroy();
-    if (comStarted_) CoUninitialize();
-    comStarted_ = false;
 }
 
 } // namespace vimo

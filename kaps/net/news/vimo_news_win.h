@@ -5,16 +5,14 @@
 // 5, 30 or 60 minutes while active) into the kap's own file in \Temp\, which goes with the kap.
 //
 // WM_GETTEXT and WM_GETTEXTLENGTH on the kap window answer what its title shows: the channel's title
-// or a message (read-only; used by tests and accessibility tools).
+// or a message.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-#include "kapframe/kap_window_win.h"
 #include "kaps/net/news/news_model.h"
-#include "kaps/net/services/feed_download_win.h"
-#include "kaps/net/services/xml_document_win.h"
+#include "kaps/net/services/feed_kap_win.h"
 
 namespace vimo {
 
@@ -22,12 +20,10 @@ class CLayerLink;
 class CLayerScrollH;
 class CLayerStatic;
 
-class CVimoNews : public CKapWindow {
+class CVimoNews : public CFeedKap {
 public:
     // The horizontal bar's value message (WPARAM the percent).
     static constexpr UINT kHScrollMessage = WM_USER + 750;
-    enum NewsTimer : UINT_PTR { kPollTimer = 2, kRefreshTimer = 3, kRedrawTimer = 5 };
-    static constexpr UINT kPollPeriod = 1000, kRedrawPeriod = 100;
 
     static constexpr const char* kNoConnection = "No Internet Connection ...";
     static constexpr const char* kNoRss = "No RSS Document ...";
@@ -47,9 +43,6 @@ public:
     int OriginY() const { return originY_; }
     // The feed file's byte size the list was built from; 0 while nothing is shown.
     long long LastShownSize() const { return lastShownSize_; }
-    // How many downloads' results have been shown.
-    unsigned Refreshes() const { return refreshes_; }
-    std::string FeedFile() const;
 
 protected:
     std::size_t TypeLetterCount() const override { return 1; }
@@ -66,35 +59,32 @@ protected:
     bool OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     unsigned DropAccept() const override;
     void OnDrop(const std::string& dropped) override;
-    BOOL OnInitDialog() override;
-    void OnTimer(UINT_PTR id) override;
-    void OnDestroy() override;
+    // CFeedKap
+    bool AutoDownload() const override { return values_.active; }
+    int IntervalMs() const override { return values_.intervalMs; }
+    void StartDownload() override;
+    void ShowResult(DownloadStatus status) override;
+    std::string ShownText() const override { return TitleText(); }
+    void Wheel(int delta) override;
+    void ClearContent() override;
 
 private:
-    void StartDownload();
     void UpdateNow();
     void SetInterval(int milliseconds);
     void OpenSettings();
-    void RefreshDisplay();
     void ShowMessage(const std::string& text);
     void ClearList();
     void BuildList();
     // A row of the list at the content bottom, its text placed vertically by vPos.
     CLayerLink* AddRow(const std::string& prefix, const std::string& text, int height, int vPos = 0);
     void ApplyOrigins();
-    void Wheel(int delta);
     void OnHorizontalScroll(int percent);
     int ViewportBottom() const;
 
     NewsValues values_;
-    FeedDownload download_;
-    XmlDocument xml_;
-    bool comStarted_ = false;
     long long lastShownSize_ = 0;
-    unsigned refreshes_ = 0;
     int contentBottom_ = 0;
     int originX_ = 0, originY_ = 0;
-    bool redraw_ = false;
     int laidOutWidth_ = 0, laidOutHeight_ = 0;
     CLayerStatic* background_ = nullptr; // items are owned by the layer host
     CLayerLink* title_ = nullptr;

@@ -5,6 +5,8 @@
 #include <wininet.h>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <vector>
 #include <mutex>
@@ -48,19 +50,27 @@ bool IsWebAddress(const std::string& url) {
     return begins("http://") || begins("https://");
 }
 
-constexpr DWORD kConnectTimeoutMs = 15000;
-constexpr DWORD kReceiveTimeoutMs = 30000;
+// How long a web download may wait for the server and take in all.
+struct FetchLimits {
+    DWORD connectMs;
+    DWORD receiveMs;
+    DWORD totalMs;
+};
+constexpr FetchLimits kWorkerLimits{15000, 30000, 120000};
+constexpr FetchLimits kForegroundLimits{5000, 10000, 15000};
 
-// A web address: the answer must be no HTTP error, must keep coming (a server silent for
-// kReceiveTimeoutMs fails it) and must end within kMaxDownloadBytes.
-bool FetchWeb(const std::string& url, const std::string& file) {
+// A web address: the answer must be no HTTP error, must keep coming (a server silent for the
+// receive time fails it), must end within kMaxDownloadBytes and within the total time (counted
+// between reads, so a read may add the receive time once more).
+bool FetchWeb(const std::string& url, const std::string& file, const FetchLimits& limits) {
+    const ULONGLONG start = GetTickCount64();
     InternetHandle session(InternetOpenA("VimoKap", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!session.h) return false;
     for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT}) {
-        DWORD ms = kConnectTimeoutMs;
+        DWORD ms = limits.connectMs;
         InternetSetOptionA(session.h, option, &ms, sizeof(ms));
     }
-    DWORD receiveMs = kReceiveTimeoutMs;
+    DWORD receiveMs = limits.receiveMs;
     InternetSetOptionA(session.h, INTERNET_OPTION_RECEIVE_TIMEOUT, &receiveMs, sizeof(receiveMs));
     InternetHandle request(InternetOpenUrlA(session.h, url.c_str(), nullptr, 0,
                                             INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_UI,
@@ -79,7 +89,7 @@ bool FetchWeb(const std::string& url, const std::string& file) {
         if (!InternetReadFile(request.h, buffer.data(), static_cast<DWORD>(buffer.size()), &read)) return false;
         if (read == 0) return true;
         total += read;
-        if (total > kMaxDownloadBytes) return false;
+        if (total > kMaxDownloadBytes || GetTickCount64() - start > limits.totalMs) return false;
         DWORD written = 0;
         if (!WriteFile(out.h, buffer.data(), read, &written, nullptr) || written != read) return false;
     }
@@ -96,8 +106,8 @@ bool FetchOther(const std::string& url, const std::string& file) {
 }
 
 // Downloads url into file; true for a complete answer that is not an HTTP error.
-bool Fetch(const std::string& url, const std::string& file) {
-    return IsWebAddress(url) ? FetchWeb(url, file) : FetchOther(url, file);
+bool Fetch(const std::string& url, const std::string& file, const FetchLimits& limits) {
+    return IsWebAddress(url) ? FetchWeb(url, file, limits) : FetchOther(url, file);
 }
 
 // Called with the shared mutex held, so a forced update cannot come between the test and the store.
@@ -116,7 +126,7 @@ void Work(std::shared_ptr<FeedDownload::Shared> shared, std::string url, std::st
     }
     CreateDirectoryA(tempDir.c_str(), nullptr);
     const std::string scratch = feedFile + "." + std::to_string(GetCurrentThreadId()) + ".part";
-    const bool fetched = Fetch(url, scratch);
+    const bool fetched = Fetch(url, scratch, kWorkerLimits);
     {
         std::lock_guard<std::mutex> lock(shared->file);
         if (shared->newest.load() == ticket) {
@@ -130,6 +140,37 @@ void Work(std::shared_ptr<FeedDownload::Shared> shared, std::string url, std::st
 }
 
 } // namespace
+
+bool DownloadNow(const std::string& url, const std::string& file) {
+    // The download runs on a thread of its own so that the wait ends in time even where the
+    // transport keeps waiting for a server that never answers; a download given up on finishes
+    // into its scratch file, which it then removes.
+    struct Outcome {
+        std::mutex mutex;
+        std::condition_variable ended;
+        bool done = false, fetched = false, abandoned = false;
+    };
+    static std::atomic<unsigned> serial{0};
+    auto outcome = std::make_shared<Outcome>();
+    const std::string scratch = file + "." + std::to_string(++serial) + ".part";
+    std::thread([outcome, url, scratch] {
+        const bool fetched = Fetch(url, scratch, kForegroundLimits);
+        std::lock_guard<std::mutex> lock(outcome->mutex);
+        outcome->done = true;
+        outcome->fetched = fetched;
+        if (outcome->abandoned) DeleteFileA(scratch.c_str());
+        outcome->ended.notify_all();
+    }).detach();
+    std::unique_lock<std::mutex> lock(outcome->mutex);
+    if (!outcome->ended.wait_for(lock, std::chrono::milliseconds(kForegroundLimits.totalMs),
+                                 [&] { return outcome->done; })) {
+        outcome->abandoned = true;
+        return false;
+    }
+    const bool placed = outcome->fetched && MoveFileExA(scratch.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING);
+    DeleteFileA(scratch.c_str());
+    return placed;
+}
 
 FeedDownload::FeedDownload() : shared_(std::make_shared<Shared>()) {}
 

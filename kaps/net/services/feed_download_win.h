@@ -40,4 +40,9 @@ private:
     std::shared_ptr<Shared> shared_;
 };
 
+// Downloads url into file while the calling thread waits, by the same rules as a worker but with
+// shorter waits: a download that has not ended after 15 seconds has failed (the file is then left
+// alone). True for a complete answer that is not an HTTP error.
+bool DownloadNow(const std::string& url, const std::string& file);
+
 } // namespace vimo

@@ -77,18 +77,24 @@ bool XmlDocument::Load(const std::string& path) {
     return true;
 }
 
-std::vector<ComPtr<IXMLDOMNode>> SelectNodes(IXMLDOMNode* from, const std::string& xpath) {
-    std::vector<ComPtr<IXMLDOMNode>> nodes;
-    if (!from) return nodes;
+bool SelectNodes(IXMLDOMNode* from, const std::string& xpath, std::vector<ComPtr<IXMLDOMNode>>& nodes) {
+    nodes.clear();
+    if (!from) return false;
     ComPtr<IXMLDOMNodeList> list;
     Bstr expression(xpath);
-    if (from->selectNodes(expression.Get(), list.Receive()) != S_OK || !list) return nodes;
+    if (from->selectNodes(expression.Get(), list.Receive()) != S_OK || !list) return false;
     long length = 0;
     list->get_length(&length);
     for (long i = 0; i < length; ++i) {
         ComPtr<IXMLDOMNode> node;
         if (list->get_item(i, node.Receive()) == S_OK && node) nodes.push_back(std::move(node));
     }
+    return true;
+}
+
+std::vector<ComPtr<IXMLDOMNode>> SelectNodes(IXMLDOMNode* from, const std::string& xpath) {
+    std::vector<ComPtr<IXMLDOMNode>> nodes;
+    SelectNodes(from, xpath, nodes);
     return nodes;
 }
 

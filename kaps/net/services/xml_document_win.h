@@ -26,6 +26,8 @@ private:
 
 // The nodes an XPath expression selects from a node (in document order).
 std::vector<ComPtr<IXMLDOMNode>> SelectNodes(IXMLDOMNode* from, const std::string& xpath);
+// The same into nodes; false when the selection cannot be made (no node, a bad expression).
+bool SelectNodes(IXMLDOMNode* from, const std::string& xpath, std::vector<ComPtr<IXMLDOMNode>>& nodes);
 // The text of the first node an XPath expression selects from a node, in the program's code page;
 // empty when there is none.
 std::string SelectText(IXMLDOMNode* from, const std::string& xpath);
