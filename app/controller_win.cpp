@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "app/kap_factories_win.h"
+#include "app/vimo_kap_setup_win.h"
 #include "app/reminder.h"
 #include "base/messages.h"
 #include "kapframe/tray_menu_win.h"
@@ -140,7 +141,7 @@ bool ControllerWindow::OnCommand(UINT id, UINT, HWND) {
     case ID_WINDOWS_MAXIMIZE:
     case ID_WINDOWS_CLOSE: RunWindowBarCommand(id); return true;
     case ID_KILLNEWWIN_MODE: settings_.remoteWinKillNewWinMode = !settings_.remoteWinKillNewWinMode; return true;
-    case ID_APP_OPTIONS: SaveAllKaps(); return true;
+    case ID_APP_OPTIONS: OpenSetup(); return true;
     case ID_APP_EXIT: Exit(); return true;
     default: return false;
     }
@@ -266,14 +267,40 @@ void ControllerWindow::RemoveKap(KapType type, WPARAM kapParam) {
     ShowWindow(Hwnd(), SW_SHOWNOACTIVATE);
 }
 
-void ControllerWindow::SaveAllKaps() {
+bool ControllerWindow::SaveAllKaps() {
     // Exit's order: the lists up to the link folder, then trash, mail alert, web search, media player remote.
     static const KapType order[] = {KapType::Note,     KapType::PhotoAlbum, KapType::Calc,     KapType::Clock,
                                     KapType::Weather,  KapType::Account,    KapType::Calendar, KapType::News,
                                     KapType::Link,     KapType::Trash,      KapType::Mail,     KapType::Google,
                                     KapType::RemoteWmp};
+    bool all = true;
     for (KapType type : order)
-        for (auto& kap : kaps_[Index(type)]) kap->SaveDocument();
+        for (auto& kap : kaps_[Index(type)]) all = kap->SaveDocument() && all;
+    return all;
+}
+
+void ControllerWindow::OpenSetup() {
+    if (setupOpen_) return; // the tray and the dock may both ask for it
+    setupOpen_ = true;
+    SaveAllKaps();
+    CVimoKapSetup dialog(settings_);
+    const INT_PTR result = dialog.DoModal(Hwnd());
+    setupOpen_ = false;
+    if (result != IDOK) return;
+    if (bar_) bar_->SaveDocument(); // its place, into the settings
+    WinProfileStore store;
+    settings_.Save(store);
+    // A kap whose document could not be written now keeps its window: the new skin shows at the next
+    // start rather than a change being lost.
+    if (!SaveAllKaps()) return;
+    if (dock_) dock_->SaveDocument();
+    DestroyAllKaps();
+    dock_.reset();
+    bar_.reset();
+    settings_.skins.Load(store, settings_.SkinDir());
+    if (settings_.loadRemoteKap) CreateDock();
+    if (settings_.loadRemoteWin) CreateWindowBar();
+    LoadAllKaps();
 }
 
 // The shell started again and has forgotten the icon, the only way to reach Exit.

@@ -36,7 +36,8 @@ public:
     // The registered tray callback message "WMU_NOTIFY_TASKBAR_ICON".
     static UINT TrayMessage();
 
-    void SaveAllKaps();
+    // True when every kap's document is on disk.
+    bool SaveAllKaps();
     // Everything the user has: the settings, every kap and the dock (the end of the session).
     void SaveEverything();
     std::size_t KapCount(KapType type) const { return kaps_[Index(type)].size(); }
@@ -72,6 +73,9 @@ private:
     void LoadAllKaps();
     void RemoveKap(KapType type, WPARAM kap);
     void DestroyAllKaps();
+    // The setup dialog; on OK the settings are saved and every kap, the dock and the window bar are
+    // made again with the chosen skin.
+    void OpenSetup();
     void CheckReminders();
     void RefreshCalendars();
     void ShowDesktop();
@@ -96,6 +100,7 @@ private:
     bool clickPending_ = false;
     bool desktopShown_ = false;
     bool resizing_ = false;
+    bool setupOpen_ = false;
 };
 
 } // namespace vimo

@@ -38,12 +38,16 @@ target_link_libraries(VimoKap PRIVATE vimo_app)
 # The program directory: the exe, the hook library and the skins, nothing else. Tests copy it into scratch folders.
 set(VIMO_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
 add_custom_command(TARGET VimoKap POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${VIMO_PROGRAM_DIR}/Skin
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:VimoKap> ${VIMO_PROGRAM_DIR}/VimoKap.exe
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:VimoDetect> ${VIMO_PROGRAM_DIR}/VimoDetect.dll
+  VERBATIM)
+# The skins are copied on every build, so that a changed skin reaches the program without a new exe.
+add_custom_target(vimo_program_skins ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VIMO_PROGRAM_DIR}/Skin
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skins ${VIMO_PROGRAM_DIR}/Skin
   COMMAND ${CMAKE_COMMAND} -E remove -f ${VIMO_PROGRAM_DIR}/Skin/generate.sh
   VERBATIM)
+add_dependencies(VimoKap vimo_program_skins)
 
 # The other program of the tests about other programs' windows.
 add_executable(other_window WIN32 ${CMAKE_SOURCE_DIR}/tests/programs/other_window_win.cpp)

@@ -1,59 +1,207 @@
 #!/bin/bash
-# Builds the Default skin: every picture, every skin file and both data files under skins/Default.
+# Builds the shipped skins: every picture, every skin file and both data files under skins/<Name>.
+# Default and Dark share every position, size, file name and key; only colours and pictures differ.
 #
-#   skins/generate.sh                 regenerate skins/Default (deterministic: same bytes every run)
-#   skins/generate.sh --preview DIR   also compose each kap from its skin file into DIR, plus a contact sheet
+#   skins/generate.sh                       regenerate skins/Default and skins/Dark (deterministic:
+#                                           same bytes every run)
+#   skins/generate.sh NAME                  regenerate one skin (Default or Dark)
+#   skins/generate.sh [NAME] --preview DIR  also compose each kap from its skin file into DIR, plus a
+#                                           contact sheet (into DIR/<Name> when both skins are built)
 #
 # Needs ImageMagick 6 (convert, montage) and the Liberation Sans font (previews only).
 #
-# Look: light translucent panels with a 10 px corner radius and a soft shadow drawn into an 8 px
-# transparent margin of every nine-slice background, one accent blue, dark slate text, no text
+# Default look: light translucent panels with a 10 px corner radius and a soft shadow drawn into an
+# 8 px transparent margin of every nine-slice background, one accent blue, dark slate text, no text
 # shadows. Every position in the skin files is measured from the window's top-left corner, shadow
 # margin included, so content starts at x = 16 (8 px margin + 8 px padding).
+# Dark look: the same shapes with dark slate panels, light text, a lighter accent blue and dark
+# rows, keys and fields. Note papers keep their light colours: the note text colour is the
+# user's, not the skin's.
 # Colours are "A R G B" word lists that are split into arguments on purpose.
 # shellcheck disable=SC2086
 set -euo pipefail
 export LC_ALL=C
 
 HERE=$(cd "$(dirname "$0")" && pwd)
-SKIN="$HERE/Default"
+SKINS=(Default Dark)
+NAME=""
 PREVIEW=""
-if [[ "${1:-}" == "--preview" ]]; then
-    PREVIEW=${2:?"--preview needs a directory"}
+while (($#)); do
+    case $1 in
+    --preview)
+        PREVIEW=${2:?"--preview needs a directory"}
+        shift 2
+        ;;
+    Default | Dark)
+        NAME=$1
+        shift
+        ;;
+    *)
+        echo "usage: $0 [Default|Dark] [--preview DIR]" >&2
+        exit 2
+        ;;
+    esac
+done
+# Without a name every skin is built, each by its own run of this script.
+if [[ -z "$NAME" ]]; then
+    for s in "${SKINS[@]}"; do
+        if [[ -n "$PREVIEW" ]]; then
+            "$BASH" "$0" "$s" --preview "$PREVIEW/$s"
+        else
+            "$BASH" "$0" "$s"
+        fi
+    done
+    exit 0
 fi
+SKIN="$HERE/$NAME"
 
 # ---------------------------------------------------------------------------------------------
-# Palette (A R G B for the skin files, CSS colours for ImageMagick)
+# Palette of each skin (A R G B for the skin files, CSS colours for ImageMagick). Both skins set
+# the same names; a new colour goes into both.
 # ---------------------------------------------------------------------------------------------
-INK="255 43 51 64"            # primary text            #2B3340
-MUTED="255 107 117 133"       # secondary text          #6B7585
-ACCENT="255 52 120 246"       # the one accent          #3478F6
-WHITE="255 255 255 255"
-POSITIVE="255 46 139 87"      # incoming amounts        #2E8B57
-NEGATIVE="255 208 69 63"      # outgoing amounts        #D0453F
-ROW="255 234 238 244"         # list rows and blocks    #EAEEF4
-ROW_ACCENT="255 228 238 254"  # highlighted list rows   #E4EEFE
-NONE="0 0 0 0"
+case $NAME in
+Default)
+    INK="255 43 51 64"            # primary text            #2B3340
+    MUTED="255 107 117 133"       # secondary text          #6B7585
+    ACCENT="255 52 120 246"       # the one accent          #3478F6
+    WHITE="255 255 255 255"
+    POSITIVE="255 46 139 87"      # incoming amounts        #2E8B57
+    NEGATIVE="255 208 69 63"      # outgoing amounts        #D0453F
+    ROW="255 234 238 244"         # list rows and blocks    #EAEEF4
+    ROW_ACCENT="255 228 238 254"  # highlighted list rows   #E4EEFE
+    NONE="0 0 0 0"
 
-C_INK="#2B3340"
-C_MUTED="#6B7585"
-C_ACCENT="#3478F6"
-C_ACCENT_TOP="#4A8BFA"         # top of the accent tile gradient
-C_ACCENT_BOT="#2A69E6"         # bottom of the accent tile gradient
-C_ACCENT_SOFT="#E4EEFE"
-C_ACCENT_SOFT2="#CFE0FD"
-C_SLATE_TOP="#738096"          # place and shortcut tiles
-C_SLATE_BOT="#56627A"
-C_SURFACE="#F1F4F8"            # keys, fields, rows
-C_PANEL="#FBFCFD"              # panels (drawn at PANEL_OPACITY)
-C_LINE="rgba(15,23,42,0.12)"   # hairline border
-C_SHADOW="rgba(16,24,40,0.30)"
-C_SUN="#F4B43A"
-C_CLOUD="#9DAABD"
-C_CLOUD_DARK="#7C8AA0"
-C_NEGATIVE="#D0453F"
-PANEL_OPACITY=0.94
-PAPER_OPACITY=0.98
+    C_INK="#2B3340"
+    C_MUTED="#6B7585"
+    C_ACCENT="#3478F6"
+    C_ACCENT_TOP="#4A8BFA"         # top of the accent tile gradient
+    C_ACCENT_BOT="#2A69E6"         # bottom of the accent tile gradient
+    C_ACCENT_SOFT="#E4EEFE"
+    C_ACCENT_SOFT2="#CFE0FD"
+    C_SLATE_TOP="#738096"          # place and shortcut tiles
+    C_SLATE_BOT="#56627A"
+    C_SURFACE="#F1F4F8"            # keys, fields, rows
+    C_PANEL="#FBFCFD"              # panels (drawn at PANEL_OPACITY)
+    C_LINE="rgba(15,23,42,0.12)"   # hairline border
+    C_SHADOW="rgba(16,24,40,0.30)"
+    C_SUN="#F4B43A"
+    C_CLOUD="#9DAABD"
+    C_CLOUD_DARK="#7C8AA0"
+    C_NEGATIVE="#D0453F"
+    PANEL_OPACITY=0.94
+    PAPER_OPACITY=0.98
+
+    # Colours of single pictures and keys (scroll bars, keys, fields, wells, outlines).
+    C_GRIP="rgba(43,51,64,0.35)"            # resize-grip dots of the panels
+    C_PAPER_GRIP="rgba(43,51,64,0.35)"      # resize-grip dots of the note papers
+    C_PAPER_RULE="rgba(43,51,64,0.10)"      # line under the note's header strip
+    C_PAPER_MUTED="#6B7585"                 # padlock and paper clip on the note papers
+    C_PAPER_KEYHOLE="white"
+    PAPER_MUTED="255 107 117 133"           # attached link on the note papers
+    C_KEYHOLE="white"                       # keyhole of the padlock
+    C_CUTOUT="white"                        # outline that sets weather parts apart
+    C_PRINT="#FFFFFF"                       # photo print
+    C_WELL="#E9EDF3"                        # photo well and window-bar tile
+    C_WELL_LINE="rgba(15,23,42,0.08)"
+    C_TILE_LINE="rgba(15,23,42,0.12)"
+    C_SCREEN="#E8EDF4"                      # calculator screen
+    C_SCREEN_LINE="rgba(15,23,42,0.10)"
+    C_SCREEN_GLOSS="rgba(15,23,42,0.06)"
+    C_KEY_DROP="rgba(16,24,40,0.16)"        # one-pixel drop line under a key
+    C_KEY="#FFFFFF"                         # digit keys
+    C_KEY_FUNC="#EEF1F5"                    # function keys
+    C_KEY_LINE="rgba(15,23,42,0.10)"
+    C_KEY_OP_LINE="rgba(52,120,246,0.30)"
+    C_KEY_EQUAL_LINE="rgba(52,120,246,0.55)"
+    C_NOTE_LINE="rgba(52,120,246,0.45)"     # calendar day with a note
+    C_FIELD="white"                         # search field and file pictures
+    C_FIELD_LINE="rgba(15,23,42,0.16)"
+    C_RING="rgba(15,23,42,0.15)"            # mail picture without new mail
+    C_CARD="white"                          # the small kap of the trash
+    C_CARD_LINE="rgba(15,23,42,0.18)"
+    C_CARD_SHADOW="rgba(16,24,40,0.30)"
+    C_LOGO_PLATE="none"                     # plate under the weather service's texts
+    C_FLAKE="#6E9BEF"                       # snow, sleet and ice
+    C_MOON="#F2C14E"
+    EDIT_FOCUSED="90 255 255 255"           # note text field while typing
+    EDIT_SCROLL="90 43 51 64"
+    SCROLL_OFF="30 107 117 133"             # scroll bar track
+    SCROLL_ON="70 52 120 246"               # scroll bar thumb
+    SCROLL_ON_WIN="90 52 120 246"           # window-bar scroll thumb
+    WIN_TILE="255 233 237 243"              # window-bar tile
+    TITLE_HALO="230 255 255 255"            # outline of the dock's icon titles
+    ;;
+Dark)
+    INK="255 230 234 240"         # primary text            #E6EAF0
+    MUTED="255 154 164 178"       # secondary text          #9AA4B2
+    ACCENT="255 91 155 255"       # the one accent          #5B9BFF
+    WHITE="255 255 255 255"
+    POSITIVE="255 76 195 138"     # incoming amounts        #4CC38A
+    NEGATIVE="255 240 106 98"     # outgoing amounts        #F06A62
+    ROW="255 42 49 60"            # list rows and blocks    #2A313C
+    ROW_ACCENT="255 36 54 82"     # highlighted list rows   #243652
+    NONE="0 0 0 0"
+
+    C_INK="#E6EAF0"
+    C_MUTED="#9AA4B2"
+    C_ACCENT="#5B9BFF"
+    C_ACCENT_TOP="#4A8BFA"         # top of the accent tile gradient
+    C_ACCENT_BOT="#2A69E6"         # bottom of the accent tile gradient
+    C_ACCENT_SOFT="#243652"
+    C_ACCENT_SOFT2="#2E4A74"
+    C_SLATE_TOP="#5E6B80"          # place and shortcut tiles
+    C_SLATE_BOT="#434E60"
+    C_SURFACE="#2A313C"            # keys, fields, rows
+    C_PANEL="#1E232B"              # panels (drawn at PANEL_OPACITY)
+    C_LINE="rgba(255,255,255,0.10)"  # hairline border
+    C_SHADOW="rgba(0,0,0,0.45)"
+    C_SUN="#F4B43A"
+    C_CLOUD="#B3BECE"
+    C_CLOUD_DARK="#8D9AAE"
+    C_NEGATIVE="#F06A62"
+    PANEL_OPACITY=0.92
+    PAPER_OPACITY=0.98
+
+    C_GRIP="rgba(230,234,240,0.35)"
+    C_PAPER_GRIP="rgba(43,51,64,0.35)"
+    C_PAPER_RULE="rgba(43,51,64,0.10)"
+    C_PAPER_MUTED="#6B7585"
+    C_PAPER_KEYHOLE="white"
+    PAPER_MUTED="255 107 117 133"
+    C_KEYHOLE="#1E232B"
+    C_CUTOUT="#2A313C"             # the block colour, so the outline reads as a gap
+    C_PRINT="#262C35"
+    C_WELL="#171B21"
+    C_WELL_LINE="rgba(255,255,255,0.08)"
+    C_TILE_LINE="rgba(255,255,255,0.12)"
+    C_SCREEN="#151A20"
+    C_SCREEN_LINE="rgba(255,255,255,0.10)"
+    C_SCREEN_GLOSS="rgba(255,255,255,0.05)"
+    C_KEY_DROP="rgba(0,0,0,0.40)"
+    C_KEY="#343C48"
+    C_KEY_FUNC="#2A313C"
+    C_KEY_LINE="rgba(255,255,255,0.10)"
+    C_KEY_OP_LINE="rgba(91,155,255,0.35)"
+    C_KEY_EQUAL_LINE="rgba(91,155,255,0.60)"
+    C_NOTE_LINE="rgba(91,155,255,0.55)"
+    C_FIELD="#151A20"
+    C_FIELD_LINE="rgba(255,255,255,0.16)"
+    C_RING="rgba(255,255,255,0.14)"
+    C_CARD="#343C48"
+    C_CARD_LINE="rgba(255,255,255,0.18)"
+    C_CARD_SHADOW="rgba(0,0,0,0.50)"
+    C_LOGO_PLATE="#E6EAF0"         # the service texts are drawn in fixed dark colours
+    C_FLAKE="#8FB4F5"
+    C_MOON="#F2C14E"
+    EDIT_FOCUSED="90 255 255 255"
+    EDIT_SCROLL="90 43 51 64"
+    SCROLL_OFF="40 154 164 178"
+    SCROLL_ON="90 91 155 255"
+    SCROLL_ON_WIN="110 91 155 255"
+    WIN_TILE="255 42 49 60"
+    TITLE_HALO="230 20 24 30"
+    ;;
+esac
 
 M=8        # transparent shadow margin of every panel
 R=10       # the corner radius
@@ -112,7 +260,7 @@ panel() {
     fi
     if ((grip)); then
         local gx=$((w - M - 6)) gy=$((h - M - 6))
-        gripmvg="fill rgba(43,51,64,0.35)"
+        gripmvg="fill $C_GRIP"
         gripmvg+=" circle $gx,$gy $((gx + 1)).3,$gy circle $((gx - 4)),$gy $((gx - 3)).3,$gy"
         gripmvg+=" circle $gx,$((gy - 4)) $((gx + 1)).3,$((gy - 4))"
     fi
@@ -186,7 +334,7 @@ margins() { # PREFIX L R T B
     kv "${1}MarginBottom" "$5"
 }
 header() { # TYPEWORD : comment block and section line
-    printf '; Default skin, %s. Positions are in pixels from the top-left corner of the window;\n' "$1"
+    printf '; %s skin, %s. Positions are in pixels from the top-left corner of the window;\n' "$NAME" "$1"
     printf '; the background pictures keep an %d px transparent margin for their shadow.\n' "$M"
     printf '; Generated by skins/generate.sh: edit the script, not this file.\n'
     printf '[%sSkin]\n' "$1"
@@ -218,9 +366,12 @@ done
 TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
 
-# Padlock, 16 x 16, shown while a kap is locked.
-glyph "$TMP/LOCK.PNG" 16 64 "fill none stroke $C_MUTED stroke-width 6 path 'M 22 30 L 22 21 A 10 10 0 0 1 42 21 L 42 30'
-    stroke none fill $C_MUTED roundrectangle 13,28 51,57 7,7 fill white circle 32,41 32,37 rectangle 30,41 34,49"
+# padlock OUT BODY KEYHOLE : the padlock, 16 x 16, shown while a kap is locked.
+padlock() {
+    glyph "$1" 16 64 "fill none stroke $2 stroke-width 6 path 'M 22 30 L 22 21 A 10 10 0 0 1 42 21 L 42 30'
+    stroke none fill $2 roundrectangle 13,28 51,57 7,7 fill $3 circle 32,41 32,37 rectangle 30,41 34,49"
+}
+padlock "$TMP/LOCK.PNG" "$C_MUTED" "$C_KEYHOLE"
 # Bell, 16 x 16, shown while a note has a reminder.
 glyph "$TMP/ALARM.PNG" 16 64 "stroke none fill $C_ACCENT path 'M 14 46 L 17 40 L 17 28 A 15 15 0 0 1 47 28 L 47 40 L 50 46 Z'
     circle 32,52 32,46 circle 32,10 32,6"
@@ -246,12 +397,14 @@ glyph "$TMP/NEXT.PNG" 24 96 "fill $C_SURFACE stroke $C_LINE stroke-width 3 circl
 NOTE_W=220 NOTE_H=240 NOTE_BAND=28 NOTE_CUT_TOP=40
 for p in "${PAPERS[@]}"; do
     read -r file body band <<<"$p"
-    panel "$SKIN/VimoNote/$file" 64 96 "$body" "$NOTE_BAND" "$band" 1 "$PAPER_OPACITY" \
-        "fill rgba(43,51,64,0.10) rectangle 0,$((M + NOTE_BAND - 1)) 64,$((M + NOTE_BAND - 1))"
+    C_GRIP=$C_PAPER_GRIP panel "$SKIN/VimoNote/$file" 64 96 "$body" "$NOTE_BAND" "$band" 1 "$PAPER_OPACITY" \
+        "fill $C_PAPER_RULE rectangle 0,$((M + NOTE_BAND - 1)) 64,$((M + NOTE_BAND - 1))"
 done
 cp "$TMP/ALARM.PNG" "$SKIN/VimoNote/ALARM.PNG"
+# The papers stay light in every skin, so the note's padlock and clip use the paper colours.
+padlock "$SKIN/VimoNote/LOCK.PNG" "$C_PAPER_MUTED" "$C_PAPER_KEYHOLE"
 # Paper clip shown in front of an attached link.
-glyph "$SKIN/VimoNote/LINK.PNG" 20 80 "fill none stroke $C_MUTED stroke-width 7
+glyph "$SKIN/VimoNote/LINK.PNG" 20 80 "fill none stroke $C_PAPER_MUTED stroke-width 7
     path 'M 52 24 L 52 58 A 12 12 0 0 1 28 58 L 28 20 A 8 8 0 0 1 44 20 L 44 54'"
 
 {
@@ -291,15 +444,15 @@ glyph "$SKIN/VimoNote/LINK.PNG" 20 80 "fill none stroke $C_MUTED stroke-width 7
     kv LinkType 0
     kv LinkHPos 1
     kv LinkVPos 0
-    argb Link $MUTED
+    argb Link $PAPER_MUTED
     kv LinkShadowed 0
     rect Edit 14 42 $((NOTE_W - 28)) $((NOTE_H - 42 - 42))
     margins Edit 4 4 4 4
     argb EditBackground $NONE
-    argb EditBackgroundFocused 90 255 255 255
+    argb EditBackgroundFocused $EDIT_FOCUSED
     kv EditVScrollSize 6
     kv EditHScrollSize 6
-    argb EditScroll 90 43 51 64
+    argb EditScroll $EDIT_SCROLL
     kv EditFocusFrameSize 1
     argb EditFocusFrame $NONE
     kv EditTextShadowed 0
@@ -309,8 +462,8 @@ glyph "$SKIN/VimoNote/LINK.PNG" 20 80 "fill none stroke $C_MUTED stroke-width 7
 # Photo album: a print with a wider bottom border; the picture area is a soft grey well.
 # ---------------------------------------------------------------------------------------------
 PHOTO_W=300 PHOTO_H=224 PHOTO_MARGIN=18 PHOTO_BOTTOM=36
-panel "$SKIN/VimoPhotoAlbum/BACKGROUND.PNG" 64 96 "#FFFFFF" 0 none 1 0.97 \
-    "fill #E9EDF3 stroke rgba(15,23,42,0.08) stroke-width 1 roundrectangle $((PHOTO_MARGIN)).5,$((PHOTO_MARGIN)).5 $((64 - PHOTO_MARGIN - 1)).5,$((96 - PHOTO_BOTTOM - 1)).5 4,4"
+panel "$SKIN/VimoPhotoAlbum/BACKGROUND.PNG" 64 96 "$C_PRINT" 0 none 1 0.97 \
+    "fill $C_WELL stroke $C_WELL_LINE stroke-width 1 roundrectangle $((PHOTO_MARGIN)).5,$((PHOTO_MARGIN)).5 $((64 - PHOTO_MARGIN - 1)).5,$((96 - PHOTO_BOTTOM - 1)).5 4,4"
 {
     header VimoPhotoAlbum
     kv IconWidth $PHOTO_W
@@ -329,18 +482,18 @@ CALC_H=$((CALC_TOP + 5 * KEY_H + 4 * KEY_GAP + 18))
 cp "$TMP/PANEL.PNG" "$SKIN/VimoCalc/BACKGROUND.PNG"
 cp "$TMP/LOCK.PNG" "$SKIN/VimoCalc/LOCK.PNG"
 save "$SKIN/VimoCalc/SCREEN.PNG" -size 32x32 xc:none \
-    -fill "#E8EDF4" -stroke "rgba(15,23,42,0.10)" -strokewidth 1 -draw "roundrectangle 0.5,0.5 31.5,31.5 8,8" \
-    -fill none -stroke "rgba(15,23,42,0.06)" -draw "line 6,1.5 25,1.5"
+    -fill "$C_SCREEN" -stroke "$C_SCREEN_LINE" -strokewidth 1 -draw "roundrectangle 0.5,0.5 31.5,31.5 8,8" \
+    -fill none -stroke "$C_SCREEN_GLOSS" -draw "line 6,1.5 25,1.5"
 # key FILE FILL BORDER : a key with a one-pixel drop line under it
 key() {
     save "$SKIN/VimoCalc/$1" -size "${KEY_W}x${KEY_H}" xc:none \
-        -fill "rgba(16,24,40,0.16)" -draw "roundrectangle 0.5,1.5 $((KEY_W - 1)).5,$((KEY_H - 1)).5 $R,$R" \
+        -fill "$C_KEY_DROP" -draw "roundrectangle 0.5,1.5 $((KEY_W - 1)).5,$((KEY_H - 1)).5 $R,$R" \
         -fill "$2" -stroke "$3" -strokewidth 1 -draw "roundrectangle 0.5,0.5 $((KEY_W - 1)).5,$((KEY_H - 2)).5 $R,$R"
 }
-key KEY_DIGIT.PNG "#FFFFFF" "rgba(15,23,42,0.10)"
-key KEY_FUNC.PNG "#EEF1F5" "rgba(15,23,42,0.10)"
-key KEY_OP.PNG "$C_ACCENT_SOFT" "rgba(52,120,246,0.30)"
-key KEY_EQUAL.PNG "$C_ACCENT_SOFT2" "rgba(52,120,246,0.55)"
+key KEY_DIGIT.PNG "$C_KEY" "$C_KEY_LINE"
+key KEY_FUNC.PNG "$C_KEY_FUNC" "$C_KEY_LINE"
+key KEY_OP.PNG "$C_ACCENT_SOFT" "$C_KEY_OP_LINE"
+key KEY_EQUAL.PNG "$C_ACCENT_SOFT2" "$C_KEY_EQUAL_LINE"
 
 calc_key() { # K COLUMN ROW FILE
     kv "Button${1}FileName" "$4"
@@ -433,7 +586,7 @@ cp "$TMP/PANEL.PNG" "$SKIN/VimoCalendar/BACKGROUND.PNG"
 cp "$TMP/PREV.PNG" "$SKIN/VimoCalendar/PREV.PNG"
 cp "$TMP/NEXT.PNG" "$SKIN/VimoCalendar/NEXT.PNG"
 glyph_wh "$SKIN/VimoCalendar/TODAY.PNG" $CELL_W $CELL_H "fill $C_ACCENT roundrectangle 2,2 109,85 40,40"
-glyph_wh "$SKIN/VimoCalendar/NOTE.PNG" $CELL_W $CELL_H "fill $C_ACCENT_SOFT stroke rgba(52,120,246,0.45) stroke-width 4
+glyph_wh "$SKIN/VimoCalendar/NOTE.PNG" $CELL_W $CELL_H "fill $C_ACCENT_SOFT stroke $C_NOTE_LINE stroke-width 4
     roundrectangle 4,4 107,83 38,38"
 calendar_button() { # PREFIX X FILE
     xrect "$1" "$2" 14 24 24
@@ -585,7 +738,7 @@ cp "$TMP/PANEL_GRIP.PNG" "$SKIN/VimoWeather/BACKGROUND.PNG"
 } >"$SKIN/VimoWeather/Skin.VimoWeather"
 
 {
-    printf '; Web addresses of the weather service used by the Default skin.\n'
+    printf '; Web addresses of the weather service used by the %s skin.\n' "$NAME"
     printf '; Generated by skins/generate.sh: edit the script, not this file.\n'
     printf '; No public service is set up: the addresses are placeholders (the .invalid domain never\n'
     printf '; resolves). Point them at a server that answers the location search with <loc id=...>\n'
@@ -604,12 +757,12 @@ W_SUN="push graphic-context fill $C_SUN stroke none circle 128,128 128,84
   line 69,69 59,59 line 187,69 197,59 line 69,187 59,197 line 187,187 197,197 pop graphic-context"
 W_SUN_SMALL="push graphic-context translate 2,-6 scale 0.62,0.62 $W_SUN pop graphic-context"
 W_SUN_FAIR="push graphic-context translate 26,24 scale 0.8,0.8 $W_SUN pop graphic-context"
-W_MOON="push graphic-context fill #F2C14E stroke none path 'M 150 40 A 90 90 0 1 0 216 150 A 70 70 0 1 1 150 40 Z' pop graphic-context"
+W_MOON="push graphic-context fill $C_MOON stroke none path 'M 150 40 A 90 90 0 1 0 216 150 A 70 70 0 1 1 150 40 Z' pop graphic-context"
 W_MOON_SMALL="push graphic-context translate 2,-6 scale 0.62,0.62 $W_MOON pop graphic-context"
 W_MOON_FAIR="push graphic-context translate 26,24 scale 0.8,0.8 $W_MOON pop graphic-context"
-cloud() { # FILL DX DY SCALE : cloud outlined in white so it stands apart from what is behind it
+cloud() { # FILL DX DY SCALE : cloud outlined in C_CUTOUT so it stands apart from what is behind it
     echo "push graphic-context translate $2,$3 scale $4,$4
-      stroke white stroke-width 10 fill $1
+      stroke $C_CUTOUT stroke-width 10 fill $1
       ellipse 96,146 40,40 0,360 ellipse 140,118 54,54 0,360 ellipse 186,152 34,34 0,360
       roundrectangle 56,142 220,186 22,22
       stroke none fill $1
@@ -624,17 +777,17 @@ W_RAIN="push graphic-context stroke $C_ACCENT stroke-width 12 line 96,186 84,214
 W_RAIN_HEAVY="push graphic-context stroke $C_ACCENT stroke-width 12 line 84,184 70,222 line 118,184 104,222 line 152,184 138,222 line 186,184 172,222 pop graphic-context"
 W_DRIZZLE="push graphic-context stroke $C_ACCENT stroke-width 10 line 100,192 96,204 line 136,192 132,204 line 172,192 168,204 pop graphic-context"
 flake() { # X Y : a small six-pointed snow flake
-    echo "push graphic-context translate $1,$2 stroke #6E9BEF stroke-width 7
+    echo "push graphic-context translate $1,$2 stroke $C_FLAKE stroke-width 7
       line -12,0 12,0 line -6,-10 6,10 line -6,10 6,-10 pop graphic-context"
 }
 W_SNOW="$(flake 92 202) $(flake 132 212) $(flake 172 202)"
 W_SNOW_LIGHT="$(flake 110 204) $(flake 156 204)"
 W_SNOW_HEAVY="$(flake 78 198) $(flake 112 218) $(flake 146 198) $(flake 180 218)"
-W_SLEET="push graphic-context fill #6E9BEF stroke none circle 100,206 100,198 circle 164,206 164,198 pop graphic-context
+W_SLEET="push graphic-context fill $C_FLAKE stroke none circle 100,206 100,198 circle 164,206 164,198 pop graphic-context
   push graphic-context stroke $C_ACCENT stroke-width 12 line 136,186 124,214 pop graphic-context"
-W_HAIL="push graphic-context fill white stroke $C_CLOUD_DARK stroke-width 6 circle 96,204 96,192 circle 132,214 132,202 circle 168,204 168,192 pop graphic-context"
-W_ICE="push graphic-context stroke #6E9BEF stroke-width 8 line 180,196 196,196 line 188,188 188,204 pop graphic-context"
-W_BOLT="push graphic-context fill $C_SUN stroke white stroke-width 6 path 'M 136 150 L 106 200 L 130 200 L 118 236 L 164 180 L 138 180 L 152 150 Z' pop graphic-context"
+W_HAIL="push graphic-context fill $C_FIELD stroke $C_CLOUD_DARK stroke-width 6 circle 96,204 96,192 circle 132,214 132,202 circle 168,204 168,192 pop graphic-context"
+W_ICE="push graphic-context stroke $C_FLAKE stroke-width 8 line 180,196 196,196 line 188,188 188,204 pop graphic-context"
+W_BOLT="push graphic-context fill $C_SUN stroke $C_CUTOUT stroke-width 6 path 'M 136 150 L 106 200 L 130 200 L 118 236 L 164 180 L 138 180 L 152 150 Z' pop graphic-context"
 W_FOG="push graphic-context stroke $C_CLOUD_DARK stroke-width 12 line 56,196 200,196 line 76,220 220,220 pop graphic-context"
 W_HAZE="push graphic-context stroke $C_CLOUD_DARK stroke-width 12 line 40,176 216,176 line 60,200 236,200 line 40,224 200,224 pop graphic-context"
 W_WIND="push graphic-context fill none stroke $C_CLOUD_DARK stroke-width 14
@@ -709,9 +862,11 @@ weather 46 "$W_MOON_SMALL $W_CLOUD_HIGH $W_SNOW_LIGHT"
 weather 47 "$W_MOON_SMALL $W_CLOUD_HIGH $W_BOLT"
 weather na "$W_NA"
 # Service picture of the "Powered by" block: a plain badge in the upper right of its box, so
-# that the block's texts (left two thirds) stay clear of it.
+# that the block's texts (left two thirds) stay clear of it. The kap draws those texts in fixed
+# dark colours, so a dark skin lays a light plate (C_LOGO_PLATE) under them.
 save "$SKIN/VimoWeather/TWCLogo.png" -size 256x208 xc:none \
-    -draw "stroke-linecap round stroke-linejoin round fill $C_ACCENT roundrectangle 172,4 252,84 20,20
+    -draw "stroke-linecap round stroke-linejoin round fill $C_LOGO_PLATE roundrectangle 0,0 255,207 24,24
+      fill $C_ACCENT roundrectangle 172,4 252,84 20,20
       fill white circle 212,44 212,28
       stroke white stroke-width 7 line 212,14 212,10 line 212,74 212,78 line 182,44 178,44 line 242,44 246,44" \
     -filter Box -resize 64x52!
@@ -740,8 +895,8 @@ news_text() { # PREFIX SIZE A R G B
     argb TitleBk $NONE
     news_text Title 14 $ACCENT
     rect HScroll 16 $((NEWS_H - 22)) $((NEWS_W - 32 - 24)) 6
-    argb HScrollBkInactive 30 107 117 133
-    argb HScrollBkActive 70 52 120 246
+    argb HScrollBkInactive $SCROLL_OFF
+    argb HScrollBkActive $SCROLL_ON
     rect Contener 16 44 $((NEWS_W - 32)) $((NEWS_H - 44 - 30))
     # Items are a little wider than the list: the kap may grow by the difference, and the
     # horizontal bar pans the rest.
@@ -767,10 +922,10 @@ LINK_W=240 LINK_H=260 LINK_ROW=26
 cp "$TMP/PANEL_GRIP.PNG" "$SKIN/VimoLink/BACKGROUND.PNG"
 glyph "$SKIN/VimoLink/FOLDER.PNG" 32 128 "fill $C_ACCENT_SOFT2 stroke $C_ACCENT stroke-width 7
     path 'M 16 30 L 50 30 L 62 42 L 112 42 L 112 100 L 16 100 Z' line 16,54 112,54"
-glyph "$SKIN/VimoLink/FILE.PNG" 32 128 "fill white stroke $C_MUTED stroke-width 7
+glyph "$SKIN/VimoLink/FILE.PNG" 32 128 "fill $C_FIELD stroke $C_MUTED stroke-width 7
     path 'M 32 14 L 76 14 L 98 36 L 98 114 L 32 114 Z' fill none path 'M 76 14 L 76 36 L 98 36'
     stroke-width 6 line 46,60 84,60 line 46,78 84,78 line 46,96 72,96"
-glyph "$SKIN/VimoLink/WEB.PNG" 32 128 "fill white stroke $C_ACCENT stroke-width 7 circle 64,64 64,18
+glyph "$SKIN/VimoLink/WEB.PNG" 32 128 "fill $C_FIELD stroke $C_ACCENT stroke-width 7 circle 64,64 64,18
     fill none ellipse 64,64 18,46 0,360 line 18,64 110,64 path 'M 26 40 Q 64 50 102 40' path 'M 26 88 Q 64 78 102 88'"
 {
     header VimoLink
@@ -786,7 +941,7 @@ glyph "$SKIN/VimoLink/WEB.PNG" 32 128 "fill white stroke $C_ACCENT stroke-width 
     news_text Title 14 $INK
     rect HScroll 16 $((LINK_H - 22)) $((LINK_W - 32 - 24)) 6
     argb HScrollBkInactive $NONE
-    argb HScrollBkActive 70 52 120 246
+    argb HScrollBkActive $SCROLL_ON
     rect Contener 16 44 $((LINK_W - 32)) $((LINK_H - 44 - 30))
     kv ContenerMaxWidth $((LINK_W - 32))
     kv LinkHeight $LINK_ROW
@@ -810,8 +965,8 @@ TRASH_H=$((TRASH_TOP + TRASH_ITEM_H + 28))
 cp "$TMP/PANEL_GRIP.PNG" "$SKIN/VimoTrash/BACKGROUND.PNG"
 # A small kap, drawn in the upper part of its square so that the label under it stays clear.
 save "$SKIN/VimoTrash/KAP.PNG" -size 256x256 xc:none \
-    \( -size 256x256 xc:none -fill "rgba(16,24,40,0.30)" -draw "roundrectangle 28,20 228,168 32,32" -blur 0x6 \) \
-    -composite -draw "fill white stroke rgba(15,23,42,0.18) stroke-width 3 roundrectangle 28,10 228,158 32,32
+    \( -size 256x256 xc:none -fill "$C_CARD_SHADOW" -draw "roundrectangle 28,20 228,168 32,32" -blur 0x6 \) \
+    -composite -draw "fill $C_CARD stroke $C_CARD_LINE stroke-width 3 roundrectangle 28,10 228,158 32,32
       stroke none fill $C_ACCENT_SOFT2 path 'M 58 12 L 198 12 A 28 28 0 0 1 226 40 L 226 52 L 30 52 L 30 40 A 28 28 0 0 1 58 12 Z'
       stroke $C_MUTED stroke-width 10 stroke-linecap round line 60,84 196,84 line 60,110 196,110 line 60,136 150,136" \
     -filter Box -resize 64x64
@@ -827,7 +982,7 @@ save "$SKIN/VimoTrash/KAP.PNG" -size 256x256 xc:none \
     news_text Title 13 $INK
     rect HScroll 16 $((TRASH_H - 22)) $((TRASH_W - 32 - 24)) 6
     argb HScrollBkInactive $NONE
-    argb HScrollBkActive 70 52 120 246
+    argb HScrollBkActive $SCROLL_ON
     rect Contener 16 $TRASH_TOP $((TRASH_W - 32)) $TRASH_ITEM_H
     # The width of one item of the row.
     kv ContenerMaxWidth $TRASH_ITEM_W
@@ -904,7 +1059,7 @@ wmp_btn() { # PREFIX INDEX FILE
 MAIL_W=230 MAIL_H=84
 cp "$TMP/PANEL.PNG" "$SKIN/VimoMail/BACKGROUND.PNG"
 ENVELOPE="roundrectangle 28,52 164,140 14,14"
-glyph "$SKIN/VimoMail/MAIL_NONE.PNG" 48 192 "fill $C_SURFACE stroke rgba(15,23,42,0.15) stroke-width 4 circle 96,96 96,8
+glyph "$SKIN/VimoMail/MAIL_NONE.PNG" 48 192 "fill $C_SURFACE stroke $C_RING stroke-width 4 circle 96,96 96,8
     fill none stroke $C_MUTED stroke-width 10 $ENVELOPE polyline 34,60 96,104 158,60"
 glyph "$SKIN/VimoMail/MAIL_NEW.PNG" 48 192 "fill $C_ACCENT stroke none circle 96,96 96,8
     fill none stroke white stroke-width 10 $ENVELOPE polyline 34,60 96,104 158,60
@@ -932,7 +1087,7 @@ glyph "$SKIN/VimoMail/MAIL_NEW.PNG" 48 192 "fill $C_ACCENT stroke none circle 96
 SEARCH_W=280 SEARCH_H=64
 FIELD_X1=56 FIELD_Y1=17 FIELD_X2=$((SEARCH_W - 38)) FIELD_Y2=47
 panel "$SKIN/VimoGoogle/BACKGROUND.PNG" $SEARCH_W $SEARCH_H "$C_PANEL" 0 none 0 "$PANEL_OPACITY" \
-    "fill white stroke rgba(15,23,42,0.16) stroke-width 1 roundrectangle $FIELD_X1.5,$FIELD_Y1.5 $FIELD_X2.5,$FIELD_Y2.5 $R,$R"
+    "fill $C_FIELD stroke $C_FIELD_LINE stroke-width 1 roundrectangle $FIELD_X1.5,$FIELD_Y1.5 $FIELD_X2.5,$FIELD_Y2.5 $R,$R"
 glyph "$SKIN/VimoGoogle/SEARCH.PNG" 32 128 "fill $C_ACCENT circle 64,64 64,4
     fill none stroke white stroke-width 10 circle 58,58 58,32 stroke-width 12 line 77,77 94,94"
 {
@@ -960,7 +1115,7 @@ glyph "$SKIN/VimoGoogle/SEARCH.PNG" 32 128 "fill $C_ACCENT circle 64,64 64,4
 } >"$SKIN/VimoGoogle/Skin.VimoGoogle"
 
 {
-    printf '; Web addresses of the search service used by the Default skin.\n'
+    printf '; Web addresses of the search service used by the %s skin.\n' "$NAME"
     printf '; Generated by skins/generate.sh: edit the script, not this file.\n'
     printf '[VimoGoogleData]\n'
     kv SearchBeginURL 'http://www.google.com/search?q='
@@ -1001,7 +1156,7 @@ cp "$TMP/PANEL_GRIP.PNG" "$SKIN/VimoRemoteKap/BACKGROUND.PNG"
     kv IconTitleType 2
     argb IconTitle $INK
     kv IconTitleShadowed 0
-    doubled IconTitle 230 255 255 255
+    doubled IconTitle $TITLE_HALO
 } >"$SKIN/VimoRemoteKap/Skin.VimoRemoteKap"
 
 G="fill none stroke white stroke-width 12"
@@ -1118,7 +1273,7 @@ cp "$TMP/PANEL_GRIP.PNG" "$SKIN/VimoRemoteWin/BACKGROUND.PNG"
 # The tile frame as a nine-slice picture (cuts 10). The window bar draws its tiles with the
 # BackgroundRect colour; the picture is there for a tile that takes a frame image.
 save "$SKIN/VimoRemoteWin/TILE.PNG" -size 32x32 xc:none \
-    -fill "#E9EDF3" -stroke "rgba(15,23,42,0.12)" -strokewidth 1 -draw "roundrectangle 0.5,0.5 31.5,31.5 8,8"
+    -fill "$C_WELL" -stroke "$C_TILE_LINE" -strokewidth 1 -draw "roundrectangle 0.5,0.5 31.5,31.5 8,8"
 {
     header VimoRemoteWin
     kv IconWidth $WIN_W
@@ -1137,9 +1292,9 @@ save "$SKIN/VimoRemoteWin/TILE.PNG" -size 32x32 xc:none \
     kv ScrollWidth $WIN_SCROLL
     kv ScrollHeight 40
     kv ScrollOnRight 1
-    argb ScrollInactive 30 107 117 133
-    argb ScrollActive 90 52 120 246
-    argb BackgroundRect 255 233 237 243
+    argb ScrollInactive $SCROLL_OFF
+    argb ScrollActive $SCROLL_ON_WIN
+    argb BackgroundRect $WIN_TILE
     margins Window 6 6 24 22
     kv WindowHPosition 0
     kv WindowVPosition 0

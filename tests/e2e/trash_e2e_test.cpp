@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/messages.h"
 #include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 #include "kapframe/base64.h"
@@ -72,34 +73,44 @@ TEST(Trash, ListsADeletedNoteBringsItBackOnAClickAndEmptiesOnlyOnYes) {
     EXPECT_TRUE(WaitFor([&] { return WindowTextOf(trash).empty(); }, 5000));
     EXPECT_EQ(app.Kaps().size(), 2u) << "no second trash";
 
-    dir.Write("Deleted\\20261209150000.VIMOLINK", Document("20261209150000", 0, 0, 240, 260));
-    dir.Write("Deleted\\notes.txt", "not a kap");
-    ASSERT_TRUE(WaitFor([&] { return WindowTextOf(trash) == "09/12/2026 15:00:00 - LINK\n"; }, 10000));
-
-    // Fifty documents of mixed types arriving in one burst are all listed.
+    // Fifty documents of mixed types arriving in one burst are all listed, and all come back when
+    // restored in a burst.
     const char* types[] = {"VIMONOTE", "VIMOCLOCK", "VIMOCALC", "VIMOLINK", "VIMOMAIL"};
+    auto burstName = [](int i) { return "202612091600" + std::string(i < 10 ? "0" : "") + std::to_string(i); };
     CreateDirectoryA(dir.File("Burst").c_str(), nullptr);
+    for (int i = 0; i < 50; ++i)
+        dir.Write("Burst\\" + burstName(i) + "." + types[i % 5], Document(burstName(i), 10 * i, 10, 200, 100));
     for (int i = 0; i < 50; ++i) {
-        const std::string name = "202612091600" + std::string(i < 10 ? "0" : "") + std::to_string(i);
-        dir.Write("Burst\\" + name + "." + types[i % 5], Document(name, 0, 0, 200, 100));
-    }
-    for (int i = 0; i < 50; ++i) {
-        const std::string name = "202612091600" + std::string(i < 10 ? "0" : "") + std::to_string(i);
-        const std::string file = name + "." + types[i % 5];
+        const std::string file = burstName(i) + "." + types[i % 5];
         MoveFileA(dir.File("Burst\\" + file).c_str(), dir.File("Deleted\\" + file).c_str());
     }
     auto lines = [&] {
         const std::string text = WindowTextOf(trash);
         return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
     };
-    EXPECT_TRUE(WaitFor([&] { return lines() == 51; }, 10000)) << lines();
+    EXPECT_TRUE(WaitFor([&] { return lines() == 50; }, 10000)) << lines();
+    const std::size_t kapsBefore = app.Kaps().size();
+    for (int i = 0; i < 50; ++i) PostMessageA(trash, TrashItemMessage(0), 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return app.Kaps().size() == kapsBefore + 50; }, 30000)) << app.Kaps().size();
+    EXPECT_TRUE(WaitFor([&] { return WindowTextOf(trash).empty(); }, 5000)) << lines();
+    for (int i = 0; i < 50; ++i) EXPECT_TRUE(dir.Exists("Notes\\" + burstName(i) + "." + types[i % 5])) << i;
+
+    // A document whose name is taken among the documents stays in the trash: the kap there is kept.
+    dir.Write("Deleted\\20261209160000.VIMONOTE", Document("20261209160000", 5, 5, 220, 240, "older"));
+    ASSERT_TRUE(WaitFor([&] { return WindowTextOf(trash) == "09/12/2026 16:00:00 - NOTE\n"; }, 10000));
+    const std::string kept = dir.Read("Notes\\20261209160000.VIMONOTE");
+    PostMessageA(trash, TrashItemMessage(0), 0, 0);
+    EXPECT_FALSE(WaitFor([&] { return !dir.Exists("Deleted\\20261209160000.VIMONOTE"); }, 1500));
+    EXPECT_EQ(dir.Read("Notes\\20261209160000.VIMONOTE"), kept);
+
+    dir.Write("Deleted\\notes.txt", "not a kap");
     PostMessageA(trash, WM_COMMAND, ID_TRASH_EMPTY, 0);
     Answer(app.ProcessId(), "Empty Trash", IDNO);
-    EXPECT_TRUE(dir.Exists("Deleted\\20261209150000.VIMOLINK") && dir.Exists("Deleted\\notes.txt"));
+    EXPECT_TRUE(dir.Exists("Deleted\\20261209160000.VIMONOTE") && dir.Exists("Deleted\\notes.txt"));
     PostMessageA(trash, WM_COMMAND, ID_TRASH_EMPTY, 0);
     Answer(app.ProcessId(), "Empty Trash", IDYES);
     EXPECT_TRUE(WaitFor([&] { return WindowTextOf(trash).empty(); }, 5000));
-    EXPECT_FALSE(dir.Exists("Deleted\\20261209150000.VIMOLINK"));
+    EXPECT_FALSE(dir.Exists("Deleted\\20261209160000.VIMONOTE"));
     EXPECT_FALSE(dir.Exists("Deleted\\notes.txt")) << "emptying takes every file";
     EXPECT_TRUE(app.Exit());
 }
