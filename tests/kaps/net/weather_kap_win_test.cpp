@@ -167,7 +167,9 @@ class WeatherConfigTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CoInitialize(nullptr);
-        dir_ = std::make_unique<e2e::ProgramDir>("weather-search", false);
+        // A folder of each test's own: the tests run side by side.
+        dir_ = std::make_unique<e2e::ProgramDir>(
+            std::string("weather-search-") + ::testing::UnitTest::GetInstance()->current_test_info()->name(), false);
         server_.Serve("/search?where=Paris", 200,
                       "<?xml version=\"1.0\"?><search ver=\"3.0\"><loc id=\"FRXX0076\" type=\"1\">Paris, "
                       "France</loc><loc id=\"USTX1018\" type=\"1\">Paris, TX</loc></search>");
