@@ -124,7 +124,8 @@ template <class Item> void ScrollViewport(CLayerHost& host, int x, int y, const 
     const LayerRect view = host.Viewport();
     for (Item* item : items) {
         const LayerRect r = item->Rect().Moved(x, y);
-        if (r.y < view.Bottom() && r.Bottom() > view.y) item->SetBounds(item->Rect());
+        if (r.y < view.Bottom() && r.Bottom() > view.y && r.x < view.x + view.width && r.x + r.width > view.x)
+            item->SetBounds(item->Rect());
     }
 }
 

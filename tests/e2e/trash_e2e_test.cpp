@@ -88,10 +88,10 @@ TEST(Trash, ListsADeletedNoteBringsItBackOnAClickAndEmptiesOnlyOnYes) {
         const std::string text = WindowTextOf(trash);
         return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
     };
-    EXPECT_TRUE(WaitFor([&] { return lines() == 50; }, 10000)) << lines();
+    EXPECT_TRUE(WaitFor([&] { return lines() == 50; }, 20000)) << lines();
     const std::size_t kapsBefore = app.Kaps().size();
     for (int i = 0; i < 50; ++i) PostMessageA(trash, TrashItemMessage(0), 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return app.Kaps().size() == kapsBefore + 50; }, 30000)) << app.Kaps().size();
+    EXPECT_TRUE(WaitFor([&] { return app.Kaps().size() == kapsBefore + 50; }, 60000)) << app.Kaps().size();
     EXPECT_TRUE(WaitFor([&] { return WindowTextOf(trash).empty(); }, 5000)) << lines();
     for (int i = 0; i < 50; ++i) EXPECT_TRUE(dir.Exists("Notes\\" + burstName(i) + "." + types[i % 5])) << i;
 

@@ -77,7 +77,6 @@ void CVimoTrash::Fill() {
     for (CLayerLink* item : items_) delete item;
     items_.clear();
     entries_.clear();
-    selected_ = -1;
     originX_ = 0;
     const SkinRecord& skin = Skin();
     const int width = skin.Int("ContenerMaxWidth"), step = width + skin.Int("TrashVSpacing");
@@ -107,7 +106,6 @@ void CVimoTrash::Fill() {
     }
     scroll_->SetPercent(0);
     ShowSkinScrollHActive(*scroll_, skin, !items_.empty());
-    ++refills_;
     if (Hwnd() && IsWindowVisible(Hwnd())) {
         LayoutItems();
         Layer()->Refresh();
@@ -130,16 +128,8 @@ void CVimoTrash::LayoutItems() {
     PlaceItems();
 }
 
-void CVimoTrash::PlaceItems() {
-    // The row scrolls sideways: an item is in view when its columns are.
-    CLayerHost* layer = Layer();
-    layer->SetOrigin(originX_, 0);
-    const LayerRect view = layer->Viewport();
-    for (CLayerLink* item : items_) {
-        const LayerRect r = item->Rect().Moved(originX_, 0);
-        if (r.x < view.x + view.width && r.x + r.width > view.x) item->SetBounds(item->Rect());
-    }
-}
+// The row scrolls sideways within the item area.
+void CVimoTrash::PlaceItems() { ScrollViewport(*Layer(), originX_, 0, items_); }
 
 void CVimoTrash::Wheel(int delta) {
     const int view = Layer()->Viewport().width;
@@ -154,7 +144,6 @@ void CVimoTrash::Wheel(int delta) {
 
 void CVimoTrash::Restore(std::size_t index) {
     if (index >= entries_.size()) return;
-    selected_ = static_cast<int>(index);
     const std::string file = entries_[index].fileName;
     const std::string notes = AppSettings().programDir + "\\Notes\\";
     CreateDirectoryA(StoreFolder().c_str(), nullptr);

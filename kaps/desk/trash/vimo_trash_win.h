@@ -30,9 +30,6 @@ public:
     CVimoTrash(KapHost& host, Settings& settings, const std::string& documentPath);
     ~CVimoTrash() override;
 
-    const std::vector<TrashEntry>& Entries() const { return entries_; }
-    std::size_t Refills() const { return refills_; }
-
 protected:
     bool Resizable() const override { return true; }
     void ReadPayload(DocumentReader& reader) override;
@@ -61,10 +58,8 @@ private:
     CLayerStatic* background_ = nullptr;
     CLayerStatic* title_ = nullptr;
     CLayerScrollH* scroll_ = nullptr;
-    int selected_ = -1;
     int originX_ = 0;
     bool scrolled_ = false;
-    std::size_t refills_ = 0;
 };
 
 } // namespace vimo

@@ -45,12 +45,6 @@ CVimoLink::CVimoLink(KapHost& host, Settings& settings, const std::string& docum
 
 CVimoLink::~CVimoLink() = default;
 
-LinkIcon CVimoLink::RowIcon(std::size_t index) const { return index < icons_.size() ? icons_[index] : LinkIcon::File; }
-
-LayerRect CVimoLink::RowRect(std::size_t index) const {
-    return index < rows_.size() ? rows_[index]->Rect() : LayerRect{};
-}
-
 std::string CVimoLink::RowsText() const {
     std::string text;
     for (const LinkItem& item : links_.Items()) text += item.title + "\n";
@@ -75,12 +69,12 @@ void CVimoLink::BuildItems() {
     RebuildRows();
 }
 
-void CVimoLink::StyleRow(CLayerLink& row, const LinkItem& item, std::size_t index) {
+void CVimoLink::StyleRow(CLayerLink& row, const LinkItem& item, std::size_t index, LinkIcon icon) {
     const SkinRecord& skin = Skin();
     const int height = skin.Int("LinkHeight");
     CLayerElement& element = row.Elem();
     element.SetBackgroundColour(skin.Colour("LinkBk"));
-    element.SetImage(skin.Str(IconKey(icons_[index])));
+    element.SetImage(skin.Str(IconKey(icon)));
     element.SetImageMargins(kIconInset, kIconInset, skin.Int("ContenerMaxWidth") - height + kIconInset, kIconInset);
     element.SetBlockStyle(TextBlockId::Title, skin.TextStyle("Link"));
     element.SetBlockPosition(TextBlockId::Title, skin.Int("LinkHPos"), skin.Int("LinkVPos"));
@@ -97,17 +91,15 @@ void CVimoLink::StyleRow(CLayerLink& row, const LinkItem& item, std::size_t inde
 void CVimoLink::RebuildRows() {
     for (CLayerLink* row : rows_) delete row;
     rows_.clear();
-    icons_.clear();
     const SkinRecord& skin = Skin();
     const int step = skin.Int("LinkHeight") + skin.Int("LinkVSpacing");
     for (std::size_t i = 0; i < links_.Size(); ++i) {
         const LinkItem& item = links_.Items()[i];
-        icons_.push_back(IconOfTarget(item.target, IsDirectory(item.target)));
         auto* row =
             new CLayerLink(Layer(), skin.Int("ContenerPosX"), skin.Int("ContenerPosY") + static_cast<int>(i) * step,
                            skin.Int("ContenerMaxWidth"), std::max(1, skin.Int("LinkHeight")));
         row->SetInViewport(true);
-        StyleRow(*row, item, i);
+        StyleRow(*row, item, i, IconOfTarget(item.target, IsDirectory(item.target)));
         rows_.push_back(row);
     }
     if (rows_.empty()) originX_ = 0;

@@ -29,11 +29,6 @@ public:
     CVimoLink(KapHost& host, Settings& settings, const std::string& documentPath);
     ~CVimoLink() override;
 
-    const LinkList& Links() const { return links_; }
-    LinkIcon RowIcon(std::size_t index) const;
-    LayerRect RowRect(std::size_t index) const;
-    int OriginY() const { return originY_; }
-
 protected:
     void ReadPayload(DocumentReader& reader) override;
     void WritePayload(DocumentWriter& writer) const override { WriteLinkPayload(writer, links_.Items()); }
@@ -49,7 +44,7 @@ protected:
 private:
     std::string RowsText() const;
     void RebuildRows();
-    void StyleRow(CLayerLink& row, const LinkItem& item, std::size_t index);
+    void StyleRow(CLayerLink& row, const LinkItem& item, std::size_t index, LinkIcon icon);
     void PlaceRows();
     void Changed();
     void AddLink();
@@ -59,7 +54,6 @@ private:
     void OnHorizontalScroll(int percent);
 
     LinkList links_;
-    std::vector<LinkIcon> icons_;
     std::vector<CLayerLink*> rows_; // items are owned by the layer host
     CLayerStatic* background_ = nullptr;
     CLayerStatic* title_ = nullptr;

@@ -31,10 +31,6 @@ public:
     CVimoMail(KapHost& host, Settings& settings, const std::string& documentPath);
     ~CVimoMail() override;
 
-    const MailValues& Values() const { return values_; }
-    int LastCount() const { return lastCount_; }
-    bool Alerting() const { return alert_; }
-    bool SessionOpen() const { return sessionOpen_; }
     std::string CountText() const { return MailCountText(shownCount_); }
 
 protected:
