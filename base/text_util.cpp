@@ -20,4 +20,10 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
     return true;
 }
 
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
 } // namespace vimo

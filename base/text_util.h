@@ -10,5 +10,7 @@ std::string ToUpperAscii(std::string text);
 bool IsNullWord(const std::string& text);
 // Case-insensitive comparison of ASCII text.
 bool EqualsNoCase(const std::string& a, const std::string& b);
+// A value as one document line: every CR and LF becomes a space.
+std::string OneLine(std::string text);
 
 } // namespace vimo

@@ -5,64 +5,13 @@
 #include <algorithm>
 
 #include "base/text_util.h"
+#include "base/whole_file_win.h"
 #include "kapframe/base64.h"
 #include "kapframe/kap_document.h"
 
 namespace vimo {
 
 namespace {
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-    bool Close() {
-        if (!Valid()) return true;
-        const bool closed = CloseHandle(handle_) != FALSE;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE handle_;
-};
-
-bool WriteWholeFile(const std::string& path, const std::string& data) {
-    FileHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return false;
-    std::size_t written = 0;
-    while (written < data.size()) {
-        DWORD chunk = 0;
-        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(data.size() - written, 1u << 20));
-        if (!WriteFile(file.Get(), data.data() + written, want, &chunk, nullptr) || chunk == 0) return false;
-        written += chunk;
-    }
-    return FlushFileBuffers(file.Get()) && file.Close();
-}
-
-bool ReadWholeFile(const std::string& path, std::string& data) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return false;
-    LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > (1LL << 30)) return false;
-    data.assign(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t read = 0;
-    while (read < data.size()) {
-        DWORD chunk = 0;
-        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(data.size() - read, 1u << 20));
-        if (!ReadFile(file.Get(), &data[read], want, &chunk, nullptr)) return false;
-        if (chunk == 0) break;
-        read += chunk;
-    }
-    data.resize(read);
-    return true;
-}
 
 bool FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());

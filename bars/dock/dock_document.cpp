@@ -8,12 +8,6 @@ namespace {
 
 constexpr std::size_t kLinesPerIcon = 5;
 
-std::string OneLine(std::string value) {
-    for (char& c : value)
-        if (c == '\r' || c == '\n') c = ' ';
-    return value;
-}
-
 void AppendLine(std::string& text, const std::string& value) {
     text += OneLine(value);
     text += '\n';

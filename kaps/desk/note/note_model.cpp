@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/text_util.h"
+
 namespace vimo {
 
 namespace {
@@ -24,19 +26,13 @@ std::string TrimBareCr(std::string text) {
     return text.substr(start);
 }
 
-std::string LinkAsOneLine(std::string link) {
-    for (char& c : link)
-        if (c == '\r' || c == '\n') c = ' ';
-    return link;
-}
-
 void WriteNotePayload(DocumentWriter& writer, const NoteValues& values) {
     writer.Int(values.background)
         .Line(values.fontName)
         .Int(values.fontSize)
         .Line(values.fontStyle)
         .Line(values.fontColour)
-        .Line(LinkAsOneLine(values.link))
+        .Line(OneLine(values.link))
         .Line(TrimBareCr(values.text));
 }
 

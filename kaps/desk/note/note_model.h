@@ -27,8 +27,6 @@ void ReadNotePayload(DocumentReader& reader, NoteValues& values);
 // The text as stored: bare CR characters at either end are dropped; CR LF line breaks stay, so a
 // text that ends in line breaks comes back as it was typed.
 std::string TrimBareCr(std::string text);
-// A link is one document line: line breaks in a dropped text become spaces.
-std::string LinkAsOneLine(std::string link);
 
 // "BLACK", "RED", "BLUE", "WHITE" as alpha, red, green, blue; unknown names give black.
 struct Argb {

@@ -5,6 +5,7 @@
 #include "wnd/menu_handle_win.h"
 #include "base/messages.h"
 #include "base/resource.h"
+#include "base/text_util.h"
 #include "kapframe/settings.h"
 #include "kaps/desk/note/vimo_alarm_win.h"
 #include "layer/controls/layer_edit_win.h"
@@ -274,7 +275,7 @@ unsigned CVimoNote::DropAccept() const {
 }
 
 void CVimoNote::OnDrop(const std::string& dropped) {
-    values_.link = LinkAsOneLine(dropped);
+    values_.link = OneLine(dropped);
     ApplyLink();
     LayoutItems();
     Layer()->Refresh();

@@ -2,17 +2,9 @@
 
 #include <utility>
 
+#include "base/text_util.h"
+
 namespace vimo {
-
-namespace {
-
-std::string OneLine(std::string text) {
-    for (char& c : text)
-        if (c == '\r' || c == '\n') c = ' ';
-    return text;
-}
-
-} // namespace
 
 LinkIcon IconOfTarget(const std::string& target, bool isDirectory) {
     if (isDirectory) return LinkIcon::Folder;

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <thread>
 
+#include "base/whole_file_win.h"
 #include "kaps/net/services/connectivity_win.h"
 
 namespace vimo {
@@ -33,16 +34,6 @@ struct InternetHandle {
     }
     InternetHandle(const InternetHandle&) = delete;
     InternetHandle& operator=(const InternetHandle&) = delete;
-};
-
-struct FileHandle {
-    HANDLE h;
-    explicit FileHandle(HANDLE handle) : h(handle) {}
-    ~FileHandle() {
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
 };
 
 bool IsWebAddress(const std::string& url) {
@@ -81,7 +72,7 @@ bool FetchWeb(const std::string& url, const std::string& file, const FetchLimits
         status >= 400)
         return false;
     FileHandle out(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (out.h == INVALID_HANDLE_VALUE) return false;
+    if (!out.Valid()) return false;
     std::vector<char> buffer(64 * 1024);
     unsigned long long total = 0;
     for (;;) {
@@ -91,7 +82,7 @@ bool FetchWeb(const std::string& url, const std::string& file, const FetchLimits
         total += read;
         if (total > kMaxDownloadBytes || GetTickCount64() - start > limits.totalMs) return false;
         DWORD written = 0;
-        if (!WriteFile(out.h, buffer.data(), read, &written, nullptr) || written != read) return false;
+        if (!WriteFile(out.Get(), buffer.data(), read, &written, nullptr) || written != read) return false;
     }
 }
 
