@@ -1,6 +1,7 @@
 #include "app/kap_factories_win.h"
 
 #include "kapframe/kap_window_win.h"
+#include "kaps/desk/account/vimo_account_win.h"
 #include "kaps/desk/calc/vimo_calc_win.h"
 #include "kaps/desk/calendar/vimo_calendar_win.h"
 #include "kaps/desk/clock/vimo_clock_win.h"
@@ -29,6 +30,7 @@ KapFactory FactoryOf(KapType type) {
     case KapType::Link: return MakeKapWindow<CVimoLink>;
     case KapType::Trash: return MakeKapWindow<CVimoTrash>;
     case KapType::Weather: return MakeKapWindow<CVimoWeather>;
+    case KapType::Account: return MakeKapWindow<CVimoAccount>;
     default: return nullptr;
     }
 }

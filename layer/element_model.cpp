@@ -146,6 +146,11 @@ int LayerElementModel::SetBlockPosition(TextBlockId block, int hPos, int vPos) {
     return Changed();
 }
 
+int LayerElementModel::SetBlockSingleLine(TextBlockId block, bool singleLine) {
+    MutableBlock(block).singleLine = singleLine;
+    return Changed();
+}
+
 int LayerElementModel::SetBlockOrientation(TextBlockId block, int orientation) {
     MutableBlock(block).orientation = orientation;
     return Changed();

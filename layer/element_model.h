@@ -92,6 +92,7 @@ struct TextBlockProps {
     int frameWidth = 0;
     LayerColour frameColour; // on when its alpha is above 0
     bool shown = true;
+    bool singleLine = false; // one line, cut at the block's edge (with an ellipsis where drawn)
 
     bool Drawable() const { return shown && marginsValid && !text.empty(); }
 };
@@ -170,6 +171,8 @@ public:
     int SetBlockFont(TextBlockId block, const std::string& family, int sizePx, int type);
     int SetBlockPosition(TextBlockId block, int hPos, int vPos);
     int SetBlockOrientation(TextBlockId block, int orientation);
+    // A block that never wraps: a text too long for it is cut at its edge (list rows).
+    int SetBlockSingleLine(TextBlockId block, bool singleLine);
     int SetBlockMargins(TextBlockId block, int left, int top, int right, int bottom);
     int SetBlockColour(TextBlockId block, int a, int r, int g, int b);
     int SetBlockShadowed(TextBlockId block, bool shadowed);

@@ -25,7 +25,10 @@ BlockTools MakeBlockTools(const TextBlockProps& b) {
     // right-to-left and vertical-direction format flags give, also where the drawing library does
     // not implement vertical layout. Its lines are clipped to the layout box like vertical text.
     const bool vertical = b.orientation == 1;
-    tools.format = NewStringFormat(vertical ? 0 : (StringFormatFlagsNoClip | StringFormatFlagsNoFitBlackBox));
+    int flags = vertical ? 0 : (StringFormatFlagsNoClip | StringFormatFlagsNoFitBlackBox);
+    if (b.singleLine && !vertical) flags = StringFormatFlagsNoWrap | StringFormatFlagsNoFitBlackBox;
+    tools.format = NewStringFormat(flags);
+    if (tools.format && b.singleLine) GdipSetStringFormatTrimming(tools.format.get(), StringTrimmingEllipsisCharacter);
     if (tools.format) {
         GdipSetStringFormatAlign(tools.format.get(), static_cast<StringAlignment>(AlignmentFromPosition(b.hPos)));
         GdipSetStringFormatLineAlign(tools.format.get(), static_cast<StringAlignment>(AlignmentFromPosition(b.vPos)));

@@ -27,4 +27,17 @@ std::string BrowseForExistingFile(HWND owner, const std::string& current, const 
     return GetOpenFileNameA(&open) ? std::string(file) : std::string();
 }
 
+std::string BrowseForSaveFile(HWND owner, const char* filter, const char* defaultExtension) {
+    char file[MAX_PATH] = {};
+    OPENFILENAMEA save = {};
+    save.lStructSize = sizeof(save);
+    save.hwndOwner = owner;
+    save.lpstrFilter = filter;
+    save.lpstrFile = file;
+    save.nMaxFile = sizeof(file);
+    save.lpstrDefExt = defaultExtension;
+    save.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    return GetSaveFileNameA(&save) ? std::string(file) : std::string();
+}
+
 } // namespace vimo

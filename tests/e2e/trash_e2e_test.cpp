@@ -27,14 +27,6 @@ std::string Document(const std::string& name, int x, int y, int width, int heigh
     return EncodeDocumentBase64(writer.Text());
 }
 
-// Answers the message box of a process that has the caption.
-void Answer(DWORD processId, const char* caption, WPARAM button) {
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = FindDialog(processId, caption)) != nullptr; }, 5000)) << caption;
-    PostMessageA(box, WM_COMMAND, button, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
-}
-
 TEST(Trash, ListsADeletedNoteBringsItBackOnAClickAndEmptiesOnlyOnYes) {
     ProgramDir dir = KapsOnlyDir("trash");
     CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
@@ -50,7 +42,7 @@ TEST(Trash, ListsADeletedNoteBringsItBackOnAClickAndEmptiesOnlyOnYes) {
     EXPECT_EQ(WindowTextOf(trash), "");
 
     PostMessageA(note, WM_COMMAND, ID_NOTE_DELETE, 0);
-    Answer(app.ProcessId(), "Delete KAP", IDYES);
+    ASSERT_TRUE(AnswerDialog(app.ProcessId(), "Delete KAP", IDYES));
     ASSERT_TRUE(WaitFor([&] { return WindowTextOf(trash) == "09/12/2026 14:30:05 - NOTE\n"; }, 10000))
         << "the watched store fills the trash: " << WindowTextOf(trash);
     Screenshot("trash");
@@ -105,10 +97,10 @@ TEST(Trash, ListsADeletedNoteBringsItBackOnAClickAndEmptiesOnlyOnYes) {
 
     dir.Write("Deleted\\notes.txt", "not a kap");
     PostMessageA(trash, WM_COMMAND, ID_TRASH_EMPTY, 0);
-    Answer(app.ProcessId(), "Empty Trash", IDNO);
+    ASSERT_TRUE(AnswerDialog(app.ProcessId(), "Empty Trash", IDNO));
     EXPECT_TRUE(dir.Exists("Deleted\\20261209160000.VIMONOTE") && dir.Exists("Deleted\\notes.txt"));
     PostMessageA(trash, WM_COMMAND, ID_TRASH_EMPTY, 0);
-    Answer(app.ProcessId(), "Empty Trash", IDYES);
+    ASSERT_TRUE(AnswerDialog(app.ProcessId(), "Empty Trash", IDYES));
     EXPECT_TRUE(WaitFor([&] { return WindowTextOf(trash).empty(); }, 5000));
     EXPECT_FALSE(dir.Exists("Deleted\\20261209160000.VIMONOTE"));
     EXPECT_FALSE(dir.Exists("Deleted\\notes.txt")) << "emptying takes every file";

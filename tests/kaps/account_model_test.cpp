@@ -53,14 +53,14 @@ TEST(AccountBook, NewLinesFollowTheirDateAndTheMonthViewCountsUpToItsMonth) {
     EXPECT_EQ(book.Lines()[2].label, "rent");
     EXPECT_EQ(book.Lines()[3].label, "groceries"); // after the line of its date already there
 
-    MonthView march = BuildMonthView(book.Lines(), YearMonth{2025, 3}, false);
+    AccountMonth march = BuildAccountMonth(book.Lines(), YearMonth{2025, 3}, false);
     EXPECT_EQ(march.balance, 245000 - 82000 - 6430 - 5); // April's line is not in March's balance
     EXPECT_EQ(march.monthIn, 245000);                    // the checked salary counts ...
     EXPECT_EQ(march.monthOut, 82000 + 6430);
     EXPECT_EQ(march.listed, (std::vector<std::size_t>{2, 3})); // ... but is not listed
-    EXPECT_EQ(BuildMonthView(book.Lines(), YearMonth{2025, 3}, true).listed.size(), 3u);
+    EXPECT_EQ(BuildAccountMonth(book.Lines(), YearMonth{2025, 3}, true).listed.size(), 3u);
     EXPECT_EQ(TotalsText(march, " EUR"), "(+):2450.00 EUR (-):884.30 EUR");
-    EXPECT_EQ(BalanceText(BuildMonthView(book.Lines(), YearMonth{2025, 2}, false), "$"), "-0.05$");
+    EXPECT_EQ(BalanceText(BuildAccountMonth(book.Lines(), YearMonth{2025, 2}, false), "$"), "-0.05$");
     EXPECT_EQ(LineDayLabel(book.Lines()[2]), "05 : rent");
     EXPECT_EQ(LineAmountText(book.Lines()[2]), "- 820.00");
 

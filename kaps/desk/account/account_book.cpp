@@ -62,9 +62,9 @@ bool AccountBook::ToggleChecked(std::size_t index) {
     return true;
 }
 
-MonthView BuildMonthView(const std::vector<AccountLine>& lines, YearMonth month, bool showChecked) {
+AccountMonth BuildAccountMonth(const std::vector<AccountLine>& lines, YearMonth month, bool showChecked) {
     const std::string key = MonthKey(month);
-    MonthView view;
+    AccountMonth view;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const AccountLine& line = lines[i];
         const int order = line.date.compare(0, 6, key);
@@ -90,11 +90,11 @@ std::string LineAmountText(const AccountLine& line) {
     return text;
 }
 
-std::string TotalsText(const MonthView& view, const std::string& currency) {
+std::string TotalsText(const AccountMonth& view, const std::string& currency) {
     return "(+):" + AmountText(view.monthIn) + currency + " (-):" + AmountText(view.monthOut) + currency;
 }
 
-std::string BalanceText(const MonthView& view, const std::string& currency) {
+std::string BalanceText(const AccountMonth& view, const std::string& currency) {
     return AmountText(view.balance) + currency;
 }
 

@@ -48,7 +48,7 @@ private:
     std::vector<AccountLine> lines_;
 };
 
-struct MonthView {
+struct AccountMonth {
     Cents balance = 0;  // every line dated up to the end of the month
     Cents monthIn = 0;  // the month's lines, checked or not
     Cents monthOut = 0;
@@ -56,7 +56,7 @@ struct MonthView {
 };
 
 // The month's totals and balance, and its lines to list (checked ones only with showChecked).
-MonthView BuildMonthView(const std::vector<AccountLine>& lines, YearMonth month, bool showChecked);
+AccountMonth BuildAccountMonth(const std::vector<AccountLine>& lines, YearMonth month, bool showChecked);
 
 // "07 : Rent": the day (the last two characters of the date), " : ", the label.
 std::string LineDayLabel(const AccountLine& line);
@@ -64,8 +64,8 @@ std::string LineDayLabel(const AccountLine& line);
 // when it has neither.
 std::string LineAmountText(const AccountLine& line);
 // "(+):2450.00 EUR (-):942.42 EUR"
-std::string TotalsText(const MonthView& view, const std::string& currency);
+std::string TotalsText(const AccountMonth& view, const std::string& currency);
 // "1507.58 EUR"
-std::string BalanceText(const MonthView& view, const std::string& currency);
+std::string BalanceText(const AccountMonth& view, const std::string& currency);
 
 } // namespace vimo

@@ -68,6 +68,7 @@ CLayerButton* CVimoCalendar::MakeMonthButton(const std::string& prefix, const ch
     element.SetFrame(1, 255, 0, 0, 0);
     button->Notifications().target = Hwnd();
     button->Notifications().clickMessage = clickMessage;
+    button->SetDoubleClickIsPress(true); // quick presses step a month each
     return button;
 }
 

@@ -461,6 +461,13 @@ HWND FindDialog(DWORD processId, const std::string& caption) {
     return search.found;
 }
 
+bool AnswerDialog(DWORD processId, const std::string& caption, WPARAM button) {
+    HWND box = nullptr;
+    if (!WaitFor([&] { return (box = FindDialog(processId, caption)) != nullptr; }, 5000)) return false;
+    PostMessageA(box, WM_COMMAND, button, 0);
+    return WaitFor([&] { return !IsWindow(box); }, 5000);
+}
+
 bool WaitTaskbarShown(DWORD timeoutMs) {
     GetDesktopWindow(); // starts this session's desktop (and its task bar) if no program has yet
     return WaitFor([] { return IsWindowVisible(TaskbarWindow()) != FALSE; }, timeoutMs);

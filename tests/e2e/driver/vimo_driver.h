@@ -128,6 +128,9 @@ void Drag(int fromX, int fromY, int toX, int toY);
 std::string ReadOnlyDocument(const ProgramDir& dir, const std::string& pattern, std::string* fileName = nullptr);
 // Finds a top-level dialog of a process by its caption.
 HWND FindDialog(DWORD processId, const std::string& caption);
+// Waits for a dialog or message box of the process with the caption, presses its button (IDYES,
+// IDOK, ...) and waits for it to close; false when it did not come or did not close in time.
+bool AnswerDialog(DWORD processId, const std::string& caption, WPARAM button);
 // The desktop's task bar appears a moment after the first program of a session starts.
 bool WaitTaskbarShown(DWORD timeoutMs = 10000);
 
