@@ -14,29 +14,33 @@ std::string DialogItemText(HWND dialog, int id) {
     return std::string(text.data());
 }
 
+namespace {
+
+// The common dialog's fields for one file name, kept in `file`.
+OPENFILENAMEA FileDialogFields(HWND owner, const char* filter, char (&file)[MAX_PATH], DWORD flags) {
+    OPENFILENAMEA fields = {};
+    fields.lStructSize = sizeof(fields);
+    fields.hwndOwner = owner;
+    fields.lpstrFilter = filter;
+    fields.lpstrFile = file;
+    fields.nMaxFile = MAX_PATH;
+    fields.Flags = flags | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    return fields;
+}
+
+} // namespace
+
 std::string BrowseForExistingFile(HWND owner, const std::string& current, const char* filter) {
     char file[MAX_PATH] = {};
     if (current.size() < sizeof(file)) current.copy(file, current.size());
-    OPENFILENAMEA open = {};
-    open.lStructSize = sizeof(open);
-    open.hwndOwner = owner;
-    open.lpstrFilter = filter;
-    open.lpstrFile = file;
-    open.nMaxFile = sizeof(file);
-    open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    OPENFILENAMEA open = FileDialogFields(owner, filter, file, OFN_FILEMUSTEXIST);
     return GetOpenFileNameA(&open) ? std::string(file) : std::string();
 }
 
 std::string BrowseForSaveFile(HWND owner, const char* filter, const char* defaultExtension) {
     char file[MAX_PATH] = {};
-    OPENFILENAMEA save = {};
-    save.lStructSize = sizeof(save);
-    save.hwndOwner = owner;
-    save.lpstrFilter = filter;
-    save.lpstrFile = file;
-    save.nMaxFile = sizeof(file);
+    OPENFILENAMEA save = FileDialogFields(owner, filter, file, OFN_OVERWRITEPROMPT);
     save.lpstrDefExt = defaultExtension;
-    save.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     return GetSaveFileNameA(&save) ? std::string(file) : std::string();
 }
 

@@ -82,13 +82,13 @@ TEST(AccountBook, StepsChecksAddsThroughTheDialogExportsImportsAndKeepsItAllAfte
         Screenshot("account-book");
 
         Click(Button(kap, 18));
-        EXPECT_TRUE(WaitFor([&] { return Shown(kap) == "Household\n20 : Earlier\t- 0.05\n(+):0.00$ (-):0.05$\n-0.05$\n"; },
-                            5000))
+        EXPECT_TRUE(WaitFor(
+            [&] { return Shown(kap) == "Household\n20 : Earlier\t- 0.05\n(+):0.00$ (-):0.05$\n-0.05$\n"; }, 5000))
             << Shown(kap);
         Click(Button(kap, 188));
         Click(Button(kap, 188));
-        EXPECT_TRUE(WaitFor([&] { return Shown(kap) == "Household\n01 : Later\t- 1.00\n(+):0.00$ (-):1.00$\n1628.95$\n"; },
-                            5000))
+        EXPECT_TRUE(WaitFor(
+            [&] { return Shown(kap) == "Household\n01 : Later\t- 1.00\n(+):0.00$ (-):1.00$\n1628.95$\n"; }, 5000))
             << Shown(kap);
         Click(Button(kap, 18));
         ASSERT_TRUE(WaitFor([&] { return Shown(kap).find("05 : Rent") != std::string::npos; }, 5000)) << Shown(kap);
@@ -148,7 +148,8 @@ TEST(AccountBook, StepsChecksAddsThroughTheDialogExportsImportsAndKeepsItAllAfte
         EXPECT_EQ(exported.lines[4].label, "Later");
 
         // Import: declining keeps every line; yes replaces them and tells of the lines skipped.
-        dir.Write("import.txt", Date(month, 7) + "\nGift\n0\n0\n1999\nnot a record\n" + Date(month, 9) + "\nBus\n0\n250\n0\n");
+        dir.Write("import.txt",
+                  Date(month, 7) + "\nGift\n0\n0\n1999\nnot a record\n" + Date(month, 9) + "\nBus\n0\n250\n0\n");
         PostMessageA(kap, WM_COMMAND, ID_ACCOUNT_LOAD, 0);
         ASSERT_TRUE(ChooseFile(app.ProcessId(), "Open", dir.File("import.txt")));
         ASSERT_TRUE(AnswerDialog(app.ProcessId(), "Load Account", IDNO));
@@ -167,6 +168,57 @@ TEST(AccountBook, StepsChecksAddsThroughTheDialogExportsImportsAndKeepsItAllAfte
     ASSERT_NE(kap, nullptr);
     EXPECT_EQ(Shown(kap), expected);
     EXPECT_TRUE(again.Exit());
+}
+
+TEST(AccountBook, ALongMonthScrollsWithinItsEndsItsLinesAnswerClicksWhereverScrolledAndTheTrayMakesANewBook) {
+    SYSTEMTIME now = {};
+    GetLocalTime(&now);
+    const YearMonth month{now.wYear, now.wMonth};
+    ProgramDir dir = KapsOnlyDir("account-long-month");
+    std::vector<AccountLine> lines;
+    for (int i = 0; i < 30; ++i) {
+        char label[8];
+        std::snprintf(label, sizeof(label), "L%02d", i + 1);
+        lines.push_back(AccountLine{Date(month, 1 + i * 27 / 30), label, false, 100 + i, 0});
+    }
+    DocumentWriter writer(KapHeader{"20261209151000", false, "", false, ""});
+    writer.Int(80).Int(60).Int(260).Int(300);
+    WriteAccountPayload(writer, AccountPayload{"", "", lines});
+    CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
+    dir.Write("Notes\\20261209151000.VIMOACCOUNT", EncodeDocumentBase64(writer.Text()));
+
+    VimoProcess app;
+    HWND kap = app.StartWithOneKap(dir);
+    ASSERT_NE(kap, nullptr);
+    // The label of the line whose text block lies y pixels below the kap's top.
+    auto labelOfLineAt = [&](int y) {
+        const RECT r = WindowRectOf(kap);
+        ClickAt(r.left + 100, r.top + y);
+        HWND dialog = nullptr;
+        if (!WaitFor([&] { return (dialog = FindDialog(app.ProcessId(), "Edit Line")) != nullptr; }, 10000))
+            return std::string("(no dialog)");
+        const std::string label = WindowTextOf(GetDlgItem(dialog, IDC_ACCOUNT_LABEL));
+        EXPECT_TRUE(AnswerDialog(app.ProcessId(), "Edit Line", IDCANCEL));
+        return label;
+    };
+    // Far past the end, the list stops with its balance row at the bottom of the list area: 30
+    // lines and 2 summary rows, 27 pixels each, in 206 pixels from y 66, so the last line's block
+    // spans y 191 to 215.
+    for (int i = 0; i < 40; ++i) PostMessageA(kap, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    EXPECT_EQ(labelOfLineAt(203), "L30");
+    Screenshot("account-long-month");
+    for (int i = 0; i < 60; ++i) PostMessageA(kap, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    EXPECT_EQ(labelOfLineAt(78), "L01") << "back at the top";
+
+    // The tray makes a new, empty book; its delete command moves its document to the deleted store.
+    app.Command(ID_NEW_ACCOUNT);
+    HWND fresh = app.WaitNewKap({kap});
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(Shown(fresh), "\n(+):0.00 (-):0.00\n0.00\n");
+    PostMessageA(fresh, WM_COMMAND, ID_ACCOUNT_DELETE, 0);
+    ASSERT_TRUE(AnswerDialog(app.ProcessId(), "Delete KAP", IDYES));
+    EXPECT_TRUE(WaitFor([&] { return !ReadOnlyDocument(dir, "Deleted\\*.VIMOACCOUNT").empty(); }, 5000));
+    EXPECT_TRUE(app.Exit());
 }
 
 } // namespace

@@ -17,13 +17,18 @@ bool PushDigit(Cents& value, char digit) {
     return true;
 }
 
+// Skips leading blanks and reads an optional sign; true for "-".
+bool ReadSign(const std::string& text, std::size_t& i) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) return text[i++] == '-';
+    return false;
+}
+
 } // namespace
 
 Cents CentsFromTyped(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const bool negative = ReadSign(text, i);
     Cents cents = 0;
     bool within = true;
     for (; i < text.size() && IsDigit(text[i]); ++i) within = within && PushDigit(cents, text[i]);
@@ -38,9 +43,7 @@ Cents CentsFromTyped(const std::string& text) {
 
 Cents CentsFromStored(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const bool negative = ReadSign(text, i);
     Cents cents = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i)
         if (!PushDigit(cents, text[i])) return 0;

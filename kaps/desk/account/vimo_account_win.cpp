@@ -32,8 +32,8 @@ namespace {
 // pointer.
 constexpr unsigned kBlockMessages = WMU_EDIT_CHANGED - WMU_ACCOUNT_BLOCK_MENU_BASE;
 constexpr int kCentre = 0, kLeft = 1;
-constexpr int kBlockGap = 4;    // between a line's text block and its check block
-constexpr int kTextInset = 6;   // of the texts from the block's sides
+constexpr int kBlockGap = 4;  // between a line's text block and its check block
+constexpr int kTextInset = 6; // of the texts from the block's sides
 constexpr std::size_t kMaxImportBytes = 64u << 20;
 constexpr const char kFileFilter[] = "Account files (*.txt)\0*.txt\0All files (*.*)\0*.*\0";
 
@@ -127,8 +127,8 @@ void CVimoAccount::StyleLineBlocks(const Listed& listed) {
     text.SetBlockStyle(TextBlockId::Title, skin.TextStyle("DateComment"));
     text.SetBlockPosition(TextBlockId::Title, skin.Int("DateCommentHPos"), skin.Int("DateCommentVPos"));
     text.SetBlockSingleLine(TextBlockId::Title, true);
-    text.SetBlockMargins(TextBlockId::Title, kTextInset, 0, kTextInset + AmountRoom(amount, skin.Int("DateCommentSize")),
-                         0);
+    text.SetBlockMargins(TextBlockId::Title, kTextInset, 0,
+                         kTextInset + AmountRoom(amount, skin.Int("DateCommentSize")), 0);
     text.SetBlockText(TextBlockId::Title, LineDayLabel(line));
     text.SetBlockStyle(TextBlockId::Text, skin.TextStyle(amountStyle));
     text.SetBlockPosition(TextBlockId::Text, skin.Int(std::string(amountStyle) + "HPos"),
@@ -142,45 +142,48 @@ void CVimoAccount::StyleLineBlocks(const Listed& listed) {
     check.SetImagePosition(skin.Int("CheckedHPos"), skin.Int("CheckedVPos"));
 }
 
-void CVimoAccount::RebuildMonth() {
-    for (const Listed& listed : listed_) {
-        delete listed.text;
-        delete listed.check;
-    }
-    listed_.clear();
-    delete totals_;
-    delete balance_;
-
+CLayerStatic* CVimoAccount::MakeSummary() {
     const SkinRecord& skin = Skin();
+    auto* made = new CLayerStatic(Layer(), 0, 0, 1, std::max(1, skin.Int("BlockHeight")));
+    made->SetInViewport(true);
+    CLayerElement& element = made->Elem();
+    element.SetBackgroundColour(skin.Colour("BlockBackground"));
+    element.SetBlockSingleLine(TextBlockId::Text, true);
+    element.SetBlockMargins(TextBlockId::Text, kTextInset, 0, kTextInset, 0);
+    return made;
+}
+
+void CVimoAccount::StyleSummary(CLayerStatic& summary, const std::string& text, const std::string& style) {
+    const SkinRecord& skin = Skin();
+    CLayerElement& element = summary.Elem();
+    element.SetBlockStyle(TextBlockId::Text, skin.TextStyle(style));
+    element.SetBlockPosition(TextBlockId::Text, skin.Int(style + "HPos"), skin.Int(style + "VPos"));
+    element.SetBlockText(TextBlockId::Text, text);
+}
+
+void CVimoAccount::RebuildMonth() {
     view_ = BuildAccountMonth(book_.Lines(), YearMonth{shown_.year, shown_.month}, showChecked_);
-    listed_.reserve(view_.listed.size());
-    for (std::size_t n = 0; n < view_.listed.size(); ++n) {
-        const unsigned number = static_cast<unsigned>(2 * n);
-        Listed listed{view_.listed[n], MakeBlock(number), MakeBlock(number + 1)};
-        StyleLineBlocks(listed);
-        listed_.push_back(listed);
+    // The blocks made for the slots that remain show their new lines; the others go.
+    for (std::size_t n = view_.listed.size(); n < listed_.size(); ++n) DropBlocks(listed_[n]);
+    listed_.resize(view_.listed.size());
+    for (std::size_t n = 0; n < listed_.size(); ++n) {
+        listed_[n].line = view_.listed[n];
+        if (listed_[n].text) StyleLineBlocks(listed_[n]);
     }
+    if (!totals_) totals_ = MakeSummary();
+    if (!balance_) balance_ = MakeSummary();
+    StyleSummary(*totals_, TotalsText(view_, currency_), view_.balance >= 0 ? "AmountIn" : "AmountOut");
+    StyleSummary(*balance_, BalanceText(view_, currency_), "FinalAmount");
 
-    auto summary = [&](const std::string& text, const char* style) {
-        auto* made = new CLayerStatic(Layer(), 0, 0, 1, std::max(1, skin.Int("BlockHeight")));
-        made->SetInViewport(true);
-        CLayerElement& element = made->Elem();
-        element.SetBackgroundColour(skin.Colour("BlockBackground"));
-        element.SetBlockStyle(TextBlockId::Text, skin.TextStyle(style));
-        element.SetBlockPosition(TextBlockId::Text, skin.Int(std::string(style) + "HPos"),
-                                 skin.Int(std::string(style) + "VPos"));
-        element.SetBlockSingleLine(TextBlockId::Text, true);
-        element.SetBlockMargins(TextBlockId::Text, kTextInset, 0, kTextInset, 0);
-        element.SetBlockText(TextBlockId::Text, text);
-        return made;
-    };
-    totals_ = summary(TotalsText(view_, currency_), view_.balance >= 0 ? "AmountIn" : "AmountOut");
-    balance_ = summary(BalanceText(view_, currency_), "FinalAmount");
-
-    month_->Elem().SetBlockText(TextBlockId::Text,
-                                MonthTitle(YearMonth{shown_.year, shown_.month}, StrftimeText));
+    month_->Elem().SetBlockText(TextBlockId::Text, MonthTitle(YearMonth{shown_.year, shown_.month}, StrftimeText));
     nameLabel_->Elem().SetBlockText(TextBlockId::Text, name_);
     if (Hwnd()) LayoutItems();
+}
+
+void CVimoAccount::DropBlocks(Listed& listed) {
+    delete listed.text;
+    delete listed.check;
+    listed.text = listed.check = nullptr;
 }
 
 void CVimoAccount::LayoutItems() {
@@ -194,18 +197,6 @@ void CVimoAccount::LayoutItems() {
     PlaceBlocks();
 }
 
-std::vector<CLayerItem*> CVimoAccount::Blocks() const {
-    std::vector<CLayerItem*> items;
-    items.reserve(listed_.size() * 2 + 2);
-    for (const Listed& listed : listed_) {
-        items.push_back(listed.text);
-        items.push_back(listed.check);
-    }
-    items.push_back(totals_);
-    items.push_back(balance_);
-    return items;
-}
-
 int CVimoAccount::BlockStep() const { return std::max(1, Skin().Int("BlockHeight")) + Skin().Int("BlockSpacing"); }
 
 void CVimoAccount::PlaceBlocks() {
@@ -213,22 +204,38 @@ void CVimoAccount::PlaceBlocks() {
     const KapRect& r = Rect();
     const LayerRect view = ContenerRect(skin, SkinSize{r.width, r.height});
     const int height = std::max(1, skin.Int("BlockHeight"));
+    const int step = BlockStep();
     const int textWidth = std::max(1, skin.Int("BlockWidth") + r.width - skin.Int("IconWidth"));
     const int spare = skin.Int("ContenerWidth") - skin.Int("BlockWidth") - kBlockGap;
     const int checkWidth = spare > 0 ? spare : height;
     // A smaller kap or a shorter month may leave the list scrolled past its end.
-    const int total = static_cast<int>(listed_.size() + 2) * BlockStep();
+    const int total = static_cast<int>(listed_.size() + 2) * step;
     originY_ = total > view.height ? std::max(originY_, view.height - total) : 0;
     Layer()->SetOrigin(0, originY_);
-    int y = view.y;
-    for (const Listed& listed : listed_) {
+
+    // Only the lines in view have blocks, so a long month costs no more than a short one.
+    const std::size_t first = static_cast<std::size_t>(std::max(0, -originY_ / std::max(1, step)));
+    const std::size_t end =
+        std::min(listed_.size(), first + static_cast<std::size_t>(view.height / std::max(1, step) + 2));
+    for (std::size_t n = 0; n < listed_.size(); ++n) {
+        Listed& listed = listed_[n];
+        if (n < first || n >= end) {
+            DropBlocks(listed);
+            continue;
+        }
+        if (!listed.text) {
+            listed.text = MakeBlock(static_cast<unsigned>(2 * n));
+            listed.check = MakeBlock(static_cast<unsigned>(2 * n + 1));
+            StyleLineBlocks(listed);
+        }
+        const int y = view.y + static_cast<int>(n) * step;
         listed.text->SetBounds(LayerRect{view.x, y, textWidth, height});
         listed.check->SetBounds(LayerRect{view.x + textWidth + kBlockGap, y, checkWidth, height});
-        y += BlockStep();
     }
+    int y = view.y + static_cast<int>(listed_.size()) * step;
     for (CLayerStatic* summary : {totals_, balance_}) {
         summary->SetBounds(LayerRect{view.x, y, textWidth, height});
-        y += BlockStep();
+        y += step;
     }
 }
 
@@ -275,8 +282,8 @@ int CVimoAccount::BlockAtPointer() const {
     ScreenToClient(Hwnd(), &p);
     const CLayerItem* under = Layer()->ItemAt(p.x, p.y);
     for (std::size_t n = 0; n < listed_.size(); ++n) {
-        if (under == listed_[n].text) return static_cast<int>(2 * n);
-        if (under == listed_[n].check) return static_cast<int>(2 * n + 1);
+        if (under && under == listed_[n].text) return static_cast<int>(2 * n);
+        if (under && under == listed_[n].check) return static_cast<int>(2 * n + 1);
     }
     return -1;
 }
@@ -287,7 +294,7 @@ void CVimoAccount::Wheel(int delta) {
     const int moved = ContenerWheelOrigin(originY_, delta, total, visible);
     if (moved == originY_) return;
     originY_ = moved;
-    ScrollViewport(*Layer(), 0, originY_, Blocks());
+    PlaceBlocks();
     Layer()->Refresh();
 }
 

@@ -18,7 +18,6 @@
 namespace vimo {
 
 class CLayerButton;
-class CLayerItem;
 class CLayerLink;
 class CLayerStatic;
 
@@ -43,17 +42,20 @@ protected:
     void OnDrop(const std::string& dropped) override;
 
 private:
+    // The n-th listed line; its blocks exist while it is in view.
     struct Listed {
-        std::size_t line;     // index into the book
-        CLayerLink* text;     // block 2n
-        CLayerLink* check;    // block 2n + 1
+        std::size_t line = 0;        // index into the book
+        CLayerLink* text = nullptr;  // block 2n
+        CLayerLink* check = nullptr; // block 2n + 1
     };
 
     CLayerLink* MakeBlock(unsigned number);
     void RebuildMonth();
     void StyleLineBlocks(const Listed& listed);
+    void DropBlocks(Listed& listed);
+    CLayerStatic* MakeSummary();
+    void StyleSummary(CLayerStatic& summary, const std::string& text, const std::string& style);
     void PlaceBlocks();
-    std::vector<CLayerItem*> Blocks() const;
     int BlockStep() const;
     void Changed();
     std::string ShownText() const;
@@ -72,7 +74,7 @@ private:
     std::string name_, currency_;
     CalendarDate shown_;
     bool showChecked_ = false;
-    int selected_ = -1;        // a line of the book
+    int selected_ = -1;         // a line of the book
     bool menuOverLine_ = false; // the context menu was opened over a line
     AccountMonth view_;
     int originY_ = 0;
