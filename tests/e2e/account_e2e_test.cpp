@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <dlgs.h>
+#include <oleidl.h>
 
 #include <cstdio>
 #include <string>
@@ -170,7 +171,7 @@ TEST(AccountBook, StepsChecksAddsThroughTheDialogExportsImportsAndKeepsItAllAfte
     EXPECT_TRUE(again.Exit());
 }
 
-TEST(AccountBook, ALongMonthScrollsWithinItsEndsItsLinesAnswerClicksWhereverScrolledAndTheTrayMakesANewBook) {
+TEST(AccountBook, ALongMonthScrollsAndAnswersClicksADroppedTextStartsALineAndTheTrayMakesANewBook) {
     SYSTEMTIME now = {};
     GetLocalTime(&now);
     const YearMonth month{now.wYear, now.wMonth};
@@ -209,6 +210,15 @@ TEST(AccountBook, ALongMonthScrollsWithinItsEndsItsLinesAnswerClicksWhereverScro
     Screenshot("account-long-month");
     for (int i = 0; i < 60; ++i) PostMessageA(kap, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
     EXPECT_EQ(labelOfLineAt(78), "L01") << "back at the top";
+
+    // A dropped text starts a new line with it as the label.
+    const RECT r = WindowRectOf(kap);
+    EXPECT_NE(DragTextOnto("Lunch with Ann\r\nat noon", 700, 500, r.left + 120, r.top + 150),
+              static_cast<DWORD>(DROPEFFECT_NONE));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialog(app.ProcessId(), "Edit Line")) != nullptr; }, 10000));
+    EXPECT_EQ(WindowTextOf(GetDlgItem(dialog, IDC_ACCOUNT_LABEL)), "Lunch with Ann  at noon");
+    ASSERT_TRUE(AnswerDialog(app.ProcessId(), "Edit Line", IDCANCEL));
 
     // The tray makes a new, empty book; its delete command moves its document to the deleted store.
     app.Command(ID_NEW_ACCOUNT);
