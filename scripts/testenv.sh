@@ -25,6 +25,7 @@ testenv_in_prefix() { # arch prefix command...
   loader=$(testenv_wine "$arch")
   (
     export WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+    export XDG_CONFIG_HOME=$prefix/config
     if [ "$arch" = win64 ]; then export WINELOADER=$loader; else unset WINELOADER; fi
     "$@"
   )
@@ -67,10 +68,13 @@ testenv_launch() { # arch prefix display envfile
   local arch=$1 prefix=$2 display=$3 envfile=$4 wine
   wine=$(testenv_wine "$arch")
   TESTENV_PREFIXES+=("$arch:$prefix")
+  # Sound goes to ALSA's null device: the media player plays (and reports its states) without a card.
+  mkdir -p "$prefix/config/alsa"
+  printf 'pcm.!default { type null }\nctl.!default { type null }\n' >"$prefix/config/alsa/asoundrc"
   DISPLAY=$display testenv_in_prefix "$arch" "$prefix" bash -c 'wineserver -p; "$1" cmd /c exit >/dev/null 2>&1 || true' _ "$wine"
   cat >"$envfile" <<ENV
 export WINEPREFIX='$prefix' WINEARCH='$arch' WINEDEBUG='-all' DISPLAY='$display'
-export WINEDLLOVERRIDES='mscoree,mshtml,winemenubuilder.exe=' VIMO_WINE='$wine'
+export WINEDLLOVERRIDES='mscoree,mshtml,winemenubuilder.exe=' VIMO_WINE='$wine' XDG_CONFIG_HOME='$prefix/config'
 $([ "$arch" = win64 ] && echo "export WINELOADER='$wine'" || echo "unset WINELOADER")
 ENV
 }

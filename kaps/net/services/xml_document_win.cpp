@@ -2,6 +2,8 @@
 
 #include <oleauto.h>
 
+#include "base/bstr_win.h"
+
 namespace vimo {
 
 namespace {
@@ -10,36 +12,6 @@ namespace {
 const CLSID kDomDocument = {0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 const IID kIXmlDomDocument2 = {0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 const IID kIXmlDomElement = {0x2933BF86, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-
-class Bstr {
-public:
-    explicit Bstr(const std::string& text) {
-        const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-        value_ = SysAllocStringLen(nullptr, n > 0 ? static_cast<UINT>(n - 1) : 0);
-        if (value_ && n > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, value_, n);
-    }
-    Bstr() = default;
-    ~Bstr() { SysFreeString(value_); }
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    BSTR Get() const { return value_; }
-    BSTR* Receive() {
-        SysFreeString(value_);
-        value_ = nullptr;
-        return &value_;
-    }
-    std::string Narrow() const {
-        if (!value_) return {};
-        const int length = static_cast<int>(SysStringLen(value_));
-        const int n = WideCharToMultiByte(CP_ACP, 0, value_, length, nullptr, 0, nullptr, nullptr);
-        std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-        if (n > 0) WideCharToMultiByte(CP_ACP, 0, value_, length, text.data(), n, nullptr, nullptr);
-        return text;
-    }
-
-private:
-    BSTR value_ = nullptr;
-};
 
 } // namespace
 
