@@ -342,7 +342,7 @@ void ControllerWindow::Exit() {
     WinProfileStore store;
     settings_.Save(store);
     SaveAllKaps();
-    // The media player remote runs its closing steps here once it exists.
+    for (auto& kap : kaps_[Index(KapType::RemoteWmp)]) kap->Close();
     if (dock_) dock_->Close();
     if (bar_) bar_->Close(); // its place goes into the settings, written when the controller goes
     EndModal(IDOK);

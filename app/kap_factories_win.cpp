@@ -8,6 +8,7 @@
 #include "kaps/desk/note/vimo_note_win.h"
 #include "kaps/desk/photoalbum/vimo_photoalbum_win.h"
 #include "kaps/desk/trash/vimo_trash_win.h"
+#include "kaps/media/vimo_remote_wmp_win.h"
 #include "kaps/net/link/vimo_link_win.h"
 #include "kaps/net/mail/vimo_mail_win.h"
 #include "kaps/net/news/vimo_news_win.h"
@@ -31,6 +32,7 @@ KapFactory FactoryOf(KapType type) {
     case KapType::Trash: return MakeKapWindow<CVimoTrash>;
     case KapType::Weather: return MakeKapWindow<CVimoWeather>;
     case KapType::Account: return MakeKapWindow<CVimoAccount>;
+    case KapType::RemoteWmp: return MakeKapWindow<CVimoRemoteWMP>;
     default: return nullptr;
     }
 }

@@ -24,6 +24,8 @@ public:
     virtual void Ring() {}
     // A calendar re-reads the notes' reminders.
     virtual void RefreshAlarmMarks() {}
+    // Exit's closing steps, after every document was saved (the media remote lets its player go).
+    virtual void Close() {}
 };
 
 class KapHost;

@@ -184,9 +184,11 @@ void CKapWindow::SendToDesktop() {
     if (header_.topMost || !raised_) return;
     raised_ = false;
     if (HWND progman = FindWindowA("Progman", nullptr)) {
+        OnPlacementChanging(progman, false);
         SetParent(Hwnd(), progman);
     } else {
         // No desktop window to live in: stay a plain top-level window below the others.
+        OnPlacementChanging(nullptr, false);
         SetParent(Hwnd(), nullptr);
         SetWindowPos(Hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -199,6 +201,7 @@ void CKapWindow::Raise() {
         return;
     }
     raised_ = true;
+    OnPlacementChanging(GetDesktopWindow(), false);
     SetParent(Hwnd(), GetDesktopWindow());
     SetWindowPos(Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -209,6 +212,7 @@ void CKapWindow::SwitchTopMost() {
         Raise();
         header_.topMost = true;
         topMostEstablished_ = false;
+        OnPlacementChanging(GetDesktopWindow(), true);
         SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         topMostEstablished_ = true;
         TakeFocus();
@@ -216,6 +220,7 @@ void CKapWindow::SwitchTopMost() {
         header_.topMost = false;
         topMostEstablished_ = false;
         raised_ = true;
+        OnPlacementChanging(GetDesktopWindow(), false);
         SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
     SetDirty();

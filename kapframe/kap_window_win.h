@@ -77,6 +77,9 @@ protected:
     virtual void TakeFocus() { SetFocus(Hwnd()); }
     // Whether hovering gives the kap the focus (the note decides by its lock and resizing).
     virtual bool FocusOnHover() const { return true; }
+    // Called just before the kap takes a new parent or top-most state, with what they become (a
+    // null parent: a plain top-level window), so windows that keep to the kap follow it first.
+    virtual void OnPlacementChanging(HWND /*parent*/, bool /*topMost*/) {}
 
     // --- shared services for the kap types ---
     // Starts a drag of the corner grip of a resizable, unlocked kap when the client point lies in
