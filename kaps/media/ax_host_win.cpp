@@ -2,11 +2,13 @@
 
 #include <ocidl.h>
 
+#include "base/com_object_win.h"
+
 namespace vimo {
 
 // The container side of one hosted control: client site, in-place site and frame, and a service
 // provider that forwards to the one the host was given.
-class AxSite final : public IOleClientSite, public IOleInPlaceSiteEx, public IOleInPlaceFrame, public IServiceProvider {
+class AxSite final : public ComObject<IOleClientSite, IOleInPlaceSiteEx, IOleInPlaceFrame, IServiceProvider> {
 public:
     AxSite(HWND host, IServiceProvider* services) : host_(host) {
         if (services) {
@@ -14,11 +16,9 @@ public:
             services_ = services;
         }
     }
-    ~AxSite() {
+    ~AxSite() override {
         if (services_) services_->Release();
     }
-    AxSite(const AxSite&) = delete;
-    AxSite& operator=(const AxSite&) = delete;
 
     void SetControl(IOleObject* control) { control_ = control; } // not owned: the host holds it
     void Detach() {
@@ -42,12 +42,6 @@ public:
             return E_NOINTERFACE;
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
     }
 
     // IOleClientSite
@@ -133,7 +127,6 @@ public:
     }
 
 private:
-    LONG references_ = 1;
     HWND host_;
     IServiceProvider* services_ = nullptr;
     IOleObject* control_ = nullptr;

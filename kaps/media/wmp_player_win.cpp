@@ -5,6 +5,7 @@
 #include <wmp.h>
 
 #include "base/bstr_win.h"
+#include "base/com_object_win.h"
 #include "base/com_ptr_win.h"
 #include "kaps/media/ax_host_win.h"
 #include "kaps/media/media_text.h"
@@ -33,7 +34,7 @@ struct WmpInterfaces {
 };
 
 // Hears the control's events and hands play-state changes on.
-class WmpEventSink final : public IDispatch {
+class WmpEventSink final : public ComObject<IDispatch> {
 public:
     explicit WmpEventSink(WmpPlayer::StateHandler onState) : onState_(std::move(onState)) {}
     void Forget() { onState_ = nullptr; }
@@ -45,12 +46,6 @@ public:
         *out = static_cast<IDispatch*>(this);
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         if (count) *count = 0;
@@ -72,7 +67,6 @@ public:
     }
 
 private:
-    LONG references_ = 1;
     WmpPlayer::StateHandler onState_;
 };
 

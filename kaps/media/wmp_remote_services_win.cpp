@@ -5,12 +5,13 @@
 #include <string>
 
 #include "base/bstr_win.h"
+#include "base/com_object_win.h"
 
 namespace vimo {
 
 namespace {
 
-class WmpRemoteServices final : public IServiceProvider, public IWMPRemoteMediaServices {
+class WmpRemoteServices final : public ComObject<IServiceProvider, IWMPRemoteMediaServices> {
 public:
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -24,12 +25,6 @@ public:
             return E_NOINTERFACE;
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
     }
 
     // IServiceProvider: every service is this object, asked for the interface.
@@ -57,7 +52,6 @@ private:
         *out = Bstr(text).Detach();
         return *out ? S_OK : E_OUTOFMEMORY;
     }
-    LONG references_ = 1;
 };
 
 } // namespace
