@@ -267,6 +267,18 @@ void ControllerWindow::RemoveKap(KapType type, WPARAM kapParam) {
     ShowWindow(Hwnd(), SW_SHOWNOACTIVATE);
 }
 
+std::vector<ScreenRect> ControllerWindow::BarRects() const {
+    std::vector<ScreenRect> rects;
+    for (const CLaunchBar* bar :
+         {static_cast<const CLaunchBar*>(dock_.get()), static_cast<const CLaunchBar*>(bar_.get())}) {
+        if (!bar || !bar->Hwnd() || !IsWindowVisible(bar->Hwnd())) continue;
+        RECT r = {};
+        GetWindowRect(bar->Hwnd(), &r);
+        rects.push_back(ScreenRect{r.left, r.top, r.right, r.bottom});
+    }
+    return rects;
+}
+
 bool ControllerWindow::SaveAllKaps() {
     // Exit's order: the lists up to the link folder, then trash, mail alert, web search, media player remote.
     static const KapType order[] = {KapType::Note,     KapType::PhotoAlbum, KapType::Calc,     KapType::Clock,

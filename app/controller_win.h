@@ -51,6 +51,7 @@ public:
     void SetResizing(bool resizing) override { resizing_ = resizing; }
     bool Resizing() const override { return resizing_; }
     bool HasWindowBar() const override { return bar_ != nullptr; }
+    std::vector<ScreenRect> BarRects() const override;
     CVimoRemoteWin* WindowBar() const { return bar_.get(); }
 
 protected:

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "kapframe/edge_snap.h"
 #include "kapframe/kap_types.h"
 
 namespace vimo {
@@ -31,6 +32,8 @@ public:
     virtual bool Resizing() const = 0;
     // Whether a window bar exists (its menu entries are greyed without one).
     virtual bool HasWindowBar() const = 0;
+    // The screen rectangles of the bars on show (dock, window bar): no new kap is placed under them.
+    virtual std::vector<ScreenRect> BarRects() const = 0;
 
 protected:
     ~KapHost() = default;

@@ -52,4 +52,32 @@ KapRect PlaceOnScreen(KapRect rect, int minWidth, int minHeight, const ScreenRec
     return rect;
 }
 
+namespace {
+
+bool Overlaps(const KapRect& r, const ScreenRect& s) {
+    return r.x < s.right && s.left < r.x + r.width && r.y < s.bottom && s.top < r.y + r.height;
+}
+
+} // namespace
+
+KapRect PlaceNewKap(KapRect wanted, const ScreenRect& workArea, const std::vector<ScreenRect>& bars,
+                    const std::vector<ScreenRect>& kaps) {
+    auto free = [&](const KapRect& r) {
+        for (const ScreenRect& bar : bars)
+            if (Overlaps(r, bar)) return false;
+        for (const ScreenRect& kap : kaps)
+            if (kap.left == r.x && kap.top == r.y) return false;
+        return true;
+    };
+    KapRect place = wanted;
+    for (int step = 0; step < 1000; ++step) {
+        if (free(place)) return place;
+        place.x += kCascadeStep;
+        place.y += kCascadeStep;
+        if (place.x + place.width > workArea.right) place.x = workArea.left;
+        if (place.y + place.height > workArea.bottom) place.y = workArea.top;
+    }
+    return wanted;
+}
+
 } // namespace vimo

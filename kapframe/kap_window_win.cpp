@@ -58,11 +58,19 @@ void CKapWindow::StartNewDocument() {
     header_.kapName = NewKapName([] { return std::time(nullptr); },
                                  [&](const std::string& name) { return DocumentExists(notes + name + extension); },
                                  [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); });
-    KapRect& rect = MutableRect();
-    rect.x = settings.createPosX;
-    rect.y = settings.createPosY;
-    rect.width = Skin().Int("IconWidth");
-    rect.height = Skin().Int("IconHeight");
+    // At the create position, or cascaded from there where the bars or another kap would hide it.
+    std::vector<ScreenRect> kaps;
+    for (const KapTypeInfo& info : AllKapTypes())
+        for (const Kap* kap : Host().KapsOf(info.type)) {
+            RECT r = {};
+            if (kap && kap->Hwnd() && GetWindowRect(kap->Hwnd(), &r))
+                kaps.push_back(ScreenRect{r.left, r.top, r.right, r.bottom});
+        }
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    MutableRect() = PlaceNewKap(
+        KapRect{settings.createPosX, settings.createPosY, Skin().Int("IconWidth"), Skin().Int("IconHeight")},
+        ScreenRect{work.left, work.top, work.right, work.bottom}, Host().BarRects(), kaps);
 }
 
 namespace {

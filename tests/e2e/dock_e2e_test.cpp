@@ -304,11 +304,28 @@ TEST(Dock, ANewDockShowsOneIconPerKapAndPlacesAndItsNoteIconMakesANote) {
     ASSERT_EQ(app.Kaps().size(), 0u) << "only the dock, which is no kap";
     MouseAt(Centre(noteIcon), MOUSEEVENTF_LEFTDOWN);
     MouseAt(Centre(noteIcon), MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(app.WaitKaps(1).size(), 1u) << "a click on the note icon makes a note";
+    const std::vector<HWND> made = app.WaitKaps(1);
+    ASSERT_EQ(made.size(), 1u) << "a click on the note icon makes a note";
     Screenshot("dock-note-made");
+    // New kaps are placed where the user sees them: not under the dock, not on one another.
+    const RECT dockNow = WindowRectOf(dock), madeRect = WindowRectOf(made[0]);
+    RECT overlap = {};
+    EXPECT_FALSE(IntersectRect(&overlap, &madeRect, &dockNow)) << "the new note is not under the dock";
+    app.Command(ID_NEW_NOTE);
+    const std::vector<HWND> both = app.WaitKaps(2);
+    ASSERT_EQ(both.size(), 2u);
+    const RECT a = WindowRectOf(both[0]), b = WindowRectOf(both[1]);
+    EXPECT_TRUE(a.left != b.left || a.top != b.top) << "the second note does not cover the first";
     EXPECT_TRUE(app.Exit());
 
-    EXPECT_FALSE(ReadOnlyDocument(dir, "Notes\\*.VIMONOTE").empty()) << "the note has its document";
+    std::size_t notes = 0;
+    WIN32_FIND_DATAA found = {};
+    if (HANDLE search = FindFirstFileA(dir.File("Notes\\*.VIMONOTE").c_str(), &found); search != INVALID_HANDLE_VALUE) {
+        do ++notes;
+        while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    EXPECT_EQ(notes, 2u) << "each note has its document";
     const std::optional<DockDocument> saved = ReadDock(dir);
     ASSERT_TRUE(saved) << "the dock writes its document at exit";
     // One icon per kap type the program makes, then five shell places.

@@ -30,6 +30,7 @@ public:
     void SetResizing(bool on) override { resizing = on; }
     bool Resizing() const override { return resizing; }
     bool HasWindowBar() const override { return windowBar; }
+    std::vector<ScreenRect> BarRects() const override { return bars; }
     bool RestoreKap(KapType type, const std::string& documentPath) override {
         restored.emplace_back(type, documentPath);
         return false;
@@ -40,6 +41,7 @@ public:
     std::vector<std::pair<KapType, std::string>> restored; // what RestoreKap was asked for
     bool resizing = false;
     bool windowBar = false;
+    std::vector<ScreenRect> bars; // what BarRects answers
 
 private:
     HWND window_;

@@ -54,3 +54,28 @@ TEST(KapPlacement, AKapOffEveryMonitorComesOntoTheNearestWorkArea) {
 
 } // namespace
 } // namespace vimo
+
+namespace vimo {
+namespace {
+
+TEST(KapPlacement, ANewKapCascadesPastTheBarsAndTheKapsItWouldCoverAndWrapsInTheWorkArea) {
+    const ScreenRect area{0, 0, 1024, 738};
+    const KapRect wanted{30, 30, 200, 150};
+    EXPECT_EQ(PlaceNewKap(wanted, area, {}, {}).x, 30);
+    // The dock along the left edge, 100 wide: the first free step is the one past its right edge.
+    const KapRect pastDock = PlaceNewKap(wanted, area, {ScreenRect{0, 0, 100, 738}}, {});
+    EXPECT_EQ(pastDock.x, 30 + 3 * kCascadeStep);
+    EXPECT_EQ(pastDock.y, 30 + 3 * kCascadeStep);
+    // Two kaps made one after the other: the second a step on from the first.
+    const KapRect second = PlaceNewKap(wanted, area, {}, {ScreenRect{30, 30, 230, 180}});
+    EXPECT_EQ(second.x, 54);
+    // Near the bottom right the steps wrap to the work area's start on each axis.
+    const KapRect wrapped = PlaceNewKap(KapRect{800, 570, 200, 150}, area, {}, {ScreenRect{800, 570, 1000, 720}});
+    EXPECT_EQ(wrapped.x, 824);
+    EXPECT_EQ(wrapped.y, 0);
+    // Nowhere free: the wanted place.
+    EXPECT_EQ(PlaceNewKap(wanted, area, {ScreenRect{0, 0, 1024, 738}}, {}).x, 30);
+}
+
+} // namespace
+} // namespace vimo
