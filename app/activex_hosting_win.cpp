@@ -1,27 +1,14 @@
 #include "app/activex_hosting_win.h"
 
-#include <initializer_list>
+#include "kaps/media/ax_host_win.h"
 
 namespace vimo {
 
 ActiveXHosting::ActiveXHosting() {
-    // Newer hosting libraries first; each registers its host window classes.
-    for (const char* name : {"atl110.dll", "atl100.dll", "atl90.dll", "atl80.dll", "atl.dll"}) {
-        library_ = LoadLibraryA(name);
-        if (!library_) continue;
-        using InitFn = BOOL(WINAPI*)();
-        auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(library_, "AtlAxWinInit")));
-        if (init && init()) {
-            ready_ = true;
-            return;
-        }
-        FreeLibrary(library_);
-        library_ = nullptr;
-    }
-}
-
-ActiveXHosting::~ActiveXHosting() {
-    if (library_) FreeLibrary(library_);
+    // The control-host window classes are the program's own (the platform's hosting libraries do
+    // not register these names everywhere), with the message a host answers with itself.
+    ready_ = AxHost::RegisterWindowClass();
+    RegisterWindowMessageA("WM_ATLGETHOST");
 }
 
 } // namespace vimo

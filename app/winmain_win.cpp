@@ -10,6 +10,7 @@
 
 #include "app/activex_hosting_win.h"
 #include "app/controller_win.h"
+#include "app/skin_check_win.h"
 #include "base/problem_log_win.h"
 #include "base/profile_store_win.h"
 #include "kapframe/settings.h"
@@ -25,7 +26,23 @@ std::string CurrentDirectory() {
     return directory;
 }
 
-int Run() {
+// The skin checker (/checkskin <name>) runs beside a running copy and shows no window.
+int CheckSkinAndExit(const char* commandLine, bool& ran) {
+    int exitCode = 0;
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    ULONG_PTR gdiplusToken = 0;
+    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+    ran = vimo::RunSkinCheckCommand(commandLine ? commandLine : "", CurrentDirectory(), exitCode);
+    Gdiplus::GdiplusShutdown(gdiplusToken);
+    return exitCode;
+}
+
+int Run(const char* commandLine) {
+    bool checked = false;
+    if (commandLine && std::string(commandLine).find("/checkskin") != std::string::npos) {
+        const int exitCode = CheckSkinAndExit(commandLine, checked);
+        if (checked) return exitCode;
+    }
     // A copy already running keeps the desktop: this one ends without a word.
     if (vimo::AnotherCopyIsRunning()) return 0;
 
@@ -78,4 +95,4 @@ int Run() {
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return Run(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) { return Run(commandLine); }

@@ -2,6 +2,8 @@
 
 #include <ocidl.h>
 
+#include <initializer_list>
+
 #include "base/com_object_win.h"
 
 namespace vimo {
@@ -133,18 +135,23 @@ private:
 };
 
 bool AxHost::RegisterWindowClass() {
-    WNDCLASSEXA known = {};
-    known.cbSize = sizeof(known);
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(instance, kClassName, &known)) return true;
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = kClassName;
-    return RegisterClassExA(&wc) != 0;
+    bool registered = true;
+    // The licensed variant's name is the same window.
+    for (const char* name : {kClassName, kLicensedClassName}) {
+        WNDCLASSEXA known = {};
+        known.cbSize = sizeof(known);
+        if (GetClassInfoExA(instance, name, &known)) continue;
+        WNDCLASSEXA wc = {};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        wc.lpszClassName = name;
+        registered = RegisterClassExA(&wc) != 0 && registered;
+    }
+    return registered;
 }
 
 LRESULT CALLBACK AxHost::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -18,7 +18,8 @@ class AxSite;
 class AxHost {
 public:
     static constexpr const char* kClassName = "AtlAxWin7";
-    // Registers the window class once per process; true when it is registered.
+    static constexpr const char* kLicensedClassName = "AtlAxWinLic7";
+    // Registers the window classes once per process; true when they are registered.
     static bool RegisterWindowClass();
 
     // Makes the host window as a child of parent at the rectangle (parent's client coordinates),
