@@ -95,11 +95,17 @@ endif()
 if(VIMO_E2E_TESTS)
   add_executable(e2e_tests ${VIMO_E2E_TESTS})
   target_compile_options(e2e_tests PRIVATE ${VIMO_WARNINGS})
-  target_link_libraries(e2e_tests PRIVATE vimo_test_support gtest gtest_main)
+  target_link_libraries(e2e_tests PRIVATE vimo_test_support gtest gtest_main version)
   target_precompile_headers(e2e_tests REUSE_FROM win_tests)
   add_dependencies(e2e_tests VimoKap)
   gtest_discover_tests(e2e_tests TEST_PREFIX "e2e." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    TEST_FILTER "-MailAlert*" PROPERTIES TIMEOUT 180 RESOURCE_GROUPS displays:1)
+    TEST_FILTER "-MailAlert*:Package*" PROPERTIES TIMEOUT 180 RESOURCE_GROUPS displays:1)
+  # The download package, made from the builds and unpacked as a user would, before its test.
+  add_test(NAME package.make COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/package.sh --no-build
+    --unpack-to ${CMAKE_BINARY_DIR}/package-unpacked)
+  set_tests_properties(package.make PROPERTIES FIXTURES_SETUP package)
+  gtest_discover_tests(e2e_tests TEST_PREFIX "e2e." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    TEST_FILTER "Package*" PROPERTIES TIMEOUT 180 RESOURCE_GROUPS displays:1 FIXTURES_REQUIRED package)
   # The mail alert's tests talk to a real POP3 server: a private Dovecot on 127.0.0.1 port 110, started
   # before the first of them and stopped after the last.
   set(pop3_peer ${CMAKE_SOURCE_DIR}/scripts/pop3-peer.sh)
