@@ -117,6 +117,12 @@ if(VIMO_E2E_TESTS)
     TEST_FILTER "MailAlert*" PROPERTIES TIMEOUT 180 RESOURCE_GROUPS displays:1 FIXTURES_REQUIRED pop3peer)
 endif()
 
+# The run command's showcase: drives the program as a new user would, for its screenshot.
+add_executable(showcase_win ${CMAKE_SOURCE_DIR}/tools/showcase_win.cpp)
+target_compile_options(showcase_win PRIVATE ${VIMO_WARNINGS})
+target_link_libraries(showcase_win PRIVATE vimo_test_support)
+add_dependencies(showcase_win VimoKap)
+
 file(GLOB VIMO_BENCH_WIN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win_bench.cpp)
 # One program per benchmark; scripts/bench.sh runs them all.
 foreach(src ${VIMO_BENCH_WIN})

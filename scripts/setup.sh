@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build googletest libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine32:i386 wine64 xvfb xdotool imagemagick x11-apps x11-utils
   fonts-liberation fonts-dejavu-core python3 procps iproute2 dovecot-pop3d
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good xcompmgr)
 
 missing=()
 for p in "${packages[@]}"; do

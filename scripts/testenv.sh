@@ -52,6 +52,18 @@ testenv_make_prefix() { # arch prefix
   touch "$prefix/.vimo-ready"
 }
 
+# Takes the virtual desktop out of a prefix: its programs' windows become windows of the X display,
+# so that with a compositing manager layered windows blend with what is under them, as on Windows.
+testenv_true_alpha() { # arch prefix
+  local arch=$1 prefix=$2 wine
+  wine=$(testenv_wine "$arch")
+  [ -f "$prefix/.vimo-true-alpha" ] && return 0
+  testenv_in_prefix "$arch" "$prefix" bash -c '
+    "$1" reg delete "HKCU\\Software\\Wine\\Explorer" /v Desktop /f >/dev/null 2>&1 || true
+    wineserver -w' _ "$wine"
+  touch "$prefix/.vimo-true-alpha"
+}
+
 # Starts a private Xvfb; its display name goes to TESTENV_DISPLAY, its pid joins TESTENV_XVFB_PIDS.
 testenv_xvfb() {
   local fdfile i

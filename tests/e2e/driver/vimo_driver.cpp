@@ -143,6 +143,12 @@ std::vector<HWND> WindowsOfProcess(DWORD processId) {
 
 VimoProcess::~VimoProcess() { EndProcess(info_); }
 
+void VimoProcess::LeaveRunning() {
+    if (info_.hThread) CloseHandle(info_.hThread);
+    if (info_.hProcess) CloseHandle(info_.hProcess);
+    info_ = PROCESS_INFORMATION{};
+}
+
 bool VimoProcess::Start(const std::string& exe, const std::string& currentDir) {
     EndProcess(info_);
     controller_ = nullptr;

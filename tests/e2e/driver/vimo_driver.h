@@ -76,6 +76,8 @@ public:
     bool Running() const;
     // Waits for the process to end; false on timeout.
     bool WaitExit(DWORD timeoutMs);
+    // Lets the process go on after this object is gone (the run command's showcase).
+    void LeaveRunning();
     // Chooses Exit from the tray menu and waits for the process to end; true when it ended in time.
     bool Exit(DWORD timeoutMs = 15000);
     DWORD ProcessId() const { return info_.dwProcessId; }
