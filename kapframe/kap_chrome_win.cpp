@@ -42,7 +42,10 @@ bool CKapChrome::LoadDocument(const std::string& path) {
     std::string text;
     const DocumentRead read = ReadDocument(path, text);
     if (read == DocumentRead::Unreadable) return false; // left as it is, for a later try
-    if (read == DocumentRead::Ok && TakeDocument(text)) return true;
+    if (read == DocumentRead::Ok && TakeDocument(text)) {
+        onDisk_ = std::move(text);
+        return true;
+    }
     if (read != DocumentRead::Missing) SetAsideUnusable(path);
     StartNewDocument();
     return true;
@@ -58,6 +61,15 @@ bool CKapChrome::SaveDocument() {
     // Only what is on disk counts as saved: a failed write leaves the change waiting.
     if (!WriteDocument()) return false;
     dirty_ = false;
+    return true;
+}
+
+bool CKapChrome::WriteDocument() {
+    std::string text = DocumentText();
+    const DocumentFile file = File();
+    if (text == onDisk_ && GetFileAttributesA(file.Path().c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    if (!file.Write(text)) return false;
+    onDisk_ = std::move(text);
     return true;
 }
 

@@ -60,8 +60,9 @@ protected:
     // The document's text as it is written; Rect() holds the window's place.
     virtual std::string DocumentText() const = 0;
     // Stores the document (SaveDocument has put the window's place into Rect()): the text into the
-    // file, unless the window keeps its place elsewhere. False when it could not be stored.
-    virtual bool WriteDocument() { return File().Write(DocumentText()); }
+    // file, unless the window keeps its place elsewhere. False when it could not be stored. A text
+    // that is what this window last read or wrote, with the file still there, is not written again.
+    virtual bool WriteDocument();
     // After the lock picture has followed Locked() (the note makes its text read-only).
     virtual void OnLockChanged() {}
     // Drops the window accepts (KapDropTarget::Accept flags), and what it does with a dropped string.
@@ -122,6 +123,7 @@ private:
     KapRect rect_;
     bool locked_ = false;
     bool dirty_ = false;
+    std::string onDisk_; // the document's text as last read or written
     std::unique_ptr<CLayerHost> layer_;
     CLayerStatic* lock_ = nullptr; // owned by the layer host
     KapDropTarget dropTarget_;

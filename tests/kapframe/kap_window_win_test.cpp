@@ -81,6 +81,35 @@ RECT WindowRect(HWND hwnd) {
     return r;
 }
 
+TEST_F(KapWindowTest, ADocumentIsWrittenOnlyWhenItsTextChangedOrItsFileIsGone) {
+    auto kap = Make();
+    ASSERT_TRUE(kap->SaveDocument());
+    const std::string path = kap->DocumentPath();
+    auto stamp = [&] {
+        WIN32_FILE_ATTRIBUTE_DATA data = {};
+        GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+        return std::string(reinterpret_cast<const char*>(&data.ftLastWriteTime), sizeof(FILETIME)) +
+               std::to_string(data.nFileSizeLow);
+    };
+    // A marker no write of the kap would leave: the file's time set far back.
+    {
+        HANDLE file =
+            CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        FILETIME old = {1, 0};
+        SetFileTime(file, nullptr, nullptr, &old);
+        CloseHandle(file);
+    }
+    const std::string untouched = stamp();
+    ASSERT_TRUE(kap->SaveDocument());
+    EXPECT_EQ(stamp(), untouched) << "nothing changed: nothing written";
+    kap->payload = "changed";
+    ASSERT_TRUE(kap->SaveDocument());
+    EXPECT_NE(stamp(), untouched);
+    ASSERT_TRUE(DeleteFileA(path.c_str()));
+    ASSERT_TRUE(kap->SaveDocument());
+    EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << "a document gone is written again";
+}
+
 TEST_F(KapWindowTest, NewKapTakesTheCreatePositionAndSkinSizeAndRoundTripsItsDocument) {
     auto kap = Make();
     EXPECT_TRUE(IsValidKapName(kap->KapName()));
