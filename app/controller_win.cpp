@@ -291,8 +291,26 @@ bool ControllerWindow::SaveAllKaps() {
     return all;
 }
 
+HWND ControllerWindow::WindowWithOpenDialog() const {
+    std::vector<HWND> windows;
+    for (const auto& list : kaps_)
+        for (const auto& kap : list) windows.push_back(kap->Hwnd());
+    if (dock_) windows.push_back(dock_->Hwnd());
+    if (bar_) windows.push_back(bar_->Hwnd());
+    for (HWND window : windows)
+        if (window && !IsWindowEnabled(window)) return window;
+    return nullptr;
+}
+
 void ControllerWindow::OpenSetup() {
     if (setupOpen_) return; // the tray and the dock may both ask for it
+    // A kap, the dock or the window bar with a dialog of its own open is in the middle of a call
+    // that the rebuild would pull its window from under: the user finishes that dialog first.
+    if (HWND busy = WindowWithOpenDialog()) {
+        SetForegroundWindow(GetLastActivePopup(busy));
+        MessageBeep(MB_ICONEXCLAMATION);
+        return;
+    }
     setupOpen_ = true;
     SaveAllKaps();
     CVimoKapSetup dialog(settings_);

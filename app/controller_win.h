@@ -38,6 +38,8 @@ public:
 
     // True when every kap's document is on disk.
     bool SaveAllKaps();
+    // A kap, the dock or the window bar that has a dialog of its own open (its window disabled), or null.
+    HWND WindowWithOpenDialog() const;
     // Everything the user has: the settings, every kap and the dock (the end of the session).
     void SaveEverything();
     std::size_t KapCount(KapType type) const { return kaps_[Index(type)].size(); }

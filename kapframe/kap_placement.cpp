@@ -69,6 +69,9 @@ KapRect PlaceNewKap(KapRect wanted, const ScreenRect& workArea, const std::vecto
             if (kap.left == r.x && kap.top == r.y) return false;
         return true;
     };
+    // A create position off the work area (a damaged setting) starts inside it.
+    wanted.x = std::max(workArea.left, std::min(wanted.x, workArea.right - wanted.width));
+    wanted.y = std::max(workArea.top, std::min(wanted.y, workArea.bottom - wanted.height));
     KapRect place = wanted;
     for (int step = 0; step < 1000; ++step) {
         if (free(place)) return place;

@@ -17,8 +17,8 @@ KapRect PlaceOnScreen(KapRect rect, int minWidth, int minHeight, const ScreenRec
 // Where a new kap goes: at `wanted` (the create position and the kap's size) unless it would be
 // hidden by a bar there (overlap one of `bars`) or stand exactly where another kap stands (the same
 // top-left corner as one of `kaps`); then a step down and right at a time, each coordinate wrapping
-// to the work area's start when the kap would leave it. When no place in 1,000 steps is free, the
-// wanted one.
+// to the work area's start when the kap would leave it. A wanted place off the work area is moved
+// onto it first. When no place in 1,000 steps is free, the wanted one.
 constexpr int kCascadeStep = 24;
 KapRect PlaceNewKap(KapRect wanted, const ScreenRect& workArea, const std::vector<ScreenRect>& bars,
                     const std::vector<ScreenRect>& kaps);

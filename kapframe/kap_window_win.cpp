@@ -66,11 +66,16 @@ void CKapWindow::StartNewDocument() {
             if (kap && kap->Hwnd() && GetWindowRect(kap->Hwnd(), &r))
                 kaps.push_back(ScreenRect{r.left, r.top, r.right, r.bottom});
         }
-    RECT work = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    MutableRect() = PlaceNewKap(
-        KapRect{settings.createPosX, settings.createPosY, Skin().Int("IconWidth"), Skin().Int("IconHeight")},
-        ScreenRect{work.left, work.top, work.right, work.bottom}, Host().BarRects(), kaps);
+    const KapRect wanted{settings.createPosX, settings.createPosY, Skin().Int("IconWidth"), Skin().Int("IconHeight")};
+    // The work area of the monitor the create position is on (or nearest to).
+    const RECT wantedRect = {wanted.x, wanted.y, wanted.x + wanted.width, wanted.y + wanted.height};
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoA(MonitorFromRect(&wantedRect, MONITOR_DEFAULTTONEAREST), &monitor))
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    const RECT& work = monitor.rcWork;
+    MutableRect() =
+        PlaceNewKap(wanted, ScreenRect{work.left, work.top, work.right, work.bottom}, Host().BarRects(), kaps);
 }
 
 namespace {
@@ -360,7 +365,10 @@ bool CKapWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
         }
         return false;
     case WM_MOUSELEAVE: hoverTracking_ = false; return true;
-    case WM_LBUTTONDBLCLK: ToggleDesktop(); return true;
+    case WM_LBUTTONDBLCLK:
+        // A double click queued behind the click that opened one of the kap's dialogs waits for it.
+        if (IsWindowEnabled(hwnd)) ToggleDesktop();
+        return true;
     case WM_RBUTTONDOWN: ShowContextMenu(); return true;
     case WM_MOVE:
         // Some window systems move a layered window by copying the screen's pixels (and whatever

@@ -2,6 +2,7 @@
 
 #include "base/messages.h"
 #include "base/resource.h"
+#include "base/text_util.h"
 #include "kapframe/settings.h"
 #include "kaps/desk/photoalbum/folder_browser_win.h"
 #include "kaps/media/media_text.h"
@@ -53,7 +54,7 @@ void CVimoRemoteWMP::Close() {
     player_.reset();
 }
 
-void CVimoRemoteWMP::WritePayload(DocumentWriter& writer) const { writer.Line(mediaPath_); }
+void CVimoRemoteWMP::WritePayload(DocumentWriter& writer) const { writer.Line(OneLine(mediaPath_)); }
 
 // --- items -----------------------------------------------------------------------------------------
 
@@ -104,7 +105,8 @@ void CVimoRemoteWMP::BuildItems() {
     if (video_->Hwnd()) ShowWindow(video_->Hwnd(), skin.Int("ShowScreen"));
 
     if (!mediaPath_.empty()) {
-        if (PathExists(mediaPath_))
+        // A file or folder that is gone is forgotten; an address on the network is the player's to try.
+        if (PathExists(mediaPath_) || mediaPath_.find("://") != std::string::npos)
             LoadMedia(false);
         else
             mediaPath_.clear();
@@ -138,35 +140,39 @@ void CVimoRemoteWMP::OnPlacementChanging(HWND parent, bool topMost) {
 WmpPlayer* CVimoRemoteWMP::Player() {
     // A player that refused a play is made anew: it is not asked to play twice.
     if (player_ && !player_->PlayRefused()) return player_.get();
+    const bool replacing = player_ != nullptr;
     player_.reset();
     if (!video_ || !video_->Hwnd()) return nullptr;
     RECT client = {};
     GetClientRect(video_->Hwnd(), &client);
     HWND self = Hwnd();
-    player_ = WmpPlayer::Create(video_->Hwnd(), client, [self](long state) {
-        PostMessageA(self, kPlayStateMessage, static_cast<WPARAM>(state), 0);
+    // The states the player reports carry its generation: those of a player gone are not taken.
+    const LPARAM generation = ++playerGeneration_;
+    player_ = WmpPlayer::Create(video_->Hwnd(), client, [self, generation](long state) {
+        PostMessageA(self, kPlayStateMessage, static_cast<WPARAM>(state), generation);
     });
     lastState_ = 0;
+    // The new player holds what the old one had.
+    if (player_ && replacing && !mediaPath_.empty()) PutMedia(*player_);
     return player_.get();
+}
+
+void CVimoRemoteWMP::PutMedia(WmpPlayer& player) {
+    if (mediaPath_.back() != '\\') {
+        player.PutUrl(mediaPath_);
+        return;
+    }
+    const std::vector<std::string> files = FolderFiles(mediaPath_);
+    // A player without playlists still plays the folder's first file.
+    if (!files.empty() && !player.LoadPlaylist(files)) player.PutUrl(files.front());
 }
 
 void CVimoRemoteWMP::LoadMedia(bool play) {
     WmpPlayer* player = Player();
-    if (!player) return;
-    if (!mediaPath_.empty() && mediaPath_.back() == '\\')
-        LoadFolder(mediaPath_);
-    else
-        player->PutUrl(mediaPath_);
+    if (!player || mediaPath_.empty()) return;
+    PutMedia(*player);
     RefreshDisplay();
     if (play) Command(&WmpPlayer::Play, &PlayFlags::Played, true);
-}
-
-void CVimoRemoteWMP::LoadFolder(const std::string& folder) {
-    const std::vector<std::string> files = FolderFiles(folder);
-    WmpPlayer* player = Player();
-    if (!player || files.empty()) return;
-    // A player without playlists still plays the folder's first file.
-    if (!player->LoadPlaylist(files)) player->PutUrl(files.front());
 }
 
 void CVimoRemoteWMP::Command(bool (WmpPlayer::*call)(), void (PlayFlags::*after)(), bool refreshFirst) {
@@ -288,7 +294,9 @@ bool CVimoRemoteWMP::OnKapMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     case WMU_WMP_NEXT: OnKapCommand(ID_REMOTEWMP_NEXT); return true;
     case WMU_WMP_REVERSE: OnKapCommand(ID_REMOTEWMP_REVERSE); return true;
     case WMU_WMP_FORWARD: OnKapCommand(ID_REMOTEWMP_FORWARD); return true;
-    case kPlayStateMessage: OnPlayState(static_cast<long>(wParam)); return true;
+    case kPlayStateMessage:
+        if (lParam == playerGeneration_) OnPlayState(static_cast<long>(wParam));
+        return true;
     case WM_MOVE: FollowKap(); return false; // the common handling follows
     case WM_GETTEXTLENGTH: result = static_cast<LRESULT>(ShownText().size()); return true;
     case WM_GETTEXT: result = ReplyGetText(ShownText(), wParam, lParam); return true;

@@ -51,7 +51,8 @@ private:
     CLayerButton* MakeButton(const char* prefix, UINT message);
     WmpPlayer* Player();
     void LoadMedia(bool play);
-    void LoadFolder(const std::string& folder);
+    // Gives the player the media path: a file's address, or a folder's files as the playlist.
+    void PutMedia(WmpPlayer& player);
     void PlayPause();
     void Command(bool (WmpPlayer::*call)(), void (PlayFlags::*after)(), bool refreshFirst);
     void OnPlayState(long state);
@@ -65,6 +66,7 @@ private:
     std::string mediaPath_;
     PlayFlags flags_;
     long lastState_ = 0;
+    LPARAM playerGeneration_ = 0;
     bool buttonImageDue_ = false;
     std::string lastTitle_;
     std::string position_ = "00:00:00";

@@ -158,17 +158,18 @@ bool WmpPlayer::PutUrl(const std::string& path) {
 bool WmpPlayer::LoadPlaylist(const std::vector<std::string>& files) {
     if (!wmp_->player) return false;
     ComPtr<IWMPPlaylist> playlist;
-    ComPtr<IWMPMediaCollection> collection;
-    if (FAILED(wmp_->player->get_currentPlaylist(playlist.Receive())) || !playlist ||
-        FAILED(wmp_->player->get_mediaCollection(collection.Receive())) || !collection || FAILED(playlist->clear()))
+    if (FAILED(wmp_->player->get_currentPlaylist(playlist.Receive())) || !playlist || FAILED(playlist->clear()))
         return false;
+    // Items made for this playlist only (not kept in the user's library); a file the player takes
+    // no item of is left out.
+    int appended = 0;
     for (const std::string& file : files) {
         ComPtr<IWMPMedia> item;
-        if (FAILED(collection->add(Bstr(file).Get(), item.Receive())) || !item ||
-            FAILED(playlist->appendItem(item.Get())))
-            return false;
+        if (SUCCEEDED(wmp_->player->newMedia(Bstr(file).Get(), item.Receive())) && item &&
+            SUCCEEDED(playlist->appendItem(item.Get())))
+            ++appended;
     }
-    return true;
+    return appended > 0;
 }
 
 bool WmpPlayer::CurrentItem(std::string& name, std::string& duration) const {
@@ -214,7 +215,9 @@ std::vector<std::string> FolderFiles(const std::string& folder) {
     HANDLE search = FindFirstFileA((folder + "*.*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return files;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(folder + found.cFileName);
+        // Folders, and the hidden and system files a folder keeps for the shell, are not media.
+        if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
+            files.push_back(folder + found.cFileName);
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return files;

@@ -41,7 +41,7 @@ public:
     bool Previous();
     // A file to play (as the player's address).
     bool PutUrl(const std::string& path);
-    // The files, in order, as the current playlist.
+    // The files, in order, as the current playlist; true when at least one was taken.
     bool LoadPlaylist(const std::vector<std::string>& files);
     // The current item's name and duration text (empty when unknown); false without a current item.
     bool CurrentItem(std::string& name, std::string& duration) const;
@@ -62,8 +62,8 @@ private:
     bool playRefused_ = false;
 };
 
-// The files directly in a folder (subfolders are not entered), in the order the file system
-// lists them, as full paths.
+// The files directly in a folder (subfolders are not entered; hidden and system files left out), in
+// the order the file system lists them, as full paths.
 std::vector<std::string> FolderFiles(const std::string& folder);
 
 } // namespace vimo

@@ -88,7 +88,8 @@ std::vector<SkinProblem> LintSkinRecord(const SkinRecord& record, const ProfileS
         const LayerRect r = ElementRect(record, prefix, design);
         if (r.width < 0 || r.height < 0)
             problems.push_back({prefix, "a negative size (" + RectText(r) + ")"});
-        else if (r.x < 0 || r.y < 0 || r.x + r.width > design.width || r.y + r.height > design.height)
+        else if (r.x < 0 || r.y < 0 || static_cast<long long>(r.x) + r.width > design.width ||
+                 static_cast<long long>(r.y) + r.height > design.height)
             problems.push_back({prefix, "outside the kap (" + RectText(r) + " in " + std::to_string(design.width) +
                                             " x " + std::to_string(design.height) + ")"});
     }

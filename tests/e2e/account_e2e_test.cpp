@@ -220,6 +220,16 @@ TEST(AccountBook, ALongMonthScrollsAndAnswersClicksADroppedTextStartsALineAndThe
     EXPECT_EQ(WindowTextOf(GetDlgItem(dialog, IDC_ACCOUNT_LABEL)), "Lunch with Ann  at noon");
     ASSERT_TRUE(AnswerDialog(app.ProcessId(), "Edit Line", IDCANCEL));
 
+    // The options from the tray wait while a kap has a dialog open: the rebuild would take the kap
+    // from under its dialog.
+    PostMessageA(kap, WM_COMMAND, ID_ACCOUNT_SETUP, 0);
+    ASSERT_TRUE(WaitFor([&] { return FindDialog(app.ProcessId(), "Account") != nullptr; }, 10000));
+    app.Command(ID_APP_OPTIONS);
+    SendMessageTimeoutA(app.Controller(), WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
+    EXPECT_EQ(FindDialog(app.ProcessId(), "VimoKap Options"), nullptr);
+    ASSERT_TRUE(AnswerDialog(app.ProcessId(), "Account", IDCANCEL));
+    EXPECT_TRUE(IsWindow(kap));
+
     // The tray makes a new, empty book; its delete command moves its document to the deleted store.
     app.Command(ID_NEW_ACCOUNT);
     HWND fresh = app.WaitNewKap({kap});

@@ -30,7 +30,9 @@ bool RecordAcceptable(const std::string* field, AccountLine& line) {
     CalendarDate date;
     if (!ParseAccountDate(field[0], date) || !LabelAcceptable(field[1])) return false;
     if (field[2] != "0" && field[2] != "1") return false;
-    if (!ParseStoredCents(field[3], line.out) || !ParseStoredCents(field[4], line.in)) return false;
+    // The program never writes a negative amount: such a line would count without being shown.
+    if (!ParseStoredCents(field[3], line.out) || !ParseStoredCents(field[4], line.in) || line.out < 0 || line.in < 0)
+        return false;
     line.date = field[0];
     line.label = field[1];
     line.checked = field[2] == "1";

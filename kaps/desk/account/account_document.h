@@ -26,7 +26,7 @@ std::string AccountRecordsText(const std::vector<AccountLine>& lines);
 
 // What an export file gives: its good records, and how many lines were not part of one. A record
 // is five lines: a date that is a real day, a label of at most kMaxImportLabel characters without
-// control characters, "0" or "1", and two whole numbers of cents within range. Where five lines
+// control characters, "0" or "1", and two whole numbers of cents, neither negative, within range. Where five lines
 // are no record, the first is skipped and the search goes on at the next line.
 struct AccountImport {
     std::vector<AccountLine> lines;

@@ -62,8 +62,7 @@ bool CVimoAccountEdit::Confirm() {
     const Cents out = CentsFromTyped(DialogItemText(hwnd, IDC_ACCOUNT_OUT));
     if (in == 0 && out == 0) return false;
     SYSTEMTIME date = {};
-    if (SendDlgItemMessageA(hwnd, IDC_ACCOUNT_DATE, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date)) !=
-        GDT_VALID)
+    if (SendDlgItemMessageA(hwnd, IDC_ACCOUNT_DATE, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date)) != GDT_VALID)
         return false;
     line_.label = DialogItemText(hwnd, IDC_ACCOUNT_LABEL);
     line_.date = AccountDateText(CalendarDate{date.wYear, date.wMonth, date.wDay});

@@ -112,8 +112,12 @@ CLayerLink* CVimoAccount::MakeBlock(unsigned number) {
     const bool numbered = number < kBlockMessages;
     forward.clickMessage = numbered ? AccountBlockClickMessage(number) : kBlockClickAtPointer;
     forward.rightButtonMessage = numbered ? AccountBlockMenuMessage(number) : static_cast<UINT>(WM_RBUTTONDOWN);
-    forward.doubleClickMessage = WM_LBUTTONDBLCLK;
     forward.moveMessage = WM_MOUSEMOVE;
+    if (number % 2 == 0) {
+        forward.doubleClickMessage = WM_LBUTTONDBLCLK; // as over the background
+    } else {
+        block->SetDoubleClickIsPress(true); // a quick second click on a check mark takes it away again
+    }
     return block;
 }
 
