@@ -381,19 +381,21 @@ void CLayerEdit::OnFocusLost() {
     StopTimers();
 }
 
+// Takes the input window's text and selection into the drawing when they differ from what it shows.
+void CLayerEdit::CopyFromInput() {
+    const std::string text = Text();
+    const Selection s = ReadSelection();
+    selection_ = s;
+    if (text == painter_.Text() && s.caret == painter_.Caret() && s.anchor == painter_.Anchor()) return;
+    Notify(Notifications().valueMessage, static_cast<WPARAM>(s.caret));
+    ShowContent(text, s.caret, s.anchor);
+    painter_.RevealCaret();
+    textChanged_ = false;
+    Changed();
+}
+
 void CLayerEdit::OnTimer1() {
-    if (focused_) {
-        const std::string text = Text();
-        const Selection s = ReadSelection();
-        selection_ = s;
-        if (text != painter_.Text() || s.caret != painter_.Caret() || s.anchor != painter_.Anchor()) {
-            Notify(Notifications().valueMessage, static_cast<WPARAM>(s.caret));
-            ShowContent(text, s.caret, s.anchor);
-            painter_.RevealCaret();
-            textChanged_ = false;
-            Changed();
-        }
-    }
+    if (focused_) CopyFromInput();
     if (repaintPending_) {
         repaintPending_ = false;
         Changed();
@@ -471,6 +473,8 @@ void CLayerEdit::OnTextChange() {
     }
     accepted_ = text;
     textChanged_ = true;
+    // Typed text shows at once; the timer still follows the caret and what changes without a word.
+    if (focused_) CopyFromInput();
     Notify(WMU_EDIT_CHANGED);
 }
 

@@ -102,6 +102,7 @@ private:
     void SyncBox();
     void OnFocusGained();
     void OnFocusLost();
+    void CopyFromInput();
     void OnTimer1();
     void OnTimer2();
     void OnMouseMove(int x, int y, WPARAM keys);
