@@ -45,22 +45,6 @@ CheckRun CheckSkin(const ProgramDir& dir, const std::string& name) {
     return run;
 }
 
-void CopyTree(const std::string& from, const std::string& to) {
-    CreateDirectoryA(to.c_str(), nullptr);
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..") continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            CopyTree(from + "\\" + name, to + "\\" + name);
-        else
-            CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-}
-
 TEST(SkinCheck, AShippedSkinIsCleanAndABrokenOneHasEveryProblemTold) {
     ProgramDir dir("skin-check");
     for (const char* shipped : {"Default", "Dark"}) {

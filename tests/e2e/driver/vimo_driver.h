@@ -26,6 +26,8 @@ std::string WindowsPath(const std::string& unixPath);
 
 // Removes a folder with everything in it.
 void RemoveTree(const std::string& path);
+// Copies a folder with everything in it (files of the same name are replaced).
+void CopyTree(const std::string& from, const std::string& to);
 
 // A fresh copy of the assembled program directory (VimoKap.exe and Skin\) under the scratch folder.
 class ProgramDir {
