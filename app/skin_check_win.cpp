@@ -24,10 +24,6 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 // The pictures of a record, each decoded once, and its nine-slices cut as the kaps cut them.
 void CheckPictures(const SkinRecord& record, std::vector<SkinProblem>& problems) {
     const SkinFileSchema& schema = record.Schema();

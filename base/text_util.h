@@ -10,6 +10,8 @@ std::string ToUpperAscii(std::string text);
 bool IsNullWord(const std::string& text);
 // Case-insensitive comparison of ASCII text.
 bool EqualsNoCase(const std::string& a, const std::string& b);
+// True when text ends with end.
+bool EndsWith(const std::string& text, const std::string& end);
 // A value as one document line: every CR and LF becomes a space.
 std::string OneLine(std::string text);
 

@@ -2,9 +2,8 @@
 
 #include <ocidl.h>
 
-#include <initializer_list>
-
 #include "base/com_object_win.h"
+#include "wnd/window_class_win.h"
 
 namespace vimo {
 
@@ -135,23 +134,9 @@ private:
 };
 
 bool AxHost::RegisterWindowClass() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    bool registered = true;
     // The licensed variant's name is the same window.
-    for (const char* name : {kClassName, kLicensedClassName}) {
-        WNDCLASSEXA known = {};
-        known.cbSize = sizeof(known);
-        if (GetClassInfoExA(instance, name, &known)) continue;
-        WNDCLASSEXA wc = {};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-        wc.lpszClassName = name;
-        registered = RegisterClassExA(&wc) != 0 && registered;
-    }
-    return registered;
+    const bool plain = RegisterPlainWindowClass(kClassName, WindowProc);
+    return RegisterPlainWindowClass(kLicensedClassName, WindowProc) && plain;
 }
 
 LRESULT CALLBACK AxHost::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -1,30 +1,17 @@
 #include "kaps/media/vimo_remote_video_win.h"
 
+#include "wnd/window_class_win.h"
+
 namespace vimo {
 
 namespace {
 
 constexpr const char* kClassName = "VimoRemoteVideo";
 
-bool RegisterVideoClass() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA known = {};
-    known.cbSize = sizeof(known);
-    if (GetClassInfoExA(instance, kClassName, &known)) return true;
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = kClassName;
-    return RegisterClassExA(&wc) != 0;
-}
-
 } // namespace
 
 CVimoRemoteVideo::CVimoRemoteVideo(const RECT& place) {
-    if (!RegisterVideoClass()) return;
+    if (!RegisterPlainWindowClass(kClassName, DefWindowProcA)) return;
     // A tool window: no task bar button of its own beside the kap's.
     hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, "", WS_POPUP | WS_CLIPCHILDREN, place.left,
                             place.top, place.right - place.left, place.bottom - place.top, nullptr, nullptr,

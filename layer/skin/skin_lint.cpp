@@ -2,15 +2,12 @@
 
 #include <cctype>
 
+#include "base/text_util.h"
 #include "layer/skin/skin_layout.h"
 
 namespace vimo {
 
 namespace {
-
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t");

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "base/text_util.h"
+
 namespace vimo {
 
 namespace {
@@ -22,10 +24,6 @@ bool IsIdentifier(const std::string& text) {
     for (char c : text)
         if (!std::isalnum(static_cast<unsigned char>(c))) return false;
     return true;
-}
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // A whole decimal number with an optional sign and nothing else.
