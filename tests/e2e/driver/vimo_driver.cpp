@@ -331,7 +331,15 @@ void TypeInto(HWND window, const std::string& text) {
     MouseMove((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     MouseDown();
     MouseUp();
-    Sleep(100);
+    // Keys sent before the click has moved the focus would land in the field that had it.
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    WaitFor(
+        [&] {
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof(info);
+            return GetGUIThreadInfo(thread, &info) && info.hwndFocus == window;
+        },
+        2000, 5);
     for (char c : text) {
         if (c == '\n') {
             SendKey(VK_RETURN, false);
