@@ -8,6 +8,7 @@
 #include "base/messages.h"
 #include "kapframe/tray_menu_win.h"
 #include "base/resource.h"
+#include "base/problem_log.h"
 #include "base/profile_store_win.h"
 #include "kapframe/settings.h"
 #include "wnd/menu_handle_win.h"
@@ -279,6 +280,12 @@ std::vector<ScreenRect> ControllerWindow::BarRects() const {
     return rects;
 }
 
+void ControllerWindow::SaveSettings() {
+    BatchedProfileStore store;
+    settings_.Save(store);
+    if (!store.Commit()) LogProblem("settings: " + settings_.IniPath() + " could not be written");
+}
+
 bool ControllerWindow::SaveAllKaps() {
     // Exit's order: the lists up to the link folder, then trash, mail alert, web search, media player remote.
     static const KapType order[] = {KapType::Note,     KapType::PhotoAlbum, KapType::Calc,     KapType::Clock,
@@ -318,8 +325,8 @@ void ControllerWindow::OpenSetup() {
     setupOpen_ = false;
     if (result != IDOK) return;
     if (bar_) bar_->SaveDocument(); // its place, into the settings
+    SaveSettings();
     WinProfileStore store;
-    settings_.Save(store);
     // A kap whose document could not be written now keeps its window: the new skin shows at the next
     // start rather than a change being lost.
     if (!SaveAllKaps()) return;
@@ -341,8 +348,7 @@ void ControllerWindow::RestoreTrayIcon() {
 
 void ControllerWindow::SaveEverything() {
     if (bar_) bar_->SaveDocument(); // its place, into the settings
-    WinProfileStore store;
-    settings_.Save(store);
+    SaveSettings();
     SaveAllKaps();
     if (dock_) dock_->SaveDocument();
 }
@@ -369,8 +375,7 @@ void ControllerWindow::ShowWindows() { desktop_.UndoMinimizeAll(); }
 
 void ControllerWindow::Exit() {
     if (HWND taskbar = TaskbarWindow(); taskbar && !IsWindowVisible(taskbar)) ShowTaskbar(true);
-    WinProfileStore store;
-    settings_.Save(store);
+    SaveSettings();
     SaveAllKaps();
     for (auto& kap : kaps_[Index(KapType::RemoteWmp)]) kap->Close();
     if (dock_) dock_->Close();
@@ -405,8 +410,7 @@ void ControllerWindow::OnDestroy() {
     DestroyAllKaps();
     dock_.reset(); // its window goes, its document is written
     bar_.reset();  // its hooks go; in one-window mode the windows it minimized come back
-    WinProfileStore store;
-    settings_.Save(store);
+    SaveSettings();
     layer_.reset();
     shellWatch_.reset();
     tray_.Remove();

@@ -38,6 +38,7 @@ public:
 
     // True when every kap's document is on disk.
     bool SaveAllKaps();
+    void SaveSettings();
     // A kap, the dock or the window bar that has a dialog of its own open (its window disabled), or null.
     HWND WindowWithOpenDialog() const;
     // Everything the user has: the settings, every kap and the dock (the end of the session).

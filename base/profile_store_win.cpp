@@ -4,6 +4,10 @@
 
 #include <vector>
 
+#include "base/ini_text.h"
+#include "base/text_util.h"
+#include "base/whole_file_win.h"
+
 namespace vimo {
 
 int WinProfileStore::ReadInt(const std::string& path, const std::string& section, const std::string& key,
@@ -27,6 +31,37 @@ bool WinProfileStore::WriteString(const std::string& path, const std::string& se
 bool WinProfileStore::FileExists(const std::string& path) const {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+namespace {
+bool IsUnicodeText(const std::string& text) {
+    return text.rfind("\xff\xfe", 0) == 0 || text.rfind("\xfe\xff", 0) == 0 || text.rfind("\xef\xbb\xbf", 0) == 0;
+}
+} // namespace
+
+bool BatchedProfileStore::WriteString(const std::string& path, const std::string& section, const std::string& key,
+                                      const std::string& value) {
+    auto found = files_.find(ToUpperAscii(path));
+    if (found == files_.end()) {
+        PendingFile file{path, {}, false};
+        if (FileExists(path) && !ReadWholeFile(path, file.text)) return false;
+        if (IsUnicodeText(file.text)) return WinProfileStore::WriteString(path, section, key, value);
+        found = files_.emplace(ToUpperAscii(path), std::move(file)).first;
+    }
+    if (SetIniValue(found->second.text, section, key, value)) found->second.changed = true;
+    return true;
+}
+
+bool BatchedProfileStore::Commit() {
+    bool all = true;
+    for (auto& [upper, file] : files_) {
+        if (!file.changed) continue;
+        if (ReplaceWholeFile(file.path, file.text))
+            file.changed = false;
+        else
+            all = false;
+    }
+    return all;
 }
 
 } // namespace vimo

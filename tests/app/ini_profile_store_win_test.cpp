@@ -389,5 +389,25 @@ TEST_F(IniDifferentialTest, SettingsSaveAndLoadAlike) {
     EXPECT_EQ(fromWin.exclude[5], "padded");
 }
 
+// The program's batched writes give the file the platform's writes give, but only at Commit.
+TEST_F(IniDifferentialTest, BatchedWritesGiveThePlatformsFileAtCommit) {
+    const std::string messy =
+        "; head\r\n\r\n[VimoKap]\r\n  SkinName  =  Old  \r\nskinname=second\r\nbare\r\n[T]\r\nx = 1";
+    const std::string platform = dir_.NewFile(), batched = dir_.NewFile();
+    WriteBytes(platform, messy);
+    WriteBytes(batched, messy);
+    BatchedProfileStore store;
+    for (const std::string& path : {platform, batched}) {
+        ProfileStore& target = path == platform ? static_cast<ProfileStore&>(win_) : store;
+        target.WriteString(path, "VimoKap", "SkinName", "Blue");
+        target.WriteString(path, "vimokap", "Exclude1", "notepad.exe");
+        target.WriteString(path, "New", "k", " lead");
+    }
+    EXPECT_EQ(ReadBytes(batched), messy) << "nothing is written before Commit";
+    ASSERT_TRUE(store.Commit());
+    EXPECT_EQ(Escape(*ReadBytes(batched)), Escape(*ReadBytes(platform)));
+    EXPECT_FALSE(ReadBytes(batched + ".new").has_value());
+}
+
 } // namespace
 } // namespace vimo

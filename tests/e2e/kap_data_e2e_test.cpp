@@ -99,5 +99,49 @@ TEST(KapData, ADocumentHeldByAnotherProgramAtStartIsLoadedOnceItIsFree) {
     EXPECT_NE(ReadOnlyDocument(dir, "Notes\\*.VIMONOTE").find("held for a while"), std::string::npos);
 }
 
+// Fills the file system of a folder with one file, written until a write fails.
+void FillDisk(const std::string& file) {
+    HANDLE filler = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(filler, INVALID_HANDLE_VALUE);
+    std::string chunk(1 << 20, 'x');
+    for (DWORD size : {DWORD{1} << 20, DWORD{4096}, DWORD{1}}) {
+        DWORD written = 0;
+        while (WriteFile(filler, chunk.data(), size, &written, nullptr) && written == size) {}
+    }
+    CloseHandle(filler);
+}
+
+TEST(KapData, AFullDiskKeepsTheLastDocumentAndTheEditUntilSpaceReturns) {
+    ProgramDir dir = NotesOnlyDir("small-disk\\program");
+    ULARGE_INTEGER freeBytes = {}, totalBytes = {};
+    ASSERT_TRUE(GetDiskFreeSpaceExA(dir.Path().c_str(), &freeBytes, &totalBytes, nullptr));
+    if (totalBytes.QuadPart > (256u << 20)) GTEST_SKIP() << "this machine gives the test no size-limited folder";
+    const std::string file = "Notes\\20240101000040.VIMONOTE";
+    dir.Write(file, NoteDocument("20240101000040", "first version"));
+    VimoProcess app;
+    ASSERT_TRUE(app.Start(dir) && app.WaitController());
+    const std::vector<HWND> kaps = app.WaitKaps(1);
+    ASSERT_EQ(kaps.size(), 1u);
+    const std::string saved = dir.Read(file);
+
+    FillDisk(dir.File("filler"));
+    ASSERT_TRUE(GetDiskFreeSpaceExA(dir.Path().c_str(), &freeBytes, &totalBytes, nullptr));
+    ASSERT_LT(freeBytes.QuadPart, 4096u);
+    HWND edit = ChildOfClass(kaps[0], "Edit");
+    ASSERT_NE(edit, nullptr);
+    TypeInto(edit, " and more");
+    // The kap tries to save 10 s after the last change.
+    Sleep(12000);
+    EXPECT_EQ(dir.Read(file), saved) << "the last complete document stays";
+    EXPECT_NE(WindowTextOf(edit).find("first version and more"), std::string::npos) << "the edit stays";
+
+    DeleteFileA(dir.File("filler").c_str());
+    EXPECT_TRUE(WaitFor(
+        [&] { return ReadOnlyDocument(dir, "Notes\\*.VIMONOTE").find("first version and more") != std::string::npos; },
+        25000))
+        << "saved once there is space again";
+    EXPECT_TRUE(app.Exit());
+}
+
 } // namespace
 } // namespace vimo::e2e

@@ -1,126 +1,15 @@
 #include "support/ini_profile_store.h"
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 #include <utility>
-#include <vector>
 
+#include "base/ini_text.h"
 #include "base/text_util.h"
 
 namespace vimo {
 
 namespace {
-
-// Blanks as the platform's profile code sees them: tab to carriage return, space, and ^Z (an old
-// end-of-file mark).
-bool IsBlank(char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a'; }
-
-std::string_view TrimLeft(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    return text;
-}
-
-std::string_view TrimRight(std::string_view text) {
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-std::string_view Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
-
-bool SameName(std::string_view a, std::string_view b) { return EqualsNoCase(std::string(a), std::string(b)); }
-
-struct IniKey {
-    std::string name;
-    std::optional<std::string> value; // none for a line without '='
-};
-
-struct IniSection {
-    std::string name; // empty for the lines before the first header
-    std::vector<IniKey> keys;
-};
-
-using IniDocument = std::vector<IniSection>;
-
-// One line, without its line break and surrounding blanks, added to the document.
-void ParseLine(std::string_view line, IniDocument& doc) {
-    if (line.front() == '[') {
-        std::size_t close = line.rfind(']');
-        if (close != std::string_view::npos) {
-            doc.push_back(IniSection{std::string(Trim(line.substr(1, close - 1))), {}});
-            return;
-        }
-        // A '[' without ']' is an ordinary line.
-    }
-    IniKey key;
-    std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) {
-        key.name = std::string(line);
-    } else {
-        key.name = std::string(TrimRight(line.substr(0, equals)));
-        key.value = std::string(TrimLeft(line.substr(equals + 1)));
-    }
-    std::vector<IniKey>& keys = doc.back().keys;
-    // The platform keeps only the first of consecutive nameless lines ("=value") of a section.
-    if (key.name.empty() && !keys.empty() && keys.back().name.empty()) return;
-    keys.push_back(std::move(key));
-}
-
-IniDocument Parse(std::string_view text) {
-    IniDocument doc;
-    if (text.empty()) return doc;
-    doc.push_back(IniSection{});
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = Trim(text.substr(pos, end - pos));
-        pos = text.find_first_not_of("\r\n", end);
-        if (pos == std::string_view::npos) pos = text.size();
-        if (!line.empty()) ParseLine(line, doc);
-    }
-    return doc;
-}
-
-std::string Serialise(const IniDocument& doc) {
-    std::string text;
-    for (const IniSection& section : doc) {
-        if (!section.name.empty()) text += "[" + section.name + "]\r\n";
-        for (const IniKey& key : section.keys) {
-            text += key.name;
-            if (key.value) text += "=" + *key.value;
-            text += "\r\n";
-        }
-    }
-    return text;
-}
-
-// The first section of the name; only its keys are ever searched.
-IniSection* FindSection(IniDocument& doc, std::string_view name) {
-    name = Trim(name);
-    for (IniSection& section : doc)
-        if (SameName(section.name, name)) return &section;
-    return nullptr;
-}
-
-IniKey* FindKey(IniSection& section, std::string_view name) {
-    name = Trim(name);
-    for (IniKey& key : section.keys)
-        if (SameName(key.name, name)) return &key;
-    return nullptr;
-}
-
-// A new section or key takes the name as given, without its leading blanks (trailing ones stay).
-IniKey& FindOrAddKey(IniDocument& doc, std::string_view sectionName, std::string_view keyName) {
-    IniSection* section = FindSection(doc, sectionName);
-    if (!section) {
-        doc.push_back(IniSection{std::string(TrimLeft(sectionName)), {}});
-        section = &doc.back();
-    }
-    if (IniKey* key = FindKey(*section, keyName)) return *key;
-    section->keys.push_back(IniKey{std::string(TrimLeft(keyName)), std::nullopt});
-    return section->keys.back();
-}
 
 // The default of a string read loses its trailing spaces (but never its first character).
 std::string_view TrimDefault(std::string_view def) {
@@ -196,9 +85,9 @@ std::string MemoryProfileStore::ReadString(const std::string& path, const std::s
     if (bufferSize == 0) return std::string();
     std::string_view source = TrimDefault(def);
     IniDocument doc;
-    if (const std::string* text = Find(path)) doc = Parse(*text);
-    if (IniSection* found = FindSection(doc, section)) {
-        IniKey* entry = FindKey(*found, key);
+    if (const std::string* text = Find(path)) doc = ParseIni(*text);
+    if (IniSection* found = FindIniSection(doc, section)) {
+        IniKey* entry = FindIniKey(*found, key);
         if (entry && entry->value) source = *entry->value;
     }
     return CopyEntry(source, bufferSize);
@@ -206,13 +95,8 @@ std::string MemoryProfileStore::ReadString(const std::string& path, const std::s
 
 bool MemoryProfileStore::WriteString(const std::string& path, const std::string& section, const std::string& key,
                                      const std::string& value) {
-    const std::string* text = Find(path);
-    IniDocument doc = text ? Parse(*text) : IniDocument();
-    IniKey& entry = FindOrAddKey(doc, section, key);
-    std::string_view stored = TrimLeft(value);
-    if (entry.value && *entry.value == stored) return true; // unchanged: the file is not rewritten
-    entry.value = std::string(stored);
-    files_[PathKey(path)] = Serialise(doc);
+    std::string text = FileText(path);
+    if (SetIniValue(text, section, key, value)) files_[PathKey(path)] = std::move(text);
     return true;
 }
 

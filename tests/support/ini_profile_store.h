@@ -2,14 +2,9 @@
 // An in-memory set of INI files read and written the way the platform's private-profile
 // functions treat files on disk, so that settings and skin code can be tested on any host.
 //
-// Reading: section and key names are matched without regard to ASCII letter case, after blanks
-// around them are removed; the first section of a name is the only one searched, and its first
-// key of a name wins. A value wrapped in matching quotes loses them. Lines end at any run of
-// CR and LF characters.
-// Writing: the file is parsed, the first matching key is replaced or a key or section appended,
-// and the whole file is written back in the platform's own form ("[section]" and "key=value"
-// lines ending in CR LF, blank lines dropped); writing the value a key already has leaves the
-// file untouched.
+// The file text is read and written as the program's own INI code does (base/ini_text.h); reads
+// add the platform's quirks: a value wrapped in matching quotes loses them, strings are cut to the
+// buffer, whole numbers are read as the platform reads them.
 // Every call reads the current text again. The platform does the same for files changed in the
 // last two seconds; its longer-lived cache only differs for values written with trailing blanks
 // or line breaks, which the file itself cannot hold.

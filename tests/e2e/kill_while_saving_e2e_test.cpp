@@ -1,0 +1,204 @@
+// The program killed at random moments while it saves many changed kaps of mixed types: every
+// document afterwards is the old or the new complete version, none missing, none added, and the
+// settings file is whole. VIMO_KILL_ROUNDS and VIMO_KILL_KAPS set the size of the run (the
+// on-demand run of scripts/kill-while-saving.sh takes 1,000 rounds of 100 kaps).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/resource.h"
+#include "e2e/driver/vimo_driver.h"
+#include "kapframe/base64.h"
+
+namespace vimo::e2e {
+namespace {
+
+int EnvInt(const char* name, int fallback) {
+    const char* value = std::getenv(name);
+    return value && std::atoi(value) > 0 ? std::atoi(value) : fallback;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    for (std::size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(text.substr(at, end - at));
+    lines.push_back(text.substr(at));
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\n" : "") + lines[i];
+    return text;
+}
+
+// The document moved by (dx, dy): its window rectangle is lines 2 and 3.
+std::string Moved(const std::string& plain, int dx, int dy) {
+    std::vector<std::string> lines = Lines(plain);
+    lines[1] = std::to_string(std::atoi(lines[1].c_str()) + dx);
+    lines[2] = std::to_string(std::atoi(lines[2].c_str()) + dy);
+    return Joined(lines);
+}
+
+// File name -> raw file text of every file in the documents folder.
+std::map<std::string, std::string> Documents(const ProgramDir& dir) {
+    std::map<std::string, std::string> files;
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA(dir.File("NOTES\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return files;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            files[found.cFileName] = dir.Read(std::string("NOTES\\") + found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return files;
+}
+
+void Kill(const VimoProcess& app) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, app.ProcessId());
+    ASSERT_NE(process, nullptr);
+    TerminateProcess(process, 9);
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+}
+
+TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhole) {
+    const int rounds = EnvInt("VIMO_KILL_ROUNDS", 30);
+    const std::size_t kapCount = static_cast<std::size_t>(EnvInt("VIMO_KILL_KAPS", 40));
+    ProgramDir dir = KapsOnlyDir("kill-while-saving");
+
+    // One kap of each kind with a document, made as a user does.
+    const UINT kinds[] = {ID_NEW_NOTE,    ID_NEW_CALC, ID_NEW_CLOCK, ID_NEW_CALENDAR,
+                          ID_NEW_ACCOUNT, ID_NEW_LINK, ID_NEW_GOOGLE};
+    {
+        VimoProcess app;
+        ASSERT_TRUE(app.Start(dir) && app.WaitController());
+        std::vector<HWND> known;
+        for (UINT id : kinds) {
+            app.Command(id);
+            HWND kap = app.WaitNewKap(known);
+            ASSERT_NE(kap, nullptr) << id;
+            known.push_back(kap);
+        }
+        ASSERT_TRUE(app.Exit());
+    }
+    const std::map<std::string, std::string> made = Documents(dir);
+    ASSERT_EQ(made.size(), std::size(kinds));
+
+    // Copies of them under new names and places fill the folder up to kapCount kaps.
+    std::map<std::string, std::string> plain; // file name -> plain text on disk now
+    std::size_t n = 0;
+    while (plain.size() < kapCount) {
+        for (const auto& [file, text] : made) {
+            if (plain.size() == kapCount) break;
+            const std::string name = std::to_string(20200101000000ULL + n);
+            std::string copy = DecodeDocumentBase64(text);
+            copy.replace(1, 14, name);
+            copy = Moved(copy, static_cast<int>(n % 12) * 40, static_cast<int>(n % 7) * 30);
+            const std::string fileName = name + file.substr(file.find('.'));
+            dir.Write("NOTES\\" + fileName, EncodeDocumentBase64(copy));
+            plain[fileName] = copy;
+            ++n;
+        }
+    }
+    for (const auto& [file, text] : made) DeleteFileA(dir.File("NOTES\\" + file).c_str());
+
+    const std::string settings = dir.Read("VimoKap.ini");
+    std::vector<std::string> settingsKeys = IniKeys(settings);
+    std::sort(settingsKeys.begin(), settingsKeys.end());
+    // Without this key the settings file is written anew at each Exit.
+    const std::string dropped = "RemoteKAPTrigger=";
+    ASSERT_NE(settings.find(dropped), std::string::npos);
+
+    std::mt19937 rng(20261209);
+    DWORD savingMs = 0; // from Exit to the last document written, found in the first round
+    int killedMidway = 0;
+    for (int round = 0; round < rounds && !HasFailure(); ++round) {
+        std::string ini = settings;
+        ini.erase(ini.find(dropped), ini.find('\n', ini.find(dropped)) - ini.find(dropped) + 1);
+        dir.Write("VimoKap.ini", ini);
+
+        VimoProcess app;
+        ASSERT_TRUE(app.Start(dir) && app.WaitController());
+        const std::vector<HWND> kaps = app.WaitKaps(kapCount, 120000);
+        ASSERT_EQ(kaps.size(), kapCount) << "round " << round;
+        const int dx = round % 2 ? -3 : 3, dy = round % 2 ? -2 : 2;
+        for (HWND kap : kaps) {
+            const RECT r = WindowRectOf(kap);
+            SetWindowPos(kap, nullptr, r.left + dx, r.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+
+        // The moves have been taken in before Exit comes.
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(kaps[0], WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+        const DWORD start = GetTickCount();
+        app.Command(ID_APP_EXIT);
+        if (round == 0) {
+            // The first round lets the save finish: it tells how long writing the documents takes.
+            ASSERT_TRUE(WaitFor(
+                [&] {
+                    const std::map<std::string, std::string> now = Documents(dir);
+                    return std::all_of(plain.begin(), plain.end(), [&](const auto& doc) {
+                        auto found = now.find(doc.first);
+                        return found != now.end() && DecodeDocumentBase64(found->second) == Moved(doc.second, dx, dy);
+                    });
+                },
+                60000, 5))
+                << [&] {
+                       std::string report;
+                       for (const auto& [file, text] : Documents(dir))
+                           if (DecodeDocumentBase64(text) != Moved(plain[file], dx, dy))
+                               report += file + ":\n" + DecodeDocumentBase64(text) + "\n-- expected\n" +
+                                         Moved(plain[file], dx, dy) + "\n";
+                       return report;
+                   }();
+            savingMs = GetTickCount() - start;
+            ASSERT_TRUE(app.WaitExit(60000));
+        } else {
+            Sleep(std::uniform_int_distribution<DWORD>(0, savingMs)(rng));
+            Kill(app);
+        }
+
+        const std::map<std::string, std::string> after = Documents(dir);
+        std::size_t moved = 0;
+        for (auto& [file, text] : plain) {
+            auto found = after.find(file);
+            ASSERT_NE(found, after.end()) << file << " missing after round " << round;
+            const std::string now = DecodeDocumentBase64(found->second);
+            const std::string next = Moved(text, dx, dy);
+            ASSERT_TRUE(now == text || now == next) << file << " after round " << round << ":\n"
+                                                    << now << "\n-- old:\n"
+                                                    << text << "\n-- new:\n"
+                                                    << next;
+            moved += now == next;
+            text = now;
+        }
+        for (const auto& [file, text] : after)
+            EXPECT_TRUE(plain.count(file)) << "a file came into the documents folder: " << file;
+        if (moved > 0 && moved < kapCount) ++killedMidway;
+
+        std::vector<std::string> keys = IniKeys(dir.Read("VimoKap.ini"));
+        std::sort(keys.begin(), keys.end());
+        std::vector<std::string> without = settingsKeys;
+        without.erase(std::find(without.begin(), without.end(), "RemoteKAPTrigger"));
+        EXPECT_TRUE(keys == settingsKeys || keys == without) << "settings after round " << round << ":\n"
+                                                             << dir.Read("VimoKap.ini");
+    }
+    // The kills must have found the program in the middle of its saving, or nothing was tried.
+    if (rounds > 4) {
+        EXPECT_GT(killedMidway, 0);
+    }
+    std::printf("saving %zu kaps took %lu ms; %d of %d kills came in the middle of it\n", kapCount,
+                static_cast<unsigned long>(savingMs), killedMidway, rounds - 1);
+}
+
+} // namespace
+} // namespace vimo::e2e
