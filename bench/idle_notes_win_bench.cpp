@@ -12,7 +12,7 @@
 #include "kapframe/base64.h"
 #include "kapframe/kap_document.h"
 #include "kaps/desk/note/note_model.h"
-#include "linux_process_win.h"
+#include "support/linux_process_win.h"
 
 using namespace vimo;
 using namespace vimo::e2e;
@@ -80,13 +80,13 @@ int main() {
     GetSystemTime(&now);
     FILETIME since = {};
     SystemTimeToFileTime(&now, &since);
-    const std::string proc = vimo::bench::ProcFolderOf(full.Exe());
-    const long long cpuBefore = vimo::bench::CpuMilliseconds(proc);
-    const long long wakeBefore = vimo::bench::ContextSwitches(proc);
+    const std::string proc = vimo::testsupport::ProcFolderOf(full.Exe());
+    const long long cpuBefore = vimo::testsupport::CpuMilliseconds(proc);
+    const long long wakeBefore = vimo::testsupport::ContextSwitches(proc);
     constexpr int kSeconds = 65;
     Sleep(kSeconds * 1000); // idling is what is measured
-    const long long cpu = vimo::bench::CpuMilliseconds(proc) - cpuBefore;
-    const long long wakes = vimo::bench::ContextSwitches(proc) - wakeBefore;
+    const long long cpu = vimo::testsupport::CpuMilliseconds(proc) - cpuBefore;
+    const long long wakes = vimo::testsupport::ContextSwitches(proc) - wakeBefore;
     std::printf("idle %d s with %d notes: %.2f %% of one core, %.1f wake-ups per second, %d documents written\n",
                 kSeconds, kNotes, cpuBefore < 0 ? -1.0 : 100.0 * static_cast<double>(cpu) / (kSeconds * 1000.0),
                 wakeBefore < 0 ? -1.0 : static_cast<double>(wakes) / kSeconds, WrittenSince(full, since));

@@ -9,11 +9,11 @@
 
 #include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
-#include "linux_process_win.h"
+#include "support/linux_process_win.h"
 
 using namespace vimo::e2e;
-using vimo::bench::ContextSwitches;
-using vimo::bench::ProcFolderOf;
+using vimo::testsupport::ContextSwitches;
+using vimo::testsupport::ProcFolderOf;
 
 int main() {
     ProgramDir dir("bench-startup");

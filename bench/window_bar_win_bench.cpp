@@ -9,7 +9,7 @@
 
 #include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
-#include "linux_process_win.h"
+#include "support/linux_process_win.h"
 #include "support/other_program_win.h"
 
 namespace {
@@ -36,8 +36,8 @@ long long Measure(bool withBar, Load load) {
     VimoProcess app;
     if (!app.Start(dir) || !app.WaitController()) return -1;
     Sleep(3000); // start-up and the first pictures settle
-    const std::string proc = vimo::bench::ProcFolderOf(dir.Exe());
-    const long long before = vimo::bench::CpuMilliseconds(proc);
+    const std::string proc = vimo::testsupport::ProcFolderOf(dir.Exe());
+    const long long before = vimo::testsupport::CpuMilliseconds(proc);
     const ULONGLONG end = GetTickCount64() + kSeconds * 1000;
     for (int step = 0; GetTickCount64() < end; ++step) {
         if (load == Load::MovingWindow) {
@@ -48,7 +48,7 @@ long long Measure(bool withBar, Load load) {
         }
         Sleep(16);
     }
-    const long long after = vimo::bench::CpuMilliseconds(proc);
+    const long long after = vimo::testsupport::CpuMilliseconds(proc);
     app.Command(ID_APP_EXIT);
     app.WaitExit(15000);
     return before < 0 || after < 0 ? -1 : after - before;

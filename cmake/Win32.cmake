@@ -99,11 +99,12 @@ if(VIMO_E2E_TESTS)
   target_precompile_headers(e2e_tests REUSE_FROM win_tests)
   add_dependencies(e2e_tests VimoKap)
   gtest_discover_tests(e2e_tests TEST_PREFIX "e2e." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    TEST_FILTER "-MailAlert*:Package*:KillWhileSaving*:KapData.AFullDisk*" PROPERTIES TIMEOUT 180
+    TEST_FILTER "-MailAlert*:Package*:KillWhileSaving*:Soak*:KapData.AFullDisk*" PROPERTIES TIMEOUT 180
     RESOURCE_GROUPS displays:1)
-  # Killing the program while it saves takes many rounds of starting it: it starts first.
+  # The long tests (killing the program while it saves takes many rounds of starting it; the soak
+  # runs for minutes) start first.
   gtest_discover_tests(e2e_tests TEST_PREFIX "e2e." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    TEST_FILTER "KillWhileSaving*" PROPERTIES TIMEOUT 600 COST 1000 RESOURCE_GROUPS displays:1)
+    TEST_FILTER "KillWhileSaving*:Soak*" PROPERTIES TIMEOUT 900 COST 1000 RESOURCE_GROUPS displays:1)
   # The full-disk test runs its program from a small file system mounted for it.
   set(small_disk ${CMAKE_SOURCE_DIR}/scripts/small-disk.sh)
   add_test(NAME small-disk.mount COMMAND bash ${small_disk} mount ${CMAKE_BINARY_DIR}/scratch/small-disk 48)

@@ -5,11 +5,4 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$VIMO_ROOT/scripts/testenv.sh"
-
-bash "$VIMO_ROOT/scripts/setup.sh"
-windir=$(vimo_build_windows)
-arch=$(basename "$windir")
-trap testenv_stop EXIT
-testenv_start "$arch" "$VIMO_BUILD/wineprefix-$arch-test"
-VIMO_KILL_ROUNDS=${1:-1000} VIMO_KILL_KAPS=${2:-100} \
-  "$VIMO_WINE" "$windir/e2e_tests.exe" --gtest_filter='KillWhileSaving.*'
+VIMO_KILL_ROUNDS=${1:-1000} VIMO_KILL_KAPS=${2:-100} testenv_run_e2e 'KillWhileSaving.*'

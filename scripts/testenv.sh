@@ -143,3 +143,13 @@ testenv_stop() {
   TESTENV_PREFIXES=()
   TESTENV_XVFB_PIDS=()
 }
+
+testenv_run_e2e() { # gtest-filter: builds, then runs those end-to-end tests in a test environment of their own
+  bash "$VIMO_ROOT/scripts/setup.sh"
+  local windir arch
+  windir=$(vimo_build_windows)
+  arch=$(basename "$windir")
+  trap testenv_stop EXIT
+  testenv_start "$arch" "$VIMO_BUILD/wineprefix-$arch-test"
+  "$VIMO_WINE" "$windir/e2e_tests.exe" --gtest_filter="$1"
+}

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-namespace vimo::bench {
+namespace vimo::testsupport {
 
 // The /proc folder ("Z:\proc\<pid>\") of the process whose command line holds exePath (Wine shows
 // the Windows path of the executable there), or empty.
@@ -72,4 +72,27 @@ inline long long CpuMilliseconds(const std::string& procFolder) {
     return -1;
 }
 
-} // namespace vimo::bench
+// A "Name:  value" line of the process's status file (VmRSS, RssAnon in kB; Threads), or -1.
+inline long long StatusValue(const std::string& procFolder, const std::string& name) {
+    if (procFolder.empty()) return -1;
+    std::ifstream status(procFolder + "status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(name + ":", 0) == 0) return std::stoll(line.substr(name.size() + 1));
+    return -1;
+}
+
+// Open file descriptors of the process (its files, sockets and the server's handles it holds), or -1.
+inline long long OpenFileCount(const std::string& procFolder) {
+    if (procFolder.empty()) return -1;
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA((procFolder + "fd\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return -1;
+    long long count = 0;
+    do count += found.cFileName[0] != '.';
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+}
+
+} // namespace vimo::testsupport

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# The long soak run: the program with thirty kaps, the dock and the window bar busy for [minutes]
+# (default 120), its memory, open files, threads and windows sampled every minute.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+source "$VIMO_ROOT/scripts/testenv.sh"
+VIMO_SOAK_MINUTES=${1:-120} testenv_run_e2e 'Soak.*'
