@@ -6,6 +6,7 @@
 #include <string>
 
 #include "e2e/driver/vimo_driver.h"
+#include "e2e/news_document_win.h"
 #include "kapframe/base64.h"
 #include "kapframe/kap_document.h"
 #include "kaps/net/news/news_model.h"
@@ -16,7 +17,7 @@
 namespace vimo::e2e {
 namespace {
 
-constexpr int kIconWidth = 300, kIconHeight = 340, kMaxKapWidth = 300 + 348 - 268;
+constexpr int kIconWidth = kNewsIconWidth, kIconHeight = kNewsIconHeight, kMaxKapWidth = 300 + 348 - 268;
 
 const char kFeed[] = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<rss version=\"2.0\"><channel>"
                      "<title>Caf\xe9 news</title><link>http://example.org/</link>"
@@ -27,16 +28,6 @@ const char kFeed[] = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<rss vers
                      "<pubDate>Mon, 07 Dec 2026 09:30:00 GMT</pubDate>"
                      "<description><![CDATA[Up to <b>10 cm</b> in the hills.]]></description></item>"
                      "<item><title>Library opens late</title></item></channel></rss>";
-
-void WriteNews(const ProgramDir& dir, const std::string& kapName, const std::string& url, int x) {
-    KapHeader header;
-    header.kapName = kapName;
-    header.typeLetters = "A";
-    DocumentWriter writer(header);
-    writer.Int(x).Int(40).Int(kIconWidth).Int(kIconHeight).Int(kNewsInterval30Min).Line(url);
-    CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
-    dir.Write("Notes\\" + kapName + ".VIMONEWS", EncodeDocumentBase64(writer.Text()));
-}
 
 int Width(HWND w) { return WindowRectOf(w).right - WindowRectOf(w).left; }
 

@@ -1,5 +1,5 @@
-// The program left running with its timers busy: thirty kaps of the desk and media kinds (clocks
-// ticking, the media remote's player, the calendars' day change, the kaps' save ticks), the dock
+// The program left running with its timers busy: thirty kaps (clocks ticking, two feeds polling a
+// local server, the media remote's player, the calendars' day change, the kaps' save ticks), the dock
 // fading in and out as the pointer calls it, the window bar following another program's window
 // that keeps moving. Its memory, open files, threads and windows are sampled all along; after the
 // first minute none of them may grow. VIMO_SOAK_MINUTES sets the length (scripts/soak.sh runs it
@@ -16,6 +16,8 @@
 
 #include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
+#include "e2e/news_document_win.h"
+#include "support/http_server_win.h"
 #include "support/linux_process_win.h"
 #include "support/other_program_win.h"
 
@@ -67,6 +69,14 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
     ProgramDir dir("soak");
     dir.Write("VimoKap.ini", "[VimoKap]\r\nLoadRemoteKAP=1\r\nLoadRemoteWIN=1\r\nRemoteKAPAutoHide=1\r\n"
                              "RemoteKAPFadeInOut=1\r\nRemoteKAPHideDelay=1\r\nRemoteKAPTrigger=Right\r\n");
+    // Two feeds polled from a local server at the shortest interval.
+    testsupport::HttpServer server;
+    server.Serve("/feed.xml", 200,
+                 "<?xml version=\"1.0\"?><rss version=\"2.0\"><channel><title>Soak</title>"
+                 "<item><title>One</title><description>The first item.</description></item>"
+                 "<item><title>Two</title></item></channel></rss>");
+    WriteNews(dir, "20261209000001", server.Url("/feed.xml"), 500, kNewsInterval5Min);
+    WriteNews(dir, "20261209000002", server.Url("/feed.xml"), 560, kNewsInterval5Min);
     testsupport::OtherWindowProgram other;
     HWND moving = other.MakeWindow(0, 200, 200);
     ASSERT_NE(moving, nullptr);
@@ -76,8 +86,13 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
     // The trash and the media remote are one of a kind; the others come several times.
     const UINT kinds[] = {ID_NEW_CLOCK,   ID_NEW_NOTE, ID_NEW_CALC,   ID_NEW_CALENDAR,
                           ID_NEW_ACCOUNT, ID_NEW_LINK, ID_NEW_GOOGLE, ID_NEW_PHOTOALBUM};
-    std::vector<HWND> kaps;
-    for (std::size_t i = 0; kaps.size() < 30; ++i) {
+    auto feedsShown = [&] {
+        const std::vector<HWND> all = app.Kaps();
+        return std::count_if(all.begin(), all.end(), [](HWND kap) { return WindowTextOf(kap) == "Soak"; }) == 2;
+    };
+    ASSERT_TRUE(WaitFor(feedsShown, 30000)) << "the two feeds are read";
+    std::vector<HWND> kaps = app.Kaps();
+    for (std::size_t i = 0; kaps.size() < 32; ++i) {
         const UINT kind = i == 0 ? ID_NEW_TRASH : i == 1 ? ID_NEW_REMOTEWMP : kinds[i % std::size(kinds)];
         app.Command(kind);
         HWND kap = app.WaitNewKap(kaps);
@@ -110,8 +125,8 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
     Screenshot("soak");
     ASSERT_GE(measures[0].samples.size(), 4u);
 
-    std::printf("soak: %.1f minutes, 30 kaps, %zu samples after the first minute, every %lu s, process %s\n", minutes,
-                measures[0].samples.size(), static_cast<unsigned long>(periodMs / 1000), proc.c_str());
+    std::printf("soak: %.1f minutes, %zu kaps, %zu samples after the first minute, every %lu s, process %s\n", minutes,
+                kaps.size(), measures[0].samples.size(), static_cast<unsigned long>(periodMs / 1000), proc.c_str());
     for (const Measure& m : measures) {
         const double growth = FittedGrowth(m.samples);
         std::printf("soak: %-26s first %.0f %s, last %.0f %s, fitted growth %+.1f %s\n", m.name, m.samples.front(),
