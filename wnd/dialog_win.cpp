@@ -4,10 +4,6 @@
 
 namespace vimo {
 
-namespace {
-const char kObjectProp[] = "VimoDialogObject";
-} // namespace
-
 Dialog::~Dialog() { DestroyWindowNow(); }
 
 INT_PTR Dialog::DoModal(HWND parent) {
@@ -32,19 +28,21 @@ void Dialog::DestroyWindowNow() {
     if (hwnd_ && !modal_) DestroyWindow(hwnd_);
 }
 
-Dialog* Dialog::FromHandle(HWND hwnd) { return static_cast<Dialog*>(GetPropA(hwnd, kObjectProp)); }
+// The object rides in the dialog's own user slot, read in the process without asking the window
+// system: every message of every kap passes here.
+Dialog* Dialog::FromHandle(HWND hwnd) { return reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER)); }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Dialog* self = FromHandle(hwnd);
     if (msg == WM_INITDIALOG) {
         self = reinterpret_cast<Dialog*>(lParam);
         self->hwnd_ = hwnd;
-        SetPropA(hwnd, kObjectProp, self);
+        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
     }
     if (!self) return FALSE;
     INT_PTR handled = self->Dispatch(msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
-        RemovePropA(hwnd, kObjectProp);
+        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->hwnd_ = nullptr;
     }
     return handled;

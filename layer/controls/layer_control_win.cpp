@@ -1,15 +1,8 @@
 #include "layer/controls/layer_control_win.h"
 
-#include <commctrl.h>
-
 #include "layer/layer_host_win.h"
 
 namespace vimo {
-
-namespace {
-const char kControlProp[] = "VimoLayerControl";
-constexpr UINT_PTR kSubclassId = 0x564B; // "VK"
-} // namespace
 
 CLayerControl::CLayerControl(CLayerHost* host, int x, int y, int width, int height, const char* inputClass,
                              const char* caption, DWORD style, DWORD exStyle)
@@ -18,9 +11,11 @@ CLayerControl::CLayerControl(CLayerHost* host, int x, int y, int width, int heig
     HWND input = CreateWindowExA(exStyle, inputClass, caption, style | WS_CHILD, x, y, width, height, parent, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     if (input) {
-        SetPropA(input, kControlProp, this);
         SetReflectTarget(input, this);
-        SetWindowSubclass(input, InputProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        // The control rides in the input window's user slot, read in the process without asking
+        // the window system: every message of the input window passes through InputProc.
+        SetWindowLongPtrA(input, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetWindowLongPtrA(input, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InputProc));
     }
     Notifications().target = parent;
     AttachControl(input, element_.get());
@@ -35,15 +30,10 @@ CLayerControl::~CLayerControl() {
     AttachControl(nullptr, nullptr);
     element_.reset();
     if (input) {
-        RemoveWindowSubclass(input, InputProc, kSubclassId);
+        SetWindowLongPtrA(input, GWLP_USERDATA, 0);
         SetReflectTarget(input, nullptr);
-        RemovePropA(input, kControlProp);
         DestroyWindow(input);
     }
-}
-
-CLayerControl* CLayerControl::FromInput(HWND input) {
-    return static_cast<CLayerControl*>(GetPropA(input, kControlProp));
 }
 
 void CLayerControl::Notify(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -78,12 +68,20 @@ bool CLayerControl::PointerOnInput(POINT* clientPoint) const {
 
 bool CLayerControl::HasKeyboardFocus() const { return Input() && GetFocus() == Input(); }
 
-LRESULT CALLBACK CLayerControl::InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR selfParam) {
-    auto* self = reinterpret_cast<CLayerControl*>(selfParam);
+LRESULT CLayerControl::CallInputDefault(UINT msg, WPARAM wParam, LPARAM lParam) const {
+    return CallInputClass(Input(), msg, wParam, lParam);
+}
+
+// The input window's own handling: that of its class, whose procedure InputProc stands in front of.
+LRESULT CLayerControl::CallInputClass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC)), hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK CLayerControl::InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<CLayerControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     LRESULT result = 0;
     if (self && self->OnInputMessage(msg, wParam, lParam, result)) return result;
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return CallInputClass(hwnd, msg, wParam, lParam);
 }
 
 } // namespace vimo

@@ -26,9 +26,6 @@ public:
     const CLayerElement& Elem() const { return *element_; }
     HWND Input() const { return InputWindow(); }
 
-    // The control of an input window, or null.
-    static CLayerControl* FromInput(HWND input);
-
     bool OnReflectedCommand(UINT /*code*/) override { return false; }
 
 protected:
@@ -49,9 +46,12 @@ protected:
     // pointer in the input window's coordinates.
     bool PointerOnInput(POINT* clientPoint = nullptr) const;
     bool HasKeyboardFocus() const;
+    // The input window's own handling of a message, for OnInputMessage to run before its own.
+    LRESULT CallInputDefault(UINT msg, WPARAM wParam, LPARAM lParam) const;
 
 private:
-    static LRESULT CALLBACK InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CallInputClass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     std::unique_ptr<CLayerElement> element_;
 };
 

@@ -293,12 +293,12 @@ bool CLayerEdit::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     if (!settingText_ && MayChangeText(msg)) beforeChange_ = ReadSelection();
     switch (msg) {
     case WM_SETFOCUS:
-        result = DefSubclassProc(Input(), msg, wParam, lParam);
+        result = CallInputDefault(msg, wParam, lParam);
         OnFocusGained();
         return true;
     case WM_KILLFOCUS:
         if (focused_) storedCaret_ = ReadSelection().caret;
-        result = DefSubclassProc(Input(), msg, wParam, lParam);
+        result = CallInputDefault(msg, wParam, lParam);
         OnFocusLost();
         return true;
     case WM_TIMER:
