@@ -95,17 +95,30 @@ std::string Serialise(const IniDocument& doc) {
     return text;
 }
 
-// The first section of the name; only its keys are ever searched.
-IniSection* FindSection(IniDocument& doc, std::string_view name) {
+// Reads parse the file's whole text. The last text parsed is kept with its document, so the reads of
+// an unchanged file (settings and skins are read one key at a time) parse it once.
+const IniDocument& Parsed(const std::string& text) {
+    thread_local std::string lastText; // Parse("") is the empty document
+    thread_local IniDocument lastDocument;
+    if (text != lastText) {
+        lastDocument = Parse(text);
+        lastText = text;
+    }
+    return lastDocument;
+}
+
+// The first section of the name; only its keys are ever searched. (Document and Section are const
+// for reads.)
+template <typename Document> auto FindSection(Document& doc, std::string_view name) -> decltype(&doc.front()) {
     name = Trim(name);
-    for (IniSection& section : doc)
+    for (auto& section : doc)
         if (SameName(section.name, name)) return &section;
     return nullptr;
 }
 
-IniKey* FindKey(IniSection& section, std::string_view name) {
+template <typename Section> auto FindKey(Section& section, std::string_view name) -> decltype(&section.keys.front()) {
     name = Trim(name);
-    for (IniKey& key : section.keys)
+    for (auto& key : section.keys)
         if (SameName(key.name, name)) return &key;
     return nullptr;
 }
@@ -195,10 +208,10 @@ std::string MemoryProfileStore::ReadString(const std::string& path, const std::s
                                            const std::string& def, std::size_t bufferSize) const {
     if (bufferSize == 0) return std::string();
     std::string_view source = TrimDefault(def);
-    IniDocument doc;
-    if (const std::string* text = Find(path)) doc = Parse(*text);
-    if (IniSection* found = FindSection(doc, section)) {
-        IniKey* entry = FindKey(*found, key);
+    static const std::string kNoFile;
+    const std::string* text = Find(path);
+    if (const IniSection* found = FindSection(Parsed(text ? *text : kNoFile), section)) {
+        const IniKey* entry = FindKey(*found, key);
         if (entry && entry->value) source = *entry->value;
     }
     return CopyEntry(source, bufferSize);
