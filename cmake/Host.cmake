@@ -1,5 +1,17 @@
 # Host build: portable code and its unit tests, with sanitizers.
+# With VIMO_FUZZ (a clang build, build/fuzz) it builds the fuzz targets instead (cmake/Fuzz.cmake).
 option(VIMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+option(VIMO_FUZZ "Build the libFuzzer targets (clang) instead of the tests and benchmarks" OFF)
+if(VIMO_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "VIMO_FUZZ needs clang (CMAKE_C_COMPILER=clang, CMAKE_CXX_COMPILER=clang++)")
+  endif()
+  set(san -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_compile_options(vimo_options INTERFACE ${san})
+  target_link_options(vimo_options INTERFACE -fsanitize=address,undefined)
+  include(cmake/Fuzz.cmake)
+  return()
+endif()
 if(VIMO_SANITIZE)
   set(san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_compile_options(vimo_options INTERFACE ${san})
@@ -23,3 +35,5 @@ foreach(src ${VIMO_BENCH_HOST})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE vimo_app)
 endforeach()
+
+include(cmake/Fuzz.cmake)

@@ -19,6 +19,10 @@ vimo_configure_and_build() { # dir toolchain-or-empty extra-cmake-args...
   cmake --build "$dir" -- -j"$(nproc)"
 }
 
+vimo_build_fuzz() { # the fuzz targets (cmake/Fuzz.cmake), built by clang with libFuzzer
+  vimo_configure_and_build "$VIMO_BUILD/fuzz" "" -DVIMO_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+}
+
 vimo_build_windows() { # builds the product and the build the tests run on; prints the latter's dir
   local arch
   arch=$(vimo_wine_arch)

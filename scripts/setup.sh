@@ -3,8 +3,9 @@
 # Quick on a machine that already has everything: it only asks dpkg.
 set -euo pipefail
 
+# clang and libclang-rt-dev (libFuzzer and the sanitizer runtimes) build the fuzz targets.
 packages=(g++ cmake ninja-build googletest libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
-  wine wine32:i386 wine64 xvfb xdotool imagemagick x11-apps x11-utils
+  clang libclang-rt-dev wine wine32:i386 wine64 xvfb xdotool imagemagick x11-apps x11-utils
   fonts-liberation fonts-dejavu-core python3 procps iproute2 dovecot-pop3d
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good xcompmgr)
 

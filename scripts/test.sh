@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: host unit tests, Win32 tests under Wine, end-to-end tests.
+# Builds everything and runs every test: host unit tests, a few seconds of each fuzz target, Win32 tests
+# under Wine, end-to-end tests.
 # The Wine tests run side by side on VIMO_WINE_WORKERS workers (default: one more than the cores),
 # each with its own X display, Wine prefix and wineserver.
 # Ends with the time of each phase, the ten slowest tests and one line "tests: N passed, N failed".
@@ -37,16 +38,28 @@ host_ok=0
 vimo_configure_and_build "$VIMO_BUILD/host" "" -DVIMO_SANITIZE=ON && host_ok=1
 phase "host build"
 
+echo "== fuzz build"
+fuzz_ok=0
+vimo_build_fuzz && fuzz_ok=1
+phase "fuzz build"
+
 echo "== Windows builds"
 windir=$(vimo_build_windows) || windir=
 phase "Windows builds"
 
-# The host tests need little time; they run while the Wine workers start.
+# The host tests need little time; they run while the Wine workers start. So do the fuzz targets, one
+# after the other for a few seconds each.
 if [ "$host_ok" = 1 ]; then
   (cd "$VIMO_BUILD/host" && ctest -j"$(nproc)" --output-on-failure --timeout 120) >"$logdir/host.log" 2>&1 &
   host_pid=$!
 else
   echo "host build failed"; failed=$((failed + 1)); status=1
+fi
+if [ "$fuzz_ok" = 1 ]; then
+  (cd "$VIMO_BUILD/fuzz" && ctest --output-on-failure --timeout 120) >"$logdir/fuzz.log" 2>&1 &
+  fuzz_pid=$!
+else
+  echo "fuzz build failed"; failed=$((failed + 1)); status=1
 fi
 
 if [ -n "$windir" ]; then
@@ -67,8 +80,13 @@ if [ -n "${host_pid:-}" ]; then
   cat "$logdir/host.log"
   count "$logdir/host.log"
 fi
+if [ -n "${fuzz_pid:-}" ]; then
+  wait "$fuzz_pid"
+  cat "$logdir/fuzz.log"
+  count "$logdir/fuzz.log"
+fi
 [ -n "$windir" ] && { cat "$logdir/wine.log"; count "$logdir/wine.log"; }
-phase "tests (host and Wine)"
+phase "tests (host, fuzz, Wine)"
 
 echo
 echo "== time of each phase"

@@ -2,6 +2,7 @@
 
 #include "base/problem_log.h"
 #include "base/text_util.h"
+#include "layer/layer_geometry.h"
 
 namespace vimo {
 
@@ -22,8 +23,10 @@ SkinRecord SkinRecord::Load(std::shared_ptr<const SkinFileSchema> schema, const 
         const SkinKey& key = keys[i];
         Value& value = values[i];
         if (key.kind == SkinKeyKind::Integer) {
-            const int def =
-                key.baseIndex >= 0 ? values[static_cast<std::size_t>(key.baseIndex)].number + key.number : key.number;
+            // A default given as an earlier key plus a number stops at the ends of int for an absurd earlier value.
+            const int def = key.baseIndex >= 0
+                                ? SaturatedSum(values[static_cast<std::size_t>(key.baseIndex)].number, key.number)
+                                : key.number;
             value.number = store.ReadInt(path, section, key.name, def);
             continue;
         }

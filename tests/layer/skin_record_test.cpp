@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -150,6 +151,9 @@ TEST_F(SkinFixture, NoteEditSizeFollowsIconSizeFromFile) {
     Put("VimoNote", "EditHeight", "50");
     EXPECT_EQ(Load(SkinType::Note).Int("EditHeight"), 50);
     EXPECT_EQ(skins.Skin(SkinType::Note).Int("EditWidth"), 240);
+
+    Put("VimoNote", "IconWidth", "-2147483648");
+    EXPECT_EQ(Load(SkinType::Note).Int("EditWidth"), INT_MIN) << "the default stops at the end of int";
 }
 
 // --- Strings -----------------------------------------------------------------------------------

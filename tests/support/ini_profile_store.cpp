@@ -11,6 +11,18 @@ namespace vimo {
 
 namespace {
 
+// Reads parse the file's whole text. The last text parsed is kept with its document, so the reads of
+// an unchanged file (settings and skins are read one key at a time) parse it once.
+IniDocument& Parsed(const std::string& text) {
+    thread_local std::string lastText; // ParseIni("") is the empty document
+    thread_local IniDocument lastDocument;
+    if (text != lastText) {
+        lastDocument = ParseIni(text);
+        lastText = text;
+    }
+    return lastDocument;
+}
+
 // The default of a string read loses its trailing spaces (but never its first character).
 std::string_view TrimDefault(std::string_view def) {
     while (def.size() > 1 && def.back() == ' ') def.remove_suffix(1);
@@ -84,9 +96,9 @@ std::string MemoryProfileStore::ReadString(const std::string& path, const std::s
                                            const std::string& def, std::size_t bufferSize) const {
     if (bufferSize == 0) return std::string();
     std::string_view source = TrimDefault(def);
-    IniDocument doc;
-    if (const std::string* text = Find(path)) doc = ParseIni(*text);
-    if (IniSection* found = FindIniSection(doc, section)) {
+    static const std::string kNoFile;
+    const std::string* text = Find(path);
+    if (IniSection* found = FindIniSection(Parsed(text ? *text : kNoFile), section)) {
         IniKey* entry = FindIniKey(*found, key);
         if (entry && entry->value) source = *entry->value;
     }
