@@ -5,4 +5,4 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$VIMO_ROOT/scripts/testenv.sh"
-VIMO_KILL_ROUNDS=${1:-1000} VIMO_KILL_KAPS=${2:-100} testenv_run_e2e 'KillWhileSaving.*'
+VIMO_KILL_ROUNDS=${1:-1000} VIMO_KILL_KAPS=${2:-100} testenv_run_e2e 'KillWhileSaving.*' kill

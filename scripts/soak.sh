@@ -4,4 +4,4 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$VIMO_ROOT/scripts/testenv.sh"
-VIMO_SOAK_MINUTES=${1:-120} testenv_run_e2e 'Soak.*'
+VIMO_SOAK_MINUTES=${1:-120} testenv_run_e2e 'Soak.*' soak

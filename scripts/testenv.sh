@@ -144,12 +144,13 @@ testenv_stop() {
   TESTENV_XVFB_PIDS=()
 }
 
-testenv_run_e2e() { # gtest-filter: builds, then runs those end-to-end tests in a test environment of their own
+testenv_run_e2e() { # gtest-filter name: builds, then runs those end-to-end tests in a Wine prefix and on a
+  # display of their own (the prefix named after name), so that several long runs can go side by side
   bash "$VIMO_ROOT/scripts/setup.sh"
   local windir arch
   windir=$(vimo_build_windows)
   arch=$(basename "$windir")
   trap testenv_stop EXIT
-  testenv_start "$arch" "$VIMO_BUILD/wineprefix-$arch-test"
+  testenv_start "$arch" "$VIMO_BUILD/wineprefix-$arch-$2"
   "$VIMO_WINE" "$windir/e2e_tests.exe" --gtest_filter="$1"
 }
