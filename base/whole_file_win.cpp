@@ -52,10 +52,18 @@ bool ReadWholeFile(const std::string& path, std::string& data, std::size_t maxBy
     return true;
 }
 
+bool MoveOver(const std::string& from, const std::string& to) {
+    for (int attempt = 0;; ++attempt) {
+        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == 20) return false;
+        Sleep(25);
+    }
+}
+
 bool ReplaceWholeFile(const std::string& path, const std::string& data) {
     const std::string scratch = path + ".new";
-    if (!WriteWholeFile(scratch, data) ||
-        !MoveFileExA(scratch.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!WriteWholeFile(scratch, data) || !MoveOver(scratch, path)) {
         DeleteFileA(scratch.c_str());
         return false;
     }

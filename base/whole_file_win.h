@@ -27,6 +27,10 @@ private:
 bool WriteWholeFile(const std::string& path, const std::string& data);
 // The whole file; false when it cannot be opened or read, or is larger than maxBytes.
 bool ReadWholeFile(const std::string& path, std::string& data, std::size_t maxBytes = std::size_t{1} << 30);
+// Moves a file over another in one step. Another program reading the target (an indexer, a backup,
+// a virus scanner) holds it for a moment: the move is tried again for up to half a second before it
+// counts as failed.
+bool MoveOver(const std::string& from, const std::string& to);
 // Writes data to path + ".new", then moves it over path in one step: at every instant either the
 // old or the new complete file is there. False (the old file untouched) on any failure.
 bool ReplaceWholeFile(const std::string& path, const std::string& data);

@@ -48,7 +48,7 @@ bool DocumentFile::Write(const std::string& plainText) const {
         DeleteFileA(scratch.c_str());
         return false;
     }
-    if (!MoveFileExA(scratch.c_str(), Path().c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveOver(scratch, Path())) {
         DeleteFileA(scratch.c_str());
         return false;
     }

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <map>
 #include <random>
+#include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -102,7 +104,7 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
             const std::string name = std::to_string(20200101000000ULL + n);
             std::string copy = DecodeDocumentBase64(text);
             copy.replace(1, 14, name);
-            copy = Moved(copy, static_cast<int>(n % 12) * 40, static_cast<int>(n % 7) * 30);
+            copy = Moved(copy, static_cast<int>(n % 12 * 40 + n / 84 * 7), static_cast<int>(n % 7) * 30);
             const std::string fileName = name + file.substr(file.find('.'));
             dir.Write("NOTES\\" + fileName, EncodeDocumentBase64(copy));
             plain[fileName] = copy;
@@ -131,12 +133,27 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
         const std::vector<HWND> kaps = app.WaitKaps(kapCount, 120000);
         ASSERT_EQ(kaps.size(), kapCount) << "round " << round;
         const int dx = round % 2 ? -3 : 3, dy = round % 2 ? -2 : 2;
+        // Every kap stands where its document puts it before it is moved, and stands at its new place
+        // before Exit comes.
+        auto places = [&] {
+            std::multiset<std::pair<int, int>> at;
+            for (HWND kap : kaps) at.insert({WindowRectOf(kap).left, WindowRectOf(kap).top});
+            return at;
+        };
+        auto stored = [&](int mx, int my) {
+            std::multiset<std::pair<int, int>> at;
+            for (const auto& [file, text] : plain) {
+                const std::vector<std::string> lines = Lines(text);
+                at.insert({std::atoi(lines[1].c_str()) + mx, std::atoi(lines[2].c_str()) + my});
+            }
+            return at;
+        };
+        ASSERT_TRUE(WaitFor([&] { return places() == stored(0, 0); }, 30000)) << "round " << round;
         for (HWND kap : kaps) {
             const RECT r = WindowRectOf(kap);
             SetWindowPos(kap, nullptr, r.left + dx, r.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
-
-        // The moves have been taken in before Exit comes.
+        ASSERT_TRUE(WaitFor([&] { return places() == stored(dx, dy); }, 10000)) << "round " << round;
         DWORD_PTR ignored = 0;
         SendMessageTimeoutA(kaps[0], WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
         const DWORD start = GetTickCount();

@@ -140,6 +140,40 @@ TEST(DocumentFile, ALockedDocumentIsUnreadableNotMissing) {
     EXPECT_EQ(ReadDocument(doc.Path(), read), DocumentRead::Ok);
 }
 
+// Another program reading the document for a moment (a scanner, an indexer) does not make a save fail;
+// one that keeps it open does, and the old document stays.
+TEST(DocumentFile, AReaderHoldingTheDocumentForAMomentDoesNotFailTheSave) {
+    const std::string dir = TempFolder("held");
+    DocumentFile doc(dir, "20240101120000", "VIMONOTE");
+    ASSERT_TRUE(doc.Write("A20240101120000UN\n1"));
+    auto hold = [&] {
+        return CreateFileA(doc.Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    HANDLE reader = hold();
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(doc.Write("A20240101120000UN\n2")) << "held throughout";
+    std::string read;
+    ASSERT_EQ(ReadDocument(doc.Path(), read), DocumentRead::Ok);
+    EXPECT_EQ(read, "A20240101120000UN\n1");
+
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](LPVOID param) -> DWORD {
+            Sleep(100);
+            CloseHandle(*static_cast<HANDLE*>(param));
+            return 0;
+        },
+        &reader, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    EXPECT_TRUE(doc.Write("A20240101120000UN\n3")) << "held for a moment";
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    ASSERT_EQ(ReadDocument(doc.Path(), read), DocumentRead::Ok);
+    EXPECT_EQ(read, "A20240101120000UN\n3");
+    EXPECT_EQ(CountFiles(dir + "\\TEMP\\*"), 0u);
+}
+
 // The child side of the kill test: saves ever-changing documents until it is killed.
 TEST(DocumentSaverChild, SavesUntilKilled) {
     char dir[MAX_PATH] = {};
