@@ -140,6 +140,12 @@ TEST(DocumentFile, ALockedDocumentIsUnreadableNotMissing) {
     EXPECT_EQ(ReadDocument(doc.Path(), read), DocumentRead::Ok);
 }
 
+DWORD WINAPI CloseAfterAMoment(LPVOID handle) {
+    Sleep(100);
+    CloseHandle(*static_cast<HANDLE*>(handle));
+    return 0;
+}
+
 // Another program reading the document for a moment (a scanner, an indexer) does not make a save fail;
 // one that keeps it open does, and the old document stays.
 TEST(DocumentFile, AReaderHoldingTheDocumentForAMomentDoesNotFailTheSave) {
@@ -157,14 +163,7 @@ TEST(DocumentFile, AReaderHoldingTheDocumentForAMomentDoesNotFailTheSave) {
     ASSERT_EQ(ReadDocument(doc.Path(), read), DocumentRead::Ok);
     EXPECT_EQ(read, "A20240101120000UN\n1");
 
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](LPVOID param) -> DWORD {
-            Sleep(100);
-            CloseHandle(*static_cast<HANDLE*>(param));
-            return 0;
-        },
-        &reader, 0, nullptr);
+    HANDLE thread = CreateThread(nullptr, 0, CloseAfterAMoment, &reader, 0, nullptr);
     ASSERT_NE(thread, nullptr);
     EXPECT_TRUE(doc.Write("A20240101120000UN\n3")) << "held for a moment";
     WaitForSingleObject(thread, 5000);
