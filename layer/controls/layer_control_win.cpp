@@ -14,8 +14,10 @@ CLayerControl::CLayerControl(CLayerHost* host, int x, int y, int width, int heig
         SetReflectTarget(input, this);
         // The control rides in the input window's user slot, read in the process without asking
         // the window system: every message of the input window passes through InputProc.
-        SetWindowLongPtrA(input, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetWindowLongPtrA(input, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InputProc));
+        // The procedure is installed as a Unicode one, as the input window's class has it, so text
+        // passes between the window and its class without a trip through the ANSI code page.
+        SetWindowLongPtrW(input, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetWindowLongPtrW(input, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InputProc));
     }
     Notifications().target = parent;
     AttachControl(input, element_.get());
@@ -30,7 +32,7 @@ CLayerControl::~CLayerControl() {
     AttachControl(nullptr, nullptr);
     element_.reset();
     if (input) {
-        SetWindowLongPtrA(input, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(input, GWLP_USERDATA, 0);
         SetReflectTarget(input, nullptr);
         DestroyWindow(input);
     }
@@ -74,11 +76,11 @@ LRESULT CLayerControl::CallInputDefault(UINT msg, WPARAM wParam, LPARAM lParam) 
 
 // The input window's own handling: that of its class, whose procedure InputProc stands in front of.
 LRESULT CLayerControl::CallInputClass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC)), hwnd, msg, wParam, lParam);
+    return CallWindowProcW(reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)), hwnd, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK CLayerControl::InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<CLayerControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<CLayerControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     LRESULT result = 0;
     if (self && self->OnInputMessage(msg, wParam, lParam, result)) return result;
     return CallInputClass(hwnd, msg, wParam, lParam);
