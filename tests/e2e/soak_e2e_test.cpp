@@ -63,7 +63,7 @@ double FittedGrowth(const std::vector<double>& y) {
 
 TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
     const char* minutesText = std::getenv("VIMO_SOAK_MINUTES");
-    const double minutes = minutesText && std::atof(minutesText) > 0 ? std::atof(minutesText) : 3;
+    const double minutes = minutesText && std::atof(minutesText) > 0 ? std::atof(minutesText) : 2;
     const DWORD periodMs = static_cast<DWORD>(std::clamp(minutes * 60000 / 40, 5000.0, 60000.0));
 
     ProgramDir dir("soak");
