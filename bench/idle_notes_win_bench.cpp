@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/resource.h"
+#include "bench_clock_win.h"
 #include "e2e/driver/vimo_driver.h"
 #include "kapframe/base64.h"
 #include "kapframe/kap_document.h"
@@ -16,15 +17,9 @@
 
 using namespace vimo;
 using namespace vimo::e2e;
+using vimo::bench::NowMs;
 
 namespace {
-
-double NowMs() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Documents of the folder written after the given time.
 int WrittenSince(const ProgramDir& dir, const FILETIME& since) {

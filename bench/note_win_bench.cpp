@@ -121,11 +121,20 @@ std::vector<DWORD> StillPixels(const RECT& area) {
     return last;
 }
 
-void TypingLatency(const ProgramDir& dir, int keys) {
+// Text of about `bytes` bytes in short numbered lines.
+std::string LongText(std::size_t bytes) {
+    std::string text;
+    for (int line = 1; text.size() < bytes; ++line)
+        text += std::to_string(line) + ". the quick brown fox jumps over the lazy dog\r\n";
+    return text;
+}
+
+// Keys typed into a note that holds `text` (an empty one is cleared every 24 keys).
+void TypingLatency(const ProgramDir& dir, int keys, const std::string& text, const char* label) {
     KapHeader header{"20240101000030", false, "", false, "00000000000000"};
     DocumentWriter writer(header);
     writer.Int(300).Int(150).Int(220).Int(240).Int(0).Line("Arial").Int(12).Line("TXT_REGULAR").Line("BLACK");
-    writer.Line("").Line("");
+    writer.Line("").Line(text);
     CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
     dir.Write("Notes\\20240101000030.VIMONOTE", EncodeDocumentBase64(writer.Text()));
 
@@ -157,7 +166,7 @@ void TypingLatency(const ProgramDir& dir, int keys) {
     int missed = 0;
     const int perLine = 24;
     for (int i = 0; i < keys; ++i) {
-        if (i % perLine == 0) {
+        if (text.empty() && i % perLine == 0) {
             SendMessageTimeoutA(note, WM_COMMAND, ID_NOTE_CLEAR, 0, SMTO_BLOCK, 5000, nullptr);
             Settle(process.Get());
         }
@@ -181,14 +190,14 @@ void TypingLatency(const ProgramDir& dir, int keys) {
         else
             latencies.push_back(shown);
     }
-    char text[64] = {};
-    SendMessageTimeoutA(edit, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, nullptr);
-    std::printf("typing latency (key posted to the note's field -> new pixels on screen), %zu keys:\n",
+    char shown[64] = {};
+    SendMessageTimeoutA(edit, WM_GETTEXT, sizeof(shown), reinterpret_cast<LPARAM>(shown), SMTO_BLOCK, 5000, nullptr);
+    std::printf("typing latency in %s (key posted to the note's field -> new pixels on screen), %zu keys:\n", label,
                 latencies.size());
     std::printf("  median %.2f ms, p90 %.2f ms, max %.2f ms; screen read %.2f ms (resolution)%s\n",
                 Percentile(latencies, 0.5), Percentile(latencies, 0.9), Percentile(latencies, 1.0), readMs,
                 missed ? (", " + std::to_string(missed) + " keys never showed").c_str() : "");
-    std::printf("  field holds \"%s\"\n", text);
+    std::printf("  field begins \"%.40s\"\n", shown);
     app.Command(ID_APP_EXIT);
     app.WaitExit(15000);
 }
@@ -238,7 +247,12 @@ int main(int argc, char** argv) {
     {
         ProgramDir dir("bench-note-typing");
         dir.Write("VimoKap.ini", kapsOnly);
-        TypingLatency(dir, keys);
+        TypingLatency(dir, keys, "", "a short note");
+    }
+    {
+        ProgramDir dir("bench-note-typing-long");
+        dir.Write("VimoKap.ini", kapsOnly);
+        TypingLatency(dir, keys, LongText(200 * 1024), "a note of 200 KB");
     }
     {
         ProgramDir dir("bench-note-memory");

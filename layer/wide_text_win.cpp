@@ -13,4 +13,14 @@ std::wstring WidenAnsi(const std::string& text) {
     return wide;
 }
 
+std::string NarrowToAnsi(std::wstring_view text) {
+    if (text.empty()) return std::string();
+    const int length = static_cast<int>(text.size());
+    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return std::string();
+    std::string narrow(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), length, &narrow[0], n, nullptr, nullptr);
+    return narrow;
+}
+
 } // namespace vimo

@@ -45,6 +45,34 @@ std::vector<EditRun> EditRunsOf(std::wstring_view line) {
     return runs;
 }
 
+std::vector<int> UnchangedEditLines(std::string_view before, const std::vector<EditLineSpan>& beforeLines,
+                                    std::string_view after, const std::vector<EditLineSpan>& afterLines) {
+    const std::size_t shorter = std::min(before.size(), after.size());
+    std::size_t prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix]) ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    const long long shift = static_cast<long long>(before.size()) - static_cast<long long>(after.size());
+    const long long lineShift = static_cast<long long>(beforeLines.size()) - static_cast<long long>(afterLines.size());
+    const long long suffixStart = static_cast<long long>(after.size() - suffix);
+    std::vector<int> from(afterLines.size(), -1);
+    for (std::size_t l = 0; l < afterLines.size(); ++l) {
+        const EditLineSpan& line = afterLines[l];
+        long long old = -1, moved = 0;
+        if (line.start >= 0 && static_cast<std::size_t>(line.End()) < prefix) {
+            old = static_cast<long long>(l);
+        } else if (line.start >= suffixStart) {
+            old = static_cast<long long>(l) + lineShift;
+            moved = shift;
+        }
+        if (old < 0 || old >= static_cast<long long>(beforeLines.size())) continue;
+        const EditLineSpan& was = beforeLines[static_cast<std::size_t>(old)];
+        if (was.length == line.length && was.start == line.start + moved) from[l] = static_cast<int>(old);
+    }
+    return from;
+}
+
 std::vector<float> EditLineEdges(std::wstring_view line, const EditRunMeasure& measure) {
     const std::size_t length = line.size();
     std::vector<float> edges(length + 1, 0.0f);

@@ -36,6 +36,12 @@ struct EditLineSpan {
 // window itself inserted) or at a lone LF; a lone CR is an ordinary character.
 std::vector<EditLineSpan> SplitEditLines(std::string_view text);
 
+// For each line of a changed text, the line of the text before the change that it repeats (-1 for
+// none): a change leaves the text before and after it as it was, and the lines lying wholly in
+// that unchanged start or end are the same lines, the later ones moved along.
+std::vector<int> UnchangedEditLines(std::string_view before, const std::vector<EditLineSpan>& beforeLines,
+                                    std::string_view after, const std::vector<EditLineSpan>& afterLines);
+
 // A run of a line without tabs: first character and count.
 struct EditRun {
     int begin = 0;

@@ -22,7 +22,27 @@ EditPainter::EditPainter() = default;
 
 void EditPainter::SetFont(const std::string& family, int sizePx, int type) {
     measure_.SetFont(WidenAnsi(family), sizePx, FontStyleFromType(type, false));
+    ForgetMeasures();
+}
+
+void EditPainter::ForgetMeasures() {
+    edges_.assign(lines_.size(), std::vector<float>());
+    widths_.assign(lines_.size(), -1.0f);
     laidOut_ = false;
+}
+
+void EditPainter::KeepUnchangedLines(const std::string& text, const std::vector<EditLineSpan>& lines) {
+    // The lines a change left alone keep their measures, the others are measured again.
+    const std::vector<int> from = UnchangedEditLines(text_, lines_, text, lines);
+    std::vector<std::vector<float>> edges(lines.size());
+    std::vector<float> widths(lines.size(), -1.0f);
+    for (std::size_t l = 0; l < lines.size(); ++l) {
+        if (from[l] < 0) continue;
+        edges[l] = std::move(edges_[static_cast<std::size_t>(from[l])]);
+        widths[l] = widths_[static_cast<std::size_t>(from[l])];
+    }
+    edges_ = std::move(edges);
+    widths_ = std::move(widths);
 }
 
 void EditPainter::SetTextColour(const LayerColour& colour) {
@@ -58,8 +78,14 @@ void EditPainter::SetBox(const LayerRect& box) {
 void EditPainter::SetContent(const std::string& text, std::vector<EditLineSpan> lines, int caret, int anchor) {
     if (lines.empty()) lines.push_back(EditLineSpan{0, static_cast<int>(text.size())});
     if (text != text_ || lines != lines_) {
+        std::wstring wide = WidenAnsi(text);
+        // Kept measures follow the lines by the bytes of the text: only where a byte is a character.
+        if (widths_.size() == lines_.size() && text_.size() == wide_.size() && text.size() == wide.size())
+            KeepUnchangedLines(text, lines);
+        else
+            edges_.clear();
         text_ = text;
-        wide_ = WidenAnsi(text);
+        wide_ = std::move(wide);
         lines_ = std::move(lines);
         laidOut_ = false;
     }
@@ -67,25 +93,58 @@ void EditPainter::SetContent(const std::string& text, std::vector<EditLineSpan> 
     anchor_ = caret < 0 ? -1 : (anchor < 0 ? caret : anchor);
 }
 
-std::wstring EditPainter::LineText(int line) const {
+std::wstring_view EditPainter::LineView(int line) const {
     const EditLineSpan& span = lines_[static_cast<std::size_t>(line)];
     const std::size_t start = std::min(static_cast<std::size_t>(std::max(span.start, 0)), wide_.size());
     const std::size_t length = std::min(static_cast<std::size_t>(std::max(span.length, 0)), wide_.size() - start);
-    return wide_.substr(start, length);
+    return std::wstring_view(wide_).substr(start, length);
+}
+
+std::wstring EditPainter::LineText(int line) const { return std::wstring(LineView(line)); }
+
+const std::vector<float>& EditPainter::EdgesOf(int line) {
+    std::vector<float>& edges = edges_[static_cast<std::size_t>(line)];
+    if (edges.empty()) {
+        edges = measure_.LineEdges(LineText(line));
+        widths_[static_cast<std::size_t>(line)] = edges.back();
+        // The advances gave this line's width before; the laid-out width is the one drawn.
+        if (edges.back() > widest_) {
+            widest_ = edges.back();
+            ComputeView();
+        }
+    }
+    return edges;
+}
+
+std::pair<int, int> EditPainter::ShownLines(int areaHeight) const {
+    const int lh = LineHeight();
+    const int last = static_cast<int>(lines_.size()) - 1;
+    return {std::min(std::max(scrollY_ / lh, 0), last), std::min((scrollY_ + std::max(areaHeight, 0)) / lh, last)};
+}
+
+void EditPainter::ComputeView() {
+    // The inset before the text, and room for the caret and its halo after the widest line.
+    const float contentWidth = static_cast<float>(kEditTextInset) + widest_ + 2.0f;
+    const int contentHeight = static_cast<int>(lines_.size()) * LineHeight();
+    view_ = ComputeEditViewport(box_.width, box_.height, contentWidth, contentHeight, vScrollSize_, hScrollSize_);
 }
 
 void EditPainter::Layout() {
     if (laidOut_) return;
-    edges_.clear();
-    float widest = 0.0f;
+    if (edges_.size() != lines_.size() || widths_.size() != lines_.size()) ForgetMeasures();
+    // The lines in view (and the caret's) are laid out now; the others only give their width.
+    const std::pair<int, int> shown = ShownLines(box_.height);
+    const int caretLine = caret_ >= 0 ? CurrentLine() : -1;
+    widest_ = 0.0f;
     for (int l = 0; l < static_cast<int>(lines_.size()); ++l) {
-        edges_.push_back(measure_.LineEdges(LineText(l)));
-        widest = std::max(widest, edges_.back().back());
+        float& width = widths_[static_cast<std::size_t>(l)];
+        if ((l >= shown.first && l <= shown.second) || l == caretLine)
+            EdgesOf(l);
+        else if (width < 0.0f)
+            width = measure_.AdvanceWidth(LineView(l));
+        widest_ = std::max(widest_, width);
     }
-    // The inset before the text, and room for the caret and its halo after the widest line.
-    const float contentWidth = static_cast<float>(kEditTextInset) + widest + 2.0f;
-    const int contentHeight = static_cast<int>(lines_.size()) * LineHeight();
-    view_ = ComputeEditViewport(box_.width, box_.height, contentWidth, contentHeight, vScrollSize_, hScrollSize_);
+    ComputeView();
     scrollX_ = ClampEditScroll(scrollX_, view_.maxX);
     scrollY_ = ClampEditScroll(scrollY_, view_.maxY);
     laidOut_ = true;
@@ -153,9 +212,11 @@ std::vector<LayerRectF> EditPainter::SelectionBoxes() {
     std::vector<LayerRectF> boxes;
     if (caret_ < 0 || caret_ == anchor_) return boxes;
     const float breakWidth = std::max(2.0f, static_cast<float>(LineHeight()) / 3.0f);
-    boxes = EditSelectionBoxes(lines_, std::min(caret_, anchor_), std::max(caret_, anchor_), LineHeight(), 0,
-                               static_cast<int>(lines_.size()) - 1, breakWidth,
-                               [this](int l) -> const std::vector<float>& { return EdgesOf(l); });
+    // Only the lines in view have boxes: selecting all of a long text lays out no more than is shown.
+    const std::pair<int, int> shown = ShownLines(view_.height);
+    boxes =
+        EditSelectionBoxes(lines_, std::min(caret_, anchor_), std::max(caret_, anchor_), LineHeight(), shown.first,
+                           shown.second, breakWidth, [this](int l) -> const std::vector<float>& { return EdgesOf(l); });
     for (LayerRectF& b : boxes) {
         // Whole pixels, so the boxes meet the caret's column exactly.
         const float left = static_cast<float>(RoundPixel(b.x)), right = static_cast<float>(RoundPixel(b.x + b.width));
@@ -200,9 +261,7 @@ void EditPainter::PaintEdit(GdipGraphics& g, const LayerRect& box) {
     // The text and what goes with it stay out of the bands.
     const LayerRect area = TextArea();
     g.SetClip(area);
-    const int lineCount = static_cast<int>(lines_.size());
-    const int firstLine = std::min(std::max(scrollY_ / lh, 0), lineCount - 1);
-    const int lastLine = std::min((scrollY_ + area.height) / lh, lineCount - 1);
+    const auto [firstLine, lastLine] = ShownLines(area.height);
     const bool caretVisible = caret_ >= 0 && caretShown_;
     const float lineWidth = static_cast<float>(area.width);
     if (currentLineColour_.Enabled() && caret_ >= 0 && !caretShown_)

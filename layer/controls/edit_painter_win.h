@@ -5,6 +5,8 @@
 // draws in this order: scroll bands, current line, selection, text (shadow, outline, text),
 // caret, current-line frame.
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "layer/controls/edit_layout.h"
@@ -81,7 +83,17 @@ public:
 
 private:
     void Layout();
-    const std::vector<float>& EdgesOf(int line) const { return edges_[static_cast<std::size_t>(line)]; }
+    // The edges of a line, measured the first time they are needed: a long text costs only what
+    // is shown, and the lines the caret and the selection touch.
+    const std::vector<float>& EdgesOf(int line);
+    // The lines [first, last] that the text area shows at the present scroll offset.
+    std::pair<int, int> ShownLines(int areaHeight) const;
+    void ComputeView();
+    // Drops every line's measures (a new font).
+    void ForgetMeasures();
+    // Carries the measures of the lines a text change left alone over to the new lines.
+    void KeepUnchangedLines(const std::string& text, const std::vector<EditLineSpan>& lines);
+    std::wstring_view LineView(int line) const;
     std::wstring LineText(int line) const;
     int CurrentLine() const;
     // Where text x = 0 and y = 0 lie in the element, scrolled.
@@ -108,7 +120,9 @@ private:
     int caret_ = -1, anchor_ = -1;
 
     bool laidOut_ = false;
-    std::vector<std::vector<float>> edges_; // per line
+    std::vector<std::vector<float>> edges_; // per line; empty until measured
+    std::vector<float> widths_;             // per line; below 0 until measured or added up
+    float widest_ = 0.0f;
     EditViewport view_;
     int scrollX_ = 0, scrollY_ = 0;
 };

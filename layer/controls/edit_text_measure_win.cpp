@@ -16,6 +16,11 @@ namespace {
 
 // The drawing library measures at most this many character ranges in one call.
 constexpr int kRangesPerCall = 32;
+// Every measuring call lays out the whole string it is given: a run longer than this is measured
+// in pieces (each ending after a blank where it has one), so a long line costs in proportion to
+// its length, not to its square.
+constexpr std::size_t kWholeRun = 256;
+constexpr std::size_t kRunPiece = 128;
 // A layout box wide and tall enough that no line of an edit is ever cut.
 const RectF kUnboundedLayout(0.0f, 0.0f, 1.0e6f, 1.0e4f);
 
@@ -76,6 +81,8 @@ void EditTextMeasure::SetFont(const std::wstring& family, int sizePx, int style)
     sizePx_ = sizePx;
     font_ = NewFont(family, static_cast<float>(sizePx), style);
     kept_.clear();
+    lowAdvances_.fill(-1.0f);
+    advances_.clear();
     graphics_.SetTextHint(Hint());
     lineHeight_ = 1;
     if (font_ && graphics_) {
@@ -113,7 +120,71 @@ const std::vector<float>& EditTextMeasure::LineEdges(const std::wstring& line) {
     return kept_.emplace(line, std::move(edges)).first->second;
 }
 
+float EditTextMeasure::KnownAdvance(wchar_t c) const {
+    const auto code = static_cast<std::size_t>(c);
+    if (code < lowAdvances_.size()) return lowAdvances_[code];
+    const auto it = advances_.find(c);
+    return it == advances_.end() ? -1.0f : it->second;
+}
+
+void EditTextMeasure::LearnAdvances(std::wstring_view characters) {
+    std::wstring unknown;
+    for (const wchar_t c : characters)
+        if (c != L'\t' && KnownAdvance(c) < 0.0f && unknown.find(c) == std::wstring::npos) unknown += c;
+    for (std::size_t at = 0; at < unknown.size(); at += kRangesPerCall) {
+        const std::wstring_view batch = std::wstring_view(unknown).substr(at, kRangesPerCall);
+        const std::vector<float> edges = MeasurePiece(batch);
+        for (std::size_t i = 0; i < batch.size(); ++i) {
+            const float advance = std::max(edges[i + 1] - edges[i], 0.0f);
+            const auto code = static_cast<std::size_t>(batch[i]);
+            if (code < lowAdvances_.size())
+                lowAdvances_[code] = advance;
+            else
+                advances_[batch[i]] = advance;
+        }
+    }
+}
+
+float EditTextMeasure::AdvanceWidth(std::wstring_view line) {
+    float x = 0.0f;
+    bool learnt = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == L'\t') {
+            x = NextEditTabStop(x);
+            continue;
+        }
+        float advance = KnownAdvance(line[i]);
+        if (advance < 0.0f && !learnt) {
+            LearnAdvances(line.substr(i));
+            learnt = true;
+            advance = KnownAdvance(line[i]);
+        }
+        x += std::max(advance, 0.0f);
+    }
+    return x;
+}
+
 std::vector<float> EditTextMeasure::MeasureRun(std::wstring_view run) {
+    if (run.size() <= kWholeRun) return MeasurePiece(run);
+    std::vector<float> edges;
+    edges.reserve(run.size() + 1);
+    float offset = 0.0f;
+    for (std::size_t at = 0; at < run.size();) {
+        std::size_t count = std::min(kRunPiece, run.size() - at);
+        if (at + count < run.size()) {
+            const std::size_t blank = run.substr(at, count).find_last_of(L' ');
+            if (blank != std::wstring_view::npos && blank > 0) count = blank + 1;
+        }
+        const std::vector<float> piece = MeasurePiece(run.substr(at, count));
+        for (std::size_t i = 0; i < count; ++i) edges.push_back(offset + piece[i]);
+        offset += piece[count];
+        at += count;
+    }
+    edges.push_back(offset);
+    return edges;
+}
+
+std::vector<float> EditTextMeasure::MeasurePiece(std::wstring_view run) {
     const int length = static_cast<int>(run.size());
     std::vector<float> edges(static_cast<std::size_t>(length) + 1, 0.0f);
     if (length == 0 || !font_ || !format_ || !graphics_) return edges;

@@ -3,7 +3,9 @@
 // line begins, read from the boxes that the drawing library gives measured character ranges (the
 // scans of their regions), so that caret and selection sit on the drawn glyphs. Measures are
 // taken on a graphics context of its own with the element's text quality, and kept per line text
-// until the font changes.
+// until the font changes. Lines nobody looks at are not measured: their width is the sum of their
+// characters' advances, each character measured once.
+#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -38,10 +40,18 @@ public:
 
     // The edges of a line (EditLineEdges with tabs on their stops), kept for the line's text.
     const std::vector<float>& LineEdges(const std::wstring& line);
+    // The width of a line from its characters' advances (tabs on their stops): what LineEdges
+    // would end at, without laying the line out.
+    float AdvanceWidth(std::wstring_view line);
 
 private:
     std::vector<float> MeasureRun(std::wstring_view run);
+    // One piece of a run, laid out as a whole.
+    std::vector<float> MeasurePiece(std::wstring_view piece);
     float MeasureLead();
+    // Measures the advances of characters not yet known.
+    void LearnAdvances(std::wstring_view characters);
+    float KnownAdvance(wchar_t c) const;
 
     GdipBitmap scratch_;
     GdipGraphics graphics_;
@@ -51,6 +61,9 @@ private:
     int lineHeight_ = 1;
     float lead_ = 0.0f;
     std::unordered_map<std::wstring, std::vector<float>> kept_;
+    // Advances by character: the first 256 in a table (negative: not measured yet), the rest in a map.
+    std::array<float, 256> lowAdvances_{};
+    std::unordered_map<wchar_t, float> advances_;
 };
 
 } // namespace vimo

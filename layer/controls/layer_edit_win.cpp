@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "base/messages.h"
+#include "layer/wide_text_win.h"
 
 namespace vimo {
 
@@ -36,6 +37,22 @@ bool MayChangeText(UINT msg) {
 }
 } // namespace
 
+bool CLayerEdit::NeedsInputText(UINT msg) {
+    if (MayChangeText(msg) || msg == WM_COPY) return true;
+    switch (msg) {
+    // Settings of the window that leave its text alone, and the selection, kept here meanwhile.
+    case EM_GETSEL:
+    case EM_SETSEL:
+    case EM_SCROLLCARET:
+    case EM_SETREADONLY:
+    case EM_SETLIMITTEXT:
+    case EM_GETLIMITTEXT:
+    case EM_SETMARGINS:
+    case EM_GETMARGINS: return false;
+    default: return msg >= EM_GETSEL && msg <= EM_CHARFROMPOS;
+    }
+}
+
 CLayerEdit::CLayerEdit(CLayerHost* host, int x, int y, int width, int height)
     : CLayerEdit(host, x, y, width, height, kMultiLineStyle, true) {}
 
@@ -48,8 +65,14 @@ CLayerEdit::~CLayerEdit() {
     StopTimers();
     if (Input() && GetCapture() == Input()) ReleaseCapture();
     Elem().SetEditPainter(nullptr);
-    // The input window outlives this object for a moment: it must not keep the font.
-    if (Input()) SendMessageA(Input(), WM_SETFONT, 0, FALSE);
+    // The input window outlives this object for a moment: it must not keep the font. Its text goes
+    // first, or the new font would make it measure every line of a long text once more.
+    if (Input()) {
+        settingText_ = true;
+        deferred_ = false;
+        SetWindowTextA(Input(), "");
+        SendMessageA(Input(), WM_SETFONT, 0, FALSE);
+    }
 }
 
 void CLayerEdit::Setup() {
@@ -64,15 +87,24 @@ void CLayerEdit::Setup() {
 }
 
 // ---------------------------------------------------------------------------------------------
+// ---------------------------------------------------------------------------------------------
 // Setters
 // ---------------------------------------------------------------------------------------------
 
 void CLayerEdit::SetText(const std::string& text) {
+    deferred_ = false;
+    const bool defer = Input() && multiLine_ && text.size() > kDeferredTextBytes && !HasKeyboardFocus();
     settingText_ = true;
-    if (Input()) SetWindowTextA(Input(), text.c_str());
+    if (Input()) SetWindowTextA(Input(), defer ? "" : text.c_str());
     settingText_ = false;
-    accepted_ = Text();
-    selection_ = ReadSelection();
+    if (defer) {
+        accepted_ = text;
+        deferred_ = true;
+        selection_ = Selection{};
+    } else {
+        accepted_ = Text();
+        selection_ = ReadSelection();
+    }
     beforeChange_ = selection_;
     storedCaret_ = selection_.caret;
     const bool showCaret = focused_ && HasKeyboardFocus();
@@ -83,11 +115,14 @@ void CLayerEdit::SetText(const std::string& text) {
 
 std::string CLayerEdit::Text() const {
     if (!Input()) return painter_.Text();
-    const int length = GetWindowTextLengthA(Input());
-    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-    const int got = GetWindowTextA(Input(), text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(std::max(got, 0)));
-    return text;
+    if (deferred_) return accepted_;
+    // Read in the input window's own wide characters and converted once: the narrow calls would
+    // fetch a long text twice (once only to count it).
+    const int length = GetWindowTextLengthW(Input());
+    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
+    const int got = GetWindowTextW(Input(), wide.data(), length + 1);
+    wide.resize(static_cast<std::size_t>(std::max(got, 0)));
+    return NarrowToAnsi(wide);
 }
 
 void CLayerEdit::SetMaxLength(int characters) { maxLength_ = std::max(characters, 0); }
@@ -168,7 +203,9 @@ void CLayerEdit::SetCaretShown(bool shown) {
 }
 
 void CLayerEdit::ApplyInputFont(const std::string& family, int sizePx, int type) {
-    if (!Input()) return;
+    // A new font makes the edit window measure all of its text again: only for a font that differs.
+    const std::string key = family + '\n' + std::to_string(sizePx) + '\n' + std::to_string(type);
+    if (!Input() || key == inputFontKey_) return;
     // The edit window measures with a font like the one drawn, so its own line and caret
     // movements (Up, Down, Page Up, Page Down) keep close to what the user sees.
     const bool italic = type == 1 || type == 3;
@@ -179,13 +216,55 @@ void CLayerEdit::ApplyInputFont(const std::string& family, int sizePx, int type)
     if (!font.Get()) return;
     SendMessageA(Input(), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     inputFont_ = std::move(font);
+    inputFontKey_ = key;
 }
 
 // ---------------------------------------------------------------------------------------------
 // The input window
 // ---------------------------------------------------------------------------------------------
 
+void CLayerEdit::LoadDeferredText() {
+    if (!deferred_) return;
+    deferred_ = false;
+    settingText_ = true;
+    SetWindowTextA(Input(), accepted_.c_str());
+    settingText_ = false;
+    PutSelection(selection_, false);
+}
+
+LRESULT CLayerEdit::AnswerDeferredText(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const int length = static_cast<int>(accepted_.size());
+    if (msg == EM_SETSEL) {
+        // As the edit window takes it: start -1 drops the selection, an end below 0 means the end.
+        int anchor = static_cast<int>(static_cast<INT_PTR>(wParam)), caret = static_cast<int>(lParam);
+        if (anchor == -1) {
+            selection_ = Selection{selection_.caret, selection_.caret};
+        } else {
+            if (caret < 0) caret = length;
+            selection_ = Selection{std::min(std::max(anchor, 0), length), std::min(caret, length)};
+        }
+        return 0;
+    }
+    if (msg == EM_GETSEL) {
+        const auto start = static_cast<DWORD>(std::min(selection_.anchor, selection_.caret));
+        const auto end = static_cast<DWORD>(std::max(selection_.anchor, selection_.caret));
+        if (wParam) *reinterpret_cast<DWORD*>(wParam) = start;
+        if (lParam) *reinterpret_cast<DWORD*>(lParam) = end;
+        return MAKELRESULT(start, end);
+    }
+    // The input window's procedure is a Unicode one: lengths and buffers are in wide characters.
+    const std::wstring wide = WidenAnsi(accepted_);
+    if (msg == WM_GETTEXTLENGTH) return static_cast<LRESULT>(wide.size());
+    auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+    if (!buffer || wParam == 0) return 0;
+    const std::size_t count = std::min(wide.size(), static_cast<std::size_t>(wParam) - 1);
+    wide.copy(buffer, count);
+    buffer[count] = L'\0';
+    return static_cast<LRESULT>(count);
+}
+
 std::vector<EditLineSpan> CLayerEdit::ReadLines(const std::string& text) const {
+    if (deferred_) return SplitEditLines(text);
     if (!multiLine_ || !Input()) return std::vector<EditLineSpan>{EditLineSpan{0, static_cast<int>(text.size())}};
     // Split the text as the edit window does, and make sure it agrees (its line count and where
     // its last line starts); otherwise ask it for every line, which costs more on long texts.
@@ -205,7 +284,7 @@ std::vector<EditLineSpan> CLayerEdit::ReadLines(const std::string& text) const {
 }
 
 CLayerEdit::Selection CLayerEdit::ReadSelection() const {
-    if (!Input()) return selection_;
+    if (!Input() || deferred_) return selection_;
     DWORD start = 0, end = 0;
     SendMessageA(Input(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     const int s = static_cast<int>(start), e = static_cast<int>(end);
@@ -233,7 +312,7 @@ CLayerEdit::Selection CLayerEdit::ReadSelection() const {
 
 void CLayerEdit::PutSelection(const Selection& s, bool scroll) {
     selection_ = s;
-    if (!Input()) return;
+    if (!Input() || deferred_) return;
     SendMessageA(Input(), EM_SETSEL, static_cast<WPARAM>(s.anchor), static_cast<LPARAM>(s.caret));
     if (scroll) SendMessageA(Input(), EM_SCROLLCARET, 0, 0);
 }
@@ -290,7 +369,20 @@ void CLayerEdit::StopTimers() {
 }
 
 bool CLayerEdit::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (deferred_) {
+        if (msg == WM_GETTEXT || msg == WM_GETTEXTLENGTH || msg == EM_GETSEL || msg == EM_SETSEL) {
+            result = AnswerDeferredText(msg, wParam, lParam);
+            return true;
+        }
+        if (msg == WM_SETTEXT)
+            deferred_ = false; // someone else's text replaces it
+        else if (NeedsInputText(msg))
+            LoadDeferredText();
+    }
     if (!settingText_ && MayChangeText(msg)) beforeChange_ = ReadSelection();
+    // Whatever reaches the window may change its text, with or without a word: the timer reads it
+    // again after such a message only.
+    if (!settingText_ && (msg == WM_SETTEXT || MayChangeText(msg))) inputUnread_ = true;
     switch (msg) {
     case WM_SETFOCUS:
         result = CallInputDefault(msg, wParam, lParam);
@@ -382,20 +474,26 @@ void CLayerEdit::OnFocusLost() {
 }
 
 // Takes the input window's text and selection into the drawing when they differ from what it shows.
-void CLayerEdit::CopyFromInput() {
-    const std::string text = Text();
+void CLayerEdit::CopyFromInput(const std::string* knownText) {
+    std::string read;
+    if (!knownText) {
+        inputUnread_ = false;
+        read = Text();
+        knownText = &read;
+    }
     const Selection s = ReadSelection();
     selection_ = s;
-    if (text == painter_.Text() && s.caret == painter_.Caret() && s.anchor == painter_.Anchor()) return;
+    const bool sameText = knownText == &painter_.Text() || *knownText == painter_.Text();
+    if (sameText && s.caret == painter_.Caret() && s.anchor == painter_.Anchor()) return;
     Notify(Notifications().valueMessage, static_cast<WPARAM>(s.caret));
-    ShowContent(text, s.caret, s.anchor);
+    ShowContent(*knownText, s.caret, s.anchor);
     painter_.RevealCaret();
     textChanged_ = false;
     Changed();
 }
 
 void CLayerEdit::OnTimer1() {
-    if (focused_) CopyFromInput();
+    if (focused_) CopyFromInput(inputUnread_ ? nullptr : &painter_.Text());
     if (repaintPending_) {
         repaintPending_ = false;
         Changed();
@@ -462,6 +560,7 @@ void CLayerEdit::OnDoubleClick(int x, int y) {
 
 void CLayerEdit::OnTextChange() {
     if (settingText_) return;
+    inputUnread_ = false;
     const std::string text = Text();
     if (maxLength_ > 0 && static_cast<int>(text.size()) > maxLength_) {
         // Refused: the accepted text and the selection it had come back.
@@ -474,7 +573,7 @@ void CLayerEdit::OnTextChange() {
     accepted_ = text;
     textChanged_ = true;
     // Typed text shows at once; the timer still follows the caret and what changes without a word.
-    if (focused_) CopyFromInput();
+    if (focused_) CopyFromInput(&accepted_);
     Notify(WMU_EDIT_CHANGED);
 }
 

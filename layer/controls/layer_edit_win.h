@@ -12,6 +12,11 @@
 //
 // Mouse clicks and drags place the caret by the element's own layout (what the user sees), so
 // the caret lands on the character under the pointer; the keyboard is the edit window's.
+//
+// A long text given by SetText reaches the input window only when something needs it there (the
+// focus, a key, a selection or clipboard message): an edit window lays out every line of a text
+// it is given, which would make a program with long notes slow to start. Until then the element
+// shows the text, and the input window answers for its text from the copy kept here.
 #include <windows.h>
 
 #include <string>
@@ -29,6 +34,9 @@ class CLayerEdit : public CLayerControl {
 public:
     CLayerEdit(CLayerHost* host, int x, int y, int width, int height);
     ~CLayerEdit() override;
+
+    // Texts longer than this wait for the first need before they go to the input window.
+    static constexpr std::size_t kDeferredTextBytes = 64 * 1024;
 
     // Replaces the text of the input window and of the element; the kap's own change, so neither
     // WMU_EDIT_CHANGED nor the value message is posted.
@@ -98,11 +106,19 @@ private:
     };
 
     void Setup();
+    // Gives the input window the text that waited for it, and the selection kept meanwhile.
+    void LoadDeferredText();
+    // Whether a message to the input window needs its text there first.
+    static bool NeedsInputText(UINT msg);
+    // WM_GETTEXT, WM_GETTEXTLENGTH, EM_GETSEL and EM_SETSEL answered from the text that waits
+    // and the selection kept for it.
+    LRESULT AnswerDeferredText(UINT msg, WPARAM wParam, LPARAM lParam);
     // The painter's box: the element less the edit margins, whatever the element's size now.
     void SyncBox();
     void OnFocusGained();
     void OnFocusLost();
-    void CopyFromInput();
+    // knownText: the input window's text when the caller has just read it.
+    void CopyFromInput(const std::string* knownText = nullptr);
     void OnTimer1();
     void OnTimer2();
     void OnMouseMove(int x, int y, WPARAM keys);
@@ -127,11 +143,14 @@ private:
     bool multiLine_;
     EditPainter painter_;
     GdiObject<HFONT> inputFont_;
+    std::string inputFontKey_; // family, size and type of inputFont_
     int maxLength_ = 0;
     std::string accepted_;
-    Selection selection_;    // the last one read or put
-    Selection beforeChange_; // the selection when a change began, put back when it is refused
-    int storedCaret_ = 0;    // where the caret comes back when the box gets the focus again
+    bool deferred_ = false;    // accepted_ has not gone to the input window yet
+    bool inputUnread_ = false; // a message that may have changed the input window's text came since it was read
+    Selection selection_;      // the last one read or put
+    Selection beforeChange_;   // the selection when a change began, put back when it is refused
+    int storedCaret_ = 0;      // where the caret comes back when the box gets the focus again
     LayerColour background_{0, 255, 255, 255};
     LayerColour focusedBackground_{180, 255, 255, 255};
     bool focused_ = false, hovered_ = false, textChanged_ = false, repaintPending_ = false;

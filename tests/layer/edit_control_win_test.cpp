@@ -610,6 +610,46 @@ TEST_F(EditControlTest, WheelScrollsALongText) {
     });
 }
 
+TEST_F(EditControlTest, ALongTextReachesTheInputWindowWithItsFirstKeyAndNothingIsLost) {
+    Run([&] {
+        Make();
+        // More than the box hands over at once: a long first line, then many short ones.
+        std::string text = std::string(3000, 'w') + " end";
+        for (int i = 1; text.size() <= CLayerEdit::kDeferredTextBytes; ++i) text += "\r\nline " + std::to_string(i);
+        edit_->SetText(text);
+        EXPECT_TRUE(WaitShown(text));
+        EXPECT_TRUE(edit_->NeedsHScroll());
+        // Outside readers of the input window see the text, and a selection put there is kept.
+        char head[8] = {};
+        GetWindowTextA(edit_->Input(), head, sizeof(head));
+        EXPECT_STREQ(head, "wwwwwww");
+        EXPECT_GE(GetWindowTextLengthA(edit_->Input()), static_cast<int>(text.size()));
+        Focus();
+        SendMessageA(edit_->Input(), EM_SETSEL, 3, 3);
+        DWORD start = 0, end = 0;
+        SendMessageA(edit_->Input(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 3u);
+        EXPECT_EQ(end, 3u);
+        // The first key finds the whole text and the selection in the input window.
+        Type("Z");
+        text.insert(3, "Z");
+        ASSERT_TRUE(WaitShown(text));
+        EXPECT_EQ(edit_->Text(), text);
+        EXPECT_TRUE(WaitCaret(4));
+        // The end of the long line lies where its characters' widths add up to (its pieces measured
+        // one after another): the caret there is scrolled into view at the far right.
+        Press(VK_END);
+        EXPECT_TRUE(WaitCaret(3005));
+        EXPECT_EQ(edit_->HScrollPercent(), 100);
+        EXPECT_GT(edit_->Painter().ScrollX(), 3000 * 5);
+        const LayerRect caret = OnSurface(edit_->Painter().CaretLine());
+        EXPECT_GT(caret.x, kX);
+        EXPECT_LT(caret.x, kX + kW);
+        Press(VK_END, VK_CONTROL);
+        EXPECT_TRUE(WaitCaret(static_cast<int>(text.size())));
+    });
+}
+
 TEST_F(EditControlTest, GrowingTheBoxLaysTheTextOutAgain) {
     Run([&] {
         Make(60);

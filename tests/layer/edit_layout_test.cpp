@@ -73,6 +73,26 @@ TEST(EditLines, SplitAtTheBreaksTheEditWindowKnows) {
     EXPECT_EQ(SplitEditLines("\n\n"), (std::vector<EditLineSpan>{{0, 0}, {1, 0}, {2, 0}}));
 }
 
+TEST(EditLines, AChangeKeepsTheLinesBeforeAndAfterIt) {
+    const std::string before = "one\r\ntwo\nthree";
+    auto carried = [&](const std::string& after) {
+        return UnchangedEditLines(before, kLines, after, SplitEditLines(after));
+    };
+    // A character typed into the middle line: the first and last lines are the same lines.
+    EXPECT_EQ(carried("one\r\ntwXo\nthree"), (std::vector<int>{0, -1, 2}));
+    // A line break typed: the lines after it move one down.
+    EXPECT_EQ(carried("one\r\ntw\r\no\nthree"), (std::vector<int>{0, -1, -1, 2}));
+    // Two lines joined: the last line moves one up.
+    EXPECT_EQ(carried("onetwo\nthree"), (std::vector<int>{-1, 2}));
+    // Typing at the very end changes only the last line; at the start only the first.
+    EXPECT_EQ(carried("one\r\ntwo\nthreeX"), (std::vector<int>{0, 1, -1}));
+    EXPECT_EQ(carried("Xone\r\ntwo\nthree"), (std::vector<int>{-1, 1, 2}));
+    // A line that reads the same but stands elsewhere is not taken for another: "two" deleted
+    // leaves an empty line between, not the old second line.
+    EXPECT_EQ(carried("one\r\n\nthree"), (std::vector<int>{0, -1, 2}));
+    EXPECT_EQ(carried(""), (std::vector<int>{-1}));
+}
+
 TEST(EditLines, IndexToLineAndColumn) {
     EXPECT_EQ(LocateEditIndex(kLines, 0), (EditPosition{0, 0}));
     EXPECT_EQ(LocateEditIndex(kLines, 3), (EditPosition{0, 3}));
