@@ -23,14 +23,19 @@ vimo_build_fuzz() { # the fuzz targets (cmake/Fuzz.cmake), built by clang with l
   vimo_configure_and_build "$VIMO_BUILD/fuzz" "" -DVIMO_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 }
 
+vimo_build_arch() { # win32 or win64: one Windows build
+  local toolchain=mingw-i686.cmake
+  [ "$1" = win64 ] && toolchain=mingw-x86_64.cmake
+  # Optimised without debug information: the cross builds are the bulk of the build time, and their
+  # static links with full debug information the slowest steps.
+  vimo_configure_and_build "$VIMO_BUILD/$1" "$toolchain" -DCMAKE_BUILD_TYPE=Release >&2
+}
+
 vimo_build_windows() { # builds the product and the build the tests run on; prints the latter's dir
   local arch
   arch=$(vimo_wine_arch)
-  # Optimised without debug information: the cross builds are the bulk of the build time, and their
-  # static links with full debug information the slowest steps.
-  vimo_configure_and_build "$VIMO_BUILD/win32" mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >&2 || return 1
-  if [ "$arch" = win64 ]; then
-    vimo_configure_and_build "$VIMO_BUILD/win64" mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >&2 || return 1
-  fi
+  # The build the tests run on comes first, so that long tests can start while the other builds.
+  vimo_build_arch "$arch" || return 1
+  if [ "$arch" = win64 ]; then vimo_build_arch win32 || return 1; fi
   echo "$VIMO_BUILD/$arch"
 }

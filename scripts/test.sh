@@ -18,6 +18,17 @@ phase() { # records the time since the last phase under a name
   phase_start=$SECONDS
 }
 
+count_gtest() { # log file of one test program's run
+  local n f
+  n=$(sed -nE 's/^\[==========\] ([0-9]+) tests? from .* ran\..*/\1/p' "$1" | tail -n1)
+  f=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:.*/\1/p' "$1" | tail -n1)
+  if [ -z "$n" ]; then failed=$((failed + 1)); status=1; return; fi
+  f=${f:-0}
+  passed=$((passed + n - f))
+  failed=$((failed + f))
+  [ "$f" -eq 0 ] || status=1
+}
+
 count() { # log file of a ctest run
   local line
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n1)
@@ -33,19 +44,37 @@ count() { # log file of a ctest run
 bash "$VIMO_ROOT/scripts/setup.sh" || exit 1
 phase "set-up"
 
+# The build the Wine tests run on comes first: the soak (ten minutes of the program left running)
+# starts as soon as it is there and runs beside the other builds and the tests, on a display, Wine
+# prefix and wineserver of its own.
+arch=$(vimo_wine_arch)
+echo "== Windows build ($arch)"
+windir=
+vimo_build_arch "$arch" && windir=$VIMO_BUILD/$arch
+phase "Windows build ($arch)"
+if [ -n "$windir" ]; then
+  (VIMO_SOAK_MINUTES=10 timeout 1800 bash -c 'source "$1/scripts/lib.sh"; source "$1/scripts/testenv.sh"
+    testenv_run_built_e2e "$2" "Soak.*" soak' _ "$VIMO_ROOT" "$windir") >"$logdir/soak.log" 2>&1 &
+  soak_pid=$!
+fi
+if [ "$arch" = win64 ]; then
+  echo "== Windows build (win32, the product)"
+  vimo_build_arch win32 || { echo "32-bit build failed"; failed=$((failed + 1)); status=1; }
+  phase "Windows build (win32)"
+fi
+
 echo "== host build"
 host_ok=0
-vimo_configure_and_build "$VIMO_BUILD/host" "" -DVIMO_SANITIZE=ON && host_ok=1
+# Unoptimised, with line tables only: the sanitizers find the same faults, and the test files build
+# several times faster.
+vimo_configure_and_build "$VIMO_BUILD/host" "" -DVIMO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" -DCMAKE_C_FLAGS_DEBUG="-O0 -g1" && host_ok=1
 phase "host build"
 
 echo "== fuzz build"
 fuzz_ok=0
 vimo_build_fuzz && fuzz_ok=1
 phase "fuzz build"
-
-echo "== Windows builds"
-windir=$(vimo_build_windows) || windir=
-phase "Windows builds"
 
 # The host tests need little time; they run while the Wine workers start. So do the fuzz targets, one
 # after the other for a few seconds each.
@@ -69,7 +98,7 @@ if [ -n "$windir" ]; then
   trap testenv_stop EXIT
   testenv_start_workers "$arch" "$VIMO_BUILD/wineprefix-$arch-test" "$workers"
   cp "$VIMO_TESTENV_DIR/resources.json" "$windir/test-displays.json" # the build's CTest reads it there
-  (cd "$windir" && ctest -j"$workers" --output-on-failure --timeout 300) >"$logdir/wine.log" 2>&1
+  (cd "$windir" && ctest -j"$workers" -E '^e2e\.Soak\.' --output-on-failure --timeout 300) >"$logdir/wine.log" 2>&1
   testenv_stop
   trap - EXIT
 else
@@ -86,7 +115,12 @@ if [ -n "${fuzz_pid:-}" ]; then
   count "$logdir/fuzz.log"
 fi
 [ -n "$windir" ] && { cat "$logdir/wine.log"; count "$logdir/wine.log"; }
-phase "tests (host, fuzz, Wine)"
+if [ -n "${soak_pid:-}" ]; then
+  wait "$soak_pid"
+  cat "$logdir/soak.log"
+  count_gtest "$logdir/soak.log"
+fi
+phase "tests (host, fuzz, Wine, soak)"
 
 echo
 echo "== time of each phase"

@@ -147,10 +147,15 @@ testenv_stop() {
 testenv_run_e2e() { # gtest-filter name: builds, then runs those end-to-end tests in a Wine prefix and on a
   # display of their own (the prefix named after name), so that several long runs can go side by side
   bash "$VIMO_ROOT/scripts/setup.sh"
-  local windir arch
-  windir=$(vimo_build_windows)
-  arch=$(basename "$windir")
+  local windir
+  windir=$(vimo_build_windows) || return 1
+  testenv_run_built_e2e "$windir" "$1" "$2"
+}
+
+testenv_run_built_e2e() { # windows-build-dir gtest-filter name: the same without building
+  local arch
+  arch=$(basename "$1")
   trap testenv_stop EXIT
-  testenv_start "$arch" "$VIMO_BUILD/wineprefix-$arch-$2"
-  "$VIMO_WINE" "$windir/e2e_tests.exe" --gtest_filter="$1"
+  testenv_start "$arch" "$VIMO_BUILD/wineprefix-$arch-$3"
+  "$VIMO_WINE" "$1/e2e_tests.exe" --gtest_filter="$2"
 }

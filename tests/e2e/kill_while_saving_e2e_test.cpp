@@ -73,7 +73,7 @@ void Kill(const VimoProcess& app) {
 }
 
 TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhole) {
-    const int rounds = EnvInt("VIMO_KILL_ROUNDS", 20);
+    const int rounds = EnvInt("VIMO_KILL_ROUNDS", 50);
     const std::size_t kapCount = static_cast<std::size_t>(EnvInt("VIMO_KILL_KAPS", 40));
     ProgramDir dir = KapsOnlyDir("kill-while-saving");
 

@@ -1,6 +1,7 @@
-// The program left running with its timers busy: thirty kaps (clocks ticking, two feeds polling a
-// local server, the media remote's player, the calendars' day change, the kaps' save ticks), the dock
-// fading in and out as the pointer calls it, the window bar following another program's window
+// The program left running with its timers busy: thirty-eight kaps (clocks ticking, two feeds, the
+// weather and the mail alert polling local servers every minute or five, a photo album's slide show,
+// reminders ringing, the media remote's player, the calendars' day change, the kaps' save ticks), the
+// dock fading in and out as the pointer calls it, the window bar following another program's window
 // that keeps moving. Its memory, open files, threads and windows are sampled all along; after the
 // first minute none of them may grow. VIMO_SOAK_MINUTES sets the length (scripts/soak.sh runs it
 // long).
@@ -9,17 +10,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 #include "e2e/news_document_win.h"
+#include "kaps/desk/note/note_model.h"
+#include "kaps/net/mail/mail_model.h"
+#include "kaps/net/mail/password_protect_win.h"
 #include "support/http_server_win.h"
 #include "support/linux_process_win.h"
+#include "support/loopback_server_win.h"
 #include "support/other_program_win.h"
+#include "support/weather_service_win.h"
 
 namespace vimo::e2e {
 namespace {
@@ -37,6 +46,45 @@ long long WindowCount(const VimoProcess& app) {
         EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&count));
     }
     return count;
+}
+
+void WriteDocument(const ProgramDir& dir, const KapHeader& header, const std::string& extension,
+                   const std::function<void(DocumentWriter&)>& payload) {
+    DocumentWriter writer(header);
+    payload(writer);
+    CreateDirectoryA(dir.File("Notes").c_str(), nullptr);
+    dir.Write("Notes\\" + header.kapName + "." + extension, EncodeDocumentBase64(writer.Text()));
+}
+
+// A mailbox server that behaves: three messages at every check. On a loopback address of its own, so
+// that the POP3 servers of tests running beside the soak keep theirs.
+void ServePop3(SOCKET client, const std::atomic<bool>& stopping) {
+    using testsupport::LoopbackServer;
+    if (!LoopbackServer::SendAll(client, "+OK ready\r\n")) return;
+    while (!stopping) {
+        const std::string line = LoopbackServer::ReadLine(client);
+        if (line.empty()) return;
+        const std::string command = line.substr(0, 4);
+        if (command == "QUIT") {
+            LoopbackServer::SendAll(client, "+OK bye\r\n");
+            return;
+        }
+        const char* answer = command == "STAT"   ? "+OK 3 900\r\n"
+                             : command == "LIST" ? "+OK\r\n1 300\r\n2 300\r\n3 300\r\n.\r\n"
+                             : command == "UIDL" ? "+OK\r\n1 a\r\n2 b\r\n3 c\r\n.\r\n"
+                                                 : "+OK\r\n";
+        if (!LoopbackServer::SendAll(client, answer)) return;
+    }
+}
+
+// "YYYYMMDDhhmm00" of the local time some minutes from now.
+std::string LocalStampIn(int minutes) {
+    const std::time_t at = std::time(nullptr) + minutes * 60;
+    std::tm local = {};
+    localtime_s(&local, &at);
+    char stamp[16];
+    std::strftime(stamp, sizeof(stamp), "%Y%m%d%H%M00", &local);
+    return stamp;
 }
 
 struct Measure {
@@ -66,7 +114,8 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
     const double minutes = minutesText && std::atof(minutesText) > 0 ? std::atof(minutesText) : 2;
     const DWORD periodMs = static_cast<DWORD>(std::clamp(minutes * 60000 / 40, 5000.0, 60000.0));
 
-    ProgramDir dir("soak");
+    // A folder of this run's own: a soak may run beside another (the test command's and a long one).
+    ProgramDir dir("soak-" + std::to_string(GetCurrentProcessId()));
     dir.Write("VimoKap.ini", "[VimoKap]\r\nLoadRemoteKAP=1\r\nLoadRemoteWIN=1\r\nRemoteKAPAutoHide=1\r\n"
                              "RemoteKAPFadeInOut=1\r\nRemoteKAPHideDelay=1\r\nRemoteKAPTrigger=Right\r\n");
     // Two feeds polled from a local server at the shortest interval.
@@ -77,6 +126,44 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
                  "<item><title>Two</title></item></channel></rss>");
     WriteNews(dir, "20261209000001", server.Url("/feed.xml"), 500, kNewsInterval5Min);
     WriteNews(dir, "20261209000002", server.Url("/feed.xml"), 560, kNewsInterval5Min);
+    // The weather every minute, from the same server.
+    server.Serve(testsupport::ForecastPath("FRXX0076"), 200,
+                 testsupport::WeatherFeed("68", {"72", "65", "N/A", "58", "61"}));
+    testsupport::PointWeatherDataAt(dir.Path(), server);
+    KapHeader weather{"20261209000003", false, "", false, "F"};
+    weather.typeLetters = "A";
+    WriteDocument(dir, weather, "VIMOWEATHER",
+                  [](DocumentWriter& w) { w.Int(600).Int(300).Int(332).Int(270).Int(60000).Line("FRXX0076"); });
+    // The mail alert every minute.
+    testsupport::LoopbackServer pop3(ServePop3, "127.0.0.3", 110);
+    ASSERT_TRUE(pop3.Running()) << "port 110 of 127.0.0.3 is taken";
+    WriteDocument(dir, KapHeader{"20261209000004", false, "", false, ""}, "VIMOMAIL", [](DocumentWriter& w) {
+        w.Int(700).Int(40).Int(200).Int(100);
+        MailValues values;
+        values.intervalMinutes = 1;
+        values.accountName = "Soak";
+        values.popServer = "127.0.0.3";
+        values.login = "soak";
+        WriteMailPayload(w, values, PasswordLine("secret"));
+    });
+    // A slide show through a folder of pictures, a new one every five seconds.
+    const std::string pictures = dir.File("Pictures");
+    CreateDirectoryA(pictures.c_str(), nullptr);
+    for (const char* picture : {"32.png", "37.png", "46.png"})
+        CopyFileA(dir.File(std::string("Skin\\Default\\VimoWeather\\") + picture).c_str(),
+                  (pictures + "\\" + picture).c_str(), FALSE);
+    WriteDocument(dir, KapHeader{"20261209000005", false, "", false, ""}, "VIMOPHOTOALBUM",
+                  [&](DocumentWriter& w) { w.Int(40).Int(420).Int(220).Int(220).Int(5).Int(100).Line(pictures); });
+    // Reminders that ring one after another in the first minutes, and go on ringing.
+    for (int i = 1; i <= 3; ++i)
+        WriteDocument(dir, KapHeader{"2026120900001" + std::to_string(i), false, "", false, LocalStampIn(i)},
+                      "VIMONOTE", [&](DocumentWriter& w) {
+                          w.Int(100 + 60 * i).Int(560).Int(220).Int(240);
+                          NoteValues values;
+                          values.text = "reminder " + std::to_string(i);
+                          WriteNotePayload(w, values);
+                      });
+    constexpr std::size_t kDocumentKaps = 8;
     testsupport::OtherWindowProgram other;
     HWND moving = other.MakeWindow(0, 200, 200);
     ASSERT_NE(moving, nullptr);
@@ -91,8 +178,9 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
         return std::count_if(all.begin(), all.end(), [](HWND kap) { return WindowTextOf(kap) == "Soak"; }) == 2;
     };
     ASSERT_TRUE(WaitFor(feedsShown, 30000)) << "the two feeds are read";
+    ASSERT_EQ(app.WaitKaps(kDocumentKaps, 30000).size(), kDocumentKaps);
     std::vector<HWND> kaps = app.Kaps();
-    for (std::size_t i = 0; kaps.size() < 32; ++i) {
+    for (std::size_t i = 0; kaps.size() < 30 + kDocumentKaps; ++i) {
         const UINT kind = i == 0 ? ID_NEW_TRASH : i == 1 ? ID_NEW_REMOTEWMP : kinds[i % std::size(kinds)];
         app.Command(kind);
         HWND kap = app.WaitNewKap(kaps);
