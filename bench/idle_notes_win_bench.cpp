@@ -1,6 +1,7 @@
 // A hundred notes left alone: start-up until all of them show (against an empty start), then a
 // minute and a bit of idling (past the controller's 60-second save of every kap) with the processor
-// time used, the wake-ups and the documents written meanwhile.
+// time used, the wake-ups and the documents written meanwhile, and Exit until the process has ended
+// (against Exit of the empty start).
 // Run through scripts/bench.sh, which provides the Wine environment.
 #include <windows.h>
 
@@ -57,11 +58,13 @@ int main() {
         WriteNotePayload(writer, values);
         full.Write(std::string("Notes\\") + name + ".VIMONOTE", EncodeDocumentBase64(writer.Text()));
     }
-    double emptyMs = -1;
+    double emptyMs = -1, emptyExitMs = -1;
     {
         VimoProcess app;
         emptyMs = StartMs(empty, 0, app);
-        app.Exit();
+        Sleep(2000); // settled, as the full one is after its idling
+        const double exitStart = NowMs();
+        if (app.Exit(60000)) emptyExitMs = NowMs() - exitStart;
     }
     VimoProcess app;
     const double fullMs = StartMs(full, kNotes, app);
@@ -85,6 +88,13 @@ int main() {
     std::printf("idle %d s with %d notes: %.2f %% of one core, %.1f wake-ups per second, %d documents written\n",
                 kSeconds, kNotes, cpuBefore < 0 ? -1.0 : 100.0 * static_cast<double>(cpu) / (kSeconds * 1000.0),
                 wakeBefore < 0 ? -1.0 : static_cast<double>(wakes) / kSeconds, WrittenSince(full, since));
-    app.Exit();
+    const double exitStart = NowMs();
+    const bool ended = app.Exit(60000);
+    const double exitMs = NowMs() - exitStart;
+    if (ended && emptyExitMs > 0)
+        std::printf("Exit with %d notes until the process ended: %.0f ms; with none %.0f ms (%.2fx)\n", kNotes, exitMs,
+                    emptyExitMs, exitMs / emptyExitMs);
+    else
+        std::printf("Exit with %d notes: the process did not end within 60 s\n", kNotes);
     return 0;
 }

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -154,11 +155,13 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
                   (pictures + "\\" + picture).c_str(), FALSE);
     WriteDocument(dir, KapHeader{"20261209000005", false, "", false, ""}, "VIMOPHOTOALBUM",
                   [&](DocumentWriter& w) { w.Int(40).Int(420).Int(220).Int(220).Int(5).Int(100).Line(pictures); });
-    // Reminders that ring one after another in the first minutes, and go on ringing.
+    // Reminders that ring one after another in the first minutes; each is stopped with a click once
+    // it has been seen ringing, as a user does.
+    constexpr int kReminderY = 560;
     for (int i = 1; i <= 3; ++i)
-        WriteDocument(dir, KapHeader{"2026120900001" + std::to_string(i), false, "", false, LocalStampIn(i)},
+        WriteDocument(dir, KapHeader{"2026120900001" + std::to_string(i), false, "", false, LocalStampIn(i + 1)},
                       "VIMONOTE", [&](DocumentWriter& w) {
-                          w.Int(100 + 60 * i).Int(560).Int(220).Int(240);
+                          w.Int(100 + 60 * i).Int(kReminderY).Int(220).Int(240);
                           NoteValues values;
                           values.text = "reminder " + std::to_string(i);
                           WriteNotePayload(w, values);
@@ -180,6 +183,11 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
     ASSERT_TRUE(WaitFor(feedsShown, 30000)) << "the two feeds are read";
     ASSERT_EQ(app.WaitKaps(kDocumentKaps, 30000).size(), kDocumentKaps);
     std::vector<HWND> kaps = app.Kaps();
+    std::vector<HWND> reminders;
+    for (HWND kap : kaps)
+        if (WindowRectOf(kap).top == kReminderY) reminders.push_back(kap);
+    ASSERT_EQ(reminders.size(), 3u);
+    std::map<HWND, int> clicks;
     for (std::size_t i = 0; kaps.size() < 30 + kDocumentKaps; ++i) {
         const UINT kind = i == 0 ? ID_NEW_TRASH : i == 1 ? ID_NEW_REMOTEWMP : kinds[i % std::size(kinds)];
         app.Command(kind);
@@ -202,6 +210,20 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
         SetWindowPos(moving, nullptr, 200 + (step % 5) * 40, 200 + (step % 3) * 30, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         MouseMove(step % 2 ? screenW - 1 : 400, 300 + step % 7);
+        // A ringing reminder circles near the middle of the screen: a click there stops it, and it
+        // goes back home.
+        for (HWND& reminder : reminders) {
+            const RECT r = WindowRectOf(reminder);
+            const int dx = r.left - (screenW - (r.right - r.left)) / 2;
+            const int dy = r.top - (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+            if (dx * dx + dy * dy <= 62 * 62) {
+                ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+                ++clicks[reminder];
+            } else if (r.top == kReminderY && clicks[reminder] > 0) {
+                reminder = nullptr; // rung, stopped and home again
+            }
+        }
+        reminders.erase(std::remove(reminders.begin(), reminders.end(), nullptr), reminders.end());
         Sleep(periodMs);
         ASSERT_TRUE(app.Running()) << "the program ended after " << step << " periods";
         if (GetTickCount64() < warmUpEnd) continue;
@@ -211,6 +233,10 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
         measures[3].samples.push_back(static_cast<double>(WindowCount(app)));
     }
     Screenshot("soak");
+    std::printf("soak: reminders rung and stopped with a click: %zu of 3\n", 3 - reminders.size());
+    if (minutes >= 5) {
+        EXPECT_TRUE(reminders.empty()) << "every reminder rang in the first minutes";
+    }
     ASSERT_GE(measures[0].samples.size(), 4u);
 
     std::printf("soak: %.1f minutes, %zu kaps, %zu samples after the first minute, every %lu s, process %s\n", minutes,
