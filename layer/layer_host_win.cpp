@@ -167,14 +167,33 @@ void CLayerHost::EnsureLayeredAndVisible() {
     if (!IsWindowVisible(owner_)) ShowWindow(owner_, SW_SHOWNA);
 }
 
-void CLayerHost::Push() {
+void CLayerHost::Push(const LayerRect* dirty) {
     if (!owner_ || !HasSurface()) return;
     GdiFlush();
     POINT position{windowX_, windowY_};
     SIZE size{width_, height_};
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha_), AC_SRC_ALPHA};
-    UpdateLayeredWindow(owner_, screenDc_.Get(), &position, &size, memoryDc_.Get(), &source, 0, &blend, ULW_ALPHA);
+    UPDATELAYEREDWINDOWINFO info{};
+    info.cbSize = sizeof(info);
+    info.hdcDst = screenDc_.Get();
+    info.pptDst = &position;
+    info.psize = &size;
+    info.hdcSrc = memoryDc_.Get();
+    info.pptSrc = &source;
+    info.pblend = &blend;
+    info.dwFlags = ULW_ALPHA;
+    // The system copies only the changed part of the surface into the window's own.
+    RECT changed{};
+    if (dirty) {
+        changed = RECT{dirty->x, dirty->y, dirty->Right(), dirty->Bottom()};
+        info.prcDirty = &changed;
+    }
+    // A part is refused where the window's size is not the surface's: then the whole of it goes.
+    if (!UpdateLayeredWindowIndirect(owner_, &info) && info.prcDirty) {
+        info.prcDirty = nullptr;
+        UpdateLayeredWindowIndirect(owner_, &info);
+    }
     // The process gives back the memory the drawing touched.
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
 }
@@ -245,7 +264,7 @@ void CLayerHost::RefreshRect(int x, int y, int width, int height) {
         graphics_.ResetClip();
     }
     EnsureLayeredAndVisible();
-    Push();
+    Push(area.Empty() ? nullptr : &area);
 }
 
 void CLayerHost::SetAlpha(int alpha) {

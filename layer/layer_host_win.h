@@ -91,7 +91,8 @@ private:
     void DestroySurface();
     void ReadWindowRect();
     void EnsureLayeredAndVisible();
-    void Push();
+    // Hands the surface to the window; only `dirty` of it changed when one is given.
+    void Push(const LayerRect* dirty = nullptr);
     std::vector<CLayerItem*> SnapshotTailToHead() const;
     bool RemovedDuringUpdate(const CLayerItem* item) const;
 
