@@ -145,3 +145,14 @@ foreach(src ${VIMO_BENCH_WIN})
   target_link_libraries(${name} PRIVATE vimo_test_support)
   add_dependencies(${name} VimoKap)
 endforeach()
+
+# Where this build's tests are only compiled (the Wine tests run on the other build), they are built
+# unoptimised: they still must compile, and that takes a fraction of the time.
+option(VIMO_TESTS_COMPILE_ONLY "The tests of this build are compiled, not run" OFF)
+if(VIMO_TESTS_COMPILE_ONLY)
+  foreach(target vimo_test_support win_tests e2e_tests showcase_win gtest gtest_main)
+    if(TARGET ${target})
+      target_compile_options(${target} PRIVATE -O0)
+    endif()
+  endforeach()
+endif()

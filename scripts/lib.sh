@@ -24,11 +24,13 @@ vimo_build_fuzz() { # the fuzz targets (cmake/Fuzz.cmake), built by clang with l
 }
 
 vimo_build_arch() { # win32 or win64: one Windows build
-  local toolchain=mingw-i686.cmake
+  local toolchain=mingw-i686.cmake compile_only=OFF
   [ "$1" = win64 ] && toolchain=mingw-x86_64.cmake
+  [ "$1" != "$(vimo_wine_arch)" ] && compile_only=ON
   # Optimised without debug information: the cross builds are the bulk of the build time, and their
   # static links with full debug information the slowest steps.
-  vimo_configure_and_build "$VIMO_BUILD/$1" "$toolchain" -DCMAKE_BUILD_TYPE=Release >&2
+  vimo_configure_and_build "$VIMO_BUILD/$1" "$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DVIMO_TESTS_COMPILE_ONLY="$compile_only" >&2
 }
 
 vimo_build_windows() { # builds the product and the build the tests run on; prints the latter's dir
