@@ -80,13 +80,12 @@ void EditPainter::SetContent(const std::string& text, std::vector<EditLineSpan> 
     if (text != text_ || lines != lines_) {
         std::wstring wide = WidenAnsi(text);
         // Kept measures follow the lines by the bytes of the text: only where a byte is a character.
-        if (widths_.size() == lines_.size() && text_.size() == wide_.size() && text.size() == wide.size())
-            KeepUnchangedLines(text, lines);
-        else
-            edges_.clear();
+        const bool keep = widths_.size() == lines_.size() && text_.size() == wide_.size() && text.size() == wide.size();
+        if (keep) KeepUnchangedLines(text, lines);
         text_ = text;
         wide_ = std::move(wide);
         lines_ = std::move(lines);
+        if (!keep) ForgetMeasures();
         laidOut_ = false;
     }
     caret_ = caret < 0 ? -1 : caret;
@@ -131,7 +130,6 @@ void EditPainter::ComputeView() {
 
 void EditPainter::Layout() {
     if (laidOut_) return;
-    if (edges_.size() != lines_.size() || widths_.size() != lines_.size()) ForgetMeasures();
     // The lines in view (and the caret's) are laid out now; the others only give their width.
     const std::pair<int, int> shown = ShownLines(box_.height);
     const int caretLine = caret_ >= 0 ? CurrentLine() : -1;
