@@ -15,6 +15,7 @@
 #include "bars/dock/vimo_remote_kap_win.h"
 #include "bars/window_bar/vimo_remote_win_win.h"
 #include "layer/layer_host_win.h"
+#include "layer/live_objects.h"
 
 namespace vimo {
 
@@ -74,6 +75,11 @@ bool ControllerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
         return true;
     }
     if (msg == WM_CLOSE) return true; // the controller lives until Exit
+    static const UINT liveObjectsMessage = RegisterWindowMessageA(kLiveObjectsMessageName);
+    if (msg == liveObjectsMessage) {
+        result = LiveCount(wParam == 0 ? LiveKind::Gdi : LiveKind::Gdiplus);
+        return true;
+    }
     if (auto type = KapTypeFromDeletedMessage(msg)) {
         RemoveKap(*type, wParam);
         return true;

@@ -29,6 +29,9 @@ constexpr unsigned WMU_ALARMS_CHANGED = kWmUser + 1214;
 
 // Name of the tray icon's callback message, registered once at start-up.
 constexpr const char* kTaskbarIconMessageName = "WMU_NOTIFY_TASKBAR_ICON";
+// Name of the message that asks the controller window how many drawing objects the program holds
+// (WPARAM 0 GDI handles, 1 the drawing library's objects); the count is the result.
+constexpr const char* kLiveObjectsMessageName = "VimoKap.LiveObjects";
 
 // ---------------------------------------------------------------------------------------------
 // Shared by every kap

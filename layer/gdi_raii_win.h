@@ -5,14 +5,20 @@
 
 #include <utility>
 
+#include "layer/live_objects.h"
+
 namespace vimo {
 
 // The screen's device context (GetDC of no window), released on destruction.
 class ScreenDc {
 public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
+    ScreenDc() : dc_(GetDC(nullptr)) {
+        if (dc_) CountLive(LiveKind::Gdi, 1);
+    }
     ~ScreenDc() {
-        if (dc_) ReleaseDC(nullptr, dc_);
+        if (!dc_) return;
+        ReleaseDC(nullptr, dc_);
+        CountLive(LiveKind::Gdi, -1);
     }
     ScreenDc(const ScreenDc&) = delete;
     ScreenDc& operator=(const ScreenDc&) = delete;
@@ -26,7 +32,9 @@ private:
 class MemoryDc {
 public:
     MemoryDc() = default;
-    explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+    explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
+        if (dc_) CountLive(LiveKind::Gdi, 1);
+    }
     ~MemoryDc() { Reset(); }
     MemoryDc(MemoryDc&& o) noexcept : dc_(std::exchange(o.dc_, nullptr)) {}
     MemoryDc& operator=(MemoryDc&& o) noexcept {
@@ -38,7 +46,9 @@ public:
     }
     HDC Get() const { return dc_; }
     void Reset() {
-        if (dc_) DeleteDC(dc_);
+        if (!dc_) return;
+        DeleteDC(dc_);
+        CountLive(LiveKind::Gdi, -1);
         dc_ = nullptr;
     }
 
@@ -50,7 +60,9 @@ private:
 template <typename Handle> class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(Handle h) : h_(h) {}
+    explicit GdiObject(Handle h) : h_(h) {
+        if (h_) CountLive(LiveKind::Gdi, 1);
+    }
     ~GdiObject() { Reset(); }
     GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
     GdiObject& operator=(GdiObject&& o) noexcept {
@@ -62,7 +74,9 @@ public:
     }
     Handle Get() const { return h_; }
     void Reset() {
-        if (h_) DeleteObject(h_);
+        if (!h_) return;
+        DeleteObject(h_);
+        CountLive(LiveKind::Gdi, -1);
         h_ = nullptr;
     }
 

@@ -25,8 +25,17 @@ GdipGraphics GdipGraphics::OnDc(HDC dc) {
     return GdipGraphics(s == Ok ? g : nullptr, s);
 }
 
-GdipGraphics::~GdipGraphics() {
-    if (g_) GdipDeleteGraphics(g_);
+GdipGraphics::GdipGraphics(GpGraphics* g, GpStatus s) : g_(g), status_(s) {
+    if (g_) CountLive(LiveKind::Gdiplus, 1);
+}
+
+GdipGraphics::~GdipGraphics() { Delete(); }
+
+void GdipGraphics::Delete() {
+    if (!g_) return;
+    GdipDeleteGraphics(g_);
+    CountLive(LiveKind::Gdiplus, -1);
+    g_ = nullptr;
 }
 
 GdipGraphics::GdipGraphics(GdipGraphics&& o) noexcept
@@ -34,7 +43,7 @@ GdipGraphics::GdipGraphics(GdipGraphics&& o) noexcept
 
 GdipGraphics& GdipGraphics::operator=(GdipGraphics&& o) noexcept {
     if (this != &o) {
-        if (g_) GdipDeleteGraphics(g_);
+        Delete();
         g_ = std::exchange(o.g_, nullptr);
         status_ = std::exchange(o.status_, Ok);
     }

@@ -60,7 +60,8 @@ public:
                              Gdiplus::GpStringFormat* format);
 
 private:
-    explicit GdipGraphics(Gdiplus::GpGraphics* g, Gdiplus::GpStatus s) : g_(g), status_(s) {}
+    GdipGraphics(Gdiplus::GpGraphics* g, Gdiplus::GpStatus s);
+    void Delete();
     Gdiplus::GpGraphics* g_ = nullptr;
     Gdiplus::GpStatus status_ = Gdiplus::Ok;
 };

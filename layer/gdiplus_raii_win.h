@@ -6,6 +6,7 @@
 #include <string>
 
 #include "layer/gdiplus_api_win.h"
+#include "layer/live_objects.h"
 
 namespace vimo {
 
@@ -34,17 +35,48 @@ struct ImageAttributes {
 struct Region {
     void operator()(Gdiplus::GpRegion* p) const { Gdiplus::DllExports::GdipDeleteRegion(p); }
 };
+struct Matrix {
+    void operator()(Gdiplus::GpMatrix* p) const { Gdiplus::DllExports::GdipDeleteMatrix(p); }
+};
+// Deletes an object and takes it off the count of live objects.
+template <typename Delete> struct Counted {
+    template <typename T> void operator()(T* p) const {
+        Delete()(p);
+        CountLive(LiveKind::Gdiplus, -1);
+    }
+};
 } // namespace gdip_delete
 
-using GdipImage = std::unique_ptr<Gdiplus::GpImage, gdip_delete::Image>;
-using GdipBitmap = std::unique_ptr<Gdiplus::GpBitmap, gdip_delete::Image>;
-using GdipBrush = std::unique_ptr<Gdiplus::GpBrush, gdip_delete::Brush>;
-using GdipPen = std::unique_ptr<Gdiplus::GpPen, gdip_delete::Pen>;
-using GdipFontFamily = std::unique_ptr<Gdiplus::GpFontFamily, gdip_delete::FontFamily>;
-using GdipFont = std::unique_ptr<Gdiplus::GpFont, gdip_delete::Font>;
-using GdipStringFormat = std::unique_ptr<Gdiplus::GpStringFormat, gdip_delete::StringFormat>;
-using GdipImageAttributes = std::unique_ptr<Gdiplus::GpImageAttributes, gdip_delete::ImageAttributes>;
-using GdipRegion = std::unique_ptr<Gdiplus::GpRegion, gdip_delete::Region>;
+// The owner of one object of the drawing library, counted while it holds one.
+template <typename T, typename Delete> class GdipOwned : public std::unique_ptr<T, gdip_delete::Counted<Delete>> {
+    using Base = std::unique_ptr<T, gdip_delete::Counted<Delete>>;
+
+public:
+    GdipOwned() = default;
+    explicit GdipOwned(T* p) : Base(p) {
+        if (p) CountLive(LiveKind::Gdiplus, 1);
+    }
+    void reset(T* p = nullptr) {
+        if (p) CountLive(LiveKind::Gdiplus, 1);
+        Base::reset(p);
+    }
+    T* release() {
+        T* p = Base::release();
+        if (p) CountLive(LiveKind::Gdiplus, -1);
+        return p;
+    }
+};
+
+using GdipImage = GdipOwned<Gdiplus::GpImage, gdip_delete::Image>;
+using GdipBitmap = GdipOwned<Gdiplus::GpBitmap, gdip_delete::Image>;
+using GdipBrush = GdipOwned<Gdiplus::GpBrush, gdip_delete::Brush>;
+using GdipPen = GdipOwned<Gdiplus::GpPen, gdip_delete::Pen>;
+using GdipFontFamily = GdipOwned<Gdiplus::GpFontFamily, gdip_delete::FontFamily>;
+using GdipFont = GdipOwned<Gdiplus::GpFont, gdip_delete::Font>;
+using GdipStringFormat = GdipOwned<Gdiplus::GpStringFormat, gdip_delete::StringFormat>;
+using GdipImageAttributes = GdipOwned<Gdiplus::GpImageAttributes, gdip_delete::ImageAttributes>;
+using GdipRegion = GdipOwned<Gdiplus::GpRegion, gdip_delete::Region>;
+using GdipMatrix = GdipOwned<Gdiplus::GpMatrix, gdip_delete::Matrix>;
 
 // Loads an image file (PNG, JPEG, GIF, BMP); empty when the file cannot be read.
 GdipImage LoadImageFile(const std::wstring& path);

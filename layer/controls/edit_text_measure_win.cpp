@@ -24,11 +24,6 @@ constexpr std::size_t kRunPiece = 128;
 // A layout box wide and tall enough that no line of an edit is ever cut.
 const RectF kUnboundedLayout(0.0f, 0.0f, 1.0e6f, 1.0e4f);
 
-struct MatrixDelete {
-    void operator()(GpMatrix* m) const { GdipDeleteMatrix(m); }
-};
-using GdipMatrix = std::unique_ptr<GpMatrix, MatrixDelete>;
-
 GdipMatrix NewIdentityMatrix() {
     GpMatrix* m = nullptr;
     return GdipMatrix(GdipCreateMatrix(&m) == Ok ? m : nullptr);

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "base/messages.h"
 #include "base/resource.h"
 #include "e2e/driver/vimo_driver.h"
 #include "e2e/news_document_win.h"
@@ -110,7 +111,7 @@ double FittedGrowth(const std::vector<double>& y) {
     return slope * (n - 1);
 }
 
-TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
+TEST(Soak, MemoryFilesThreadsWindowsAndDrawingObjectsStayFlatWhileEveryTimerRuns) {
     const char* minutesText = std::getenv("VIMO_SOAK_MINUTES");
     const double minutes = minutesText && std::atof(minutesText) > 0 ? std::atof(minutesText) : 2;
     const DWORD periodMs = static_cast<DWORD>(std::clamp(minutes * 60000 / 40, 5000.0, 60000.0));
@@ -136,14 +137,16 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
     WriteDocument(dir, weather, "VIMOWEATHER",
                   [](DocumentWriter& w) { w.Int(600).Int(300).Int(332).Int(270).Int(60000).Line("FRXX0076"); });
     // The mail alert every minute.
-    testsupport::LoopbackServer pop3(ServePop3, "127.0.0.3", 110);
-    ASSERT_TRUE(pop3.Running()) << "port 110 of 127.0.0.3 is taken";
-    WriteDocument(dir, KapHeader{"20261209000004", false, "", false, ""}, "VIMOMAIL", [](DocumentWriter& w) {
+    // The mail port is fixed; an address of this run's own lets soaks run side by side.
+    const std::string popAddress = "127.0.3." + std::to_string(1 + GetCurrentProcessId() % 250);
+    testsupport::LoopbackServer pop3(ServePop3, popAddress.c_str(), 110);
+    ASSERT_TRUE(pop3.Running()) << "port 110 of " << popAddress << " is taken";
+    WriteDocument(dir, KapHeader{"20261209000004", false, "", false, ""}, "VIMOMAIL", [&](DocumentWriter& w) {
         w.Int(700).Int(40).Int(200).Int(100);
         MailValues values;
         values.intervalMinutes = 1;
         values.accountName = "Soak";
-        values.popServer = "127.0.0.3";
+        values.popServer = popAddress;
         values.login = "soak";
         WriteMailPayload(w, values, PasswordLine("secret"));
     });
@@ -201,7 +204,16 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
     std::vector<Measure> measures = {{"private memory (RssAnon)", "kB", 1536, {}},
                                      {"open files", "", 3, {}},
                                      {"threads", "", 2, {}},
-                                     {"windows", "", 2, {}}};
+                                     {"windows", "", 2, {}},
+                                     {"GDI objects (own count)", "", 8, {}},
+                                     {"GDI+ objects (own count)", "", 8, {}}};
+    // Wine reports no object counts of a process: the program keeps its own.
+    const UINT liveObjects = RegisterWindowMessageA(kLiveObjectsMessageName);
+    auto liveCount = [&](WPARAM kind) {
+        DWORD_PTR count = 0;
+        SendMessageTimeoutA(app.Controller(), liveObjects, kind, 0, SMTO_ABORTIFHUNG, 10000, &count);
+        return static_cast<double>(count);
+    };
     const int screenW = GetSystemMetrics(SM_CXSCREEN);
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(minutes * 60000);
     const ULONGLONG warmUpEnd = GetTickCount64() + std::min<ULONGLONG>(60000, static_cast<ULONGLONG>(minutes * 20000));
@@ -231,6 +243,8 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
         measures[1].samples.push_back(static_cast<double>(testsupport::OpenFileCount(proc)));
         measures[2].samples.push_back(static_cast<double>(testsupport::StatusValue(proc, "Threads")));
         measures[3].samples.push_back(static_cast<double>(WindowCount(app)));
+        measures[4].samples.push_back(liveCount(0));
+        measures[5].samples.push_back(liveCount(1));
     }
     Screenshot("soak");
     std::printf("soak: reminders rung and stopped with a click: %zu of 3\n", 3 - reminders.size());
@@ -238,6 +252,8 @@ TEST(Soak, MemoryFilesThreadsAndWindowsStayFlatWhileEveryTimerRuns) {
         EXPECT_TRUE(reminders.empty()) << "every reminder rang in the first minutes";
     }
     ASSERT_GE(measures[0].samples.size(), 4u);
+    EXPECT_GT(measures[4].samples.front(), 0) << "the program counts its GDI objects";
+    EXPECT_GT(measures[5].samples.front(), 0) << "the program counts its GDI+ objects";
 
     std::printf("soak: %.1f minutes, %zu kaps, %zu samples after the first minute, every %lu s, process %s\n", minutes,
                 kaps.size(), measures[0].samples.size(), static_cast<unsigned long>(periodMs / 1000), proc.c_str());
