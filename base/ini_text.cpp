@@ -12,7 +12,7 @@ bool IsBlank(char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a
 
 std::string_view Trim(std::string_view text) { return TrimIniRight(TrimIniLeft(text)); }
 
-bool SameName(std::string_view a, std::string_view b) { return EqualsNoCase(std::string(a), std::string(b)); }
+bool SameName(std::string_view a, std::string_view b) { return EqualsNoCase(a, b); }
 
 // One line, without its line break and surrounding blanks, added to the document.
 void ParseLine(std::string_view line, IniDocument& doc) {

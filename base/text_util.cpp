@@ -1,5 +1,7 @@
 #include "base/text_util.h"
 
+#include <algorithm>
+
 namespace vimo {
 
 namespace {
@@ -13,11 +15,21 @@ std::string ToUpperAscii(std::string text) {
 
 bool IsNullWord(const std::string& text) { return EqualsNoCase(text, "NULL"); }
 
-bool EqualsNoCase(const std::string& a, const std::string& b) {
+bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
     return true;
+}
+
+bool LessNoCase(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char x = static_cast<unsigned char>(UpperAscii(a[i]));
+        const unsigned char y = static_cast<unsigned char>(UpperAscii(b[i]));
+        if (x != y) return x < y;
+    }
+    return a.size() < b.size();
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {

@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers shared by the settings, skin and document code.
 #include <string>
+#include <string_view>
 
 namespace vimo {
 
@@ -9,7 +10,9 @@ std::string ToUpperAscii(std::string text);
 // True when text is "NULL" in any letter case: the settings' and skins' word for "empty".
 bool IsNullWord(const std::string& text);
 // Case-insensitive comparison of ASCII text.
-bool EqualsNoCase(const std::string& a, const std::string& b);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+// Case-insensitive order of ASCII text (as if both were upper-cased).
+bool LessNoCase(std::string_view a, std::string_view b);
 // True when text ends with end.
 bool EndsWith(const std::string& text, const std::string& end);
 // A value as one document line: every CR and LF becomes a space.

@@ -79,11 +79,15 @@ constexpr std::size_t kIntBuffer = 30;
 
 } // namespace
 
-std::string MemoryProfileStore::PathKey(const std::string& path) { return ToUpperAscii(path); }
+bool MemoryProfileStore::PathLess::operator()(std::string_view a, std::string_view b) const { return LessNoCase(a, b); }
 
 const std::string* MemoryProfileStore::Find(const std::string& path) const {
-    auto it = files_.find(PathKey(path));
-    return it == files_.end() ? nullptr : &it->second;
+    if (last_.valid && last_.path == path) return last_.found;
+    auto it = files_.find(path);
+    last_.found = it == files_.end() ? nullptr : &it->second;
+    last_.path = path;
+    last_.valid = true;
+    return last_.found;
 }
 
 int MemoryProfileStore::ReadInt(const std::string& path, const std::string& section, const std::string& key,
@@ -108,13 +112,16 @@ std::string MemoryProfileStore::ReadString(const std::string& path, const std::s
 bool MemoryProfileStore::WriteString(const std::string& path, const std::string& section, const std::string& key,
                                      const std::string& value) {
     std::string text = FileText(path);
-    if (SetIniValue(text, section, key, value)) files_[PathKey(path)] = std::move(text);
+    if (SetIniValue(text, section, key, value)) SetFile(path, std::move(text));
     return true;
 }
 
 bool MemoryProfileStore::FileExists(const std::string& path) const { return HasFile(path); }
 
-void MemoryProfileStore::SetFile(const std::string& path, std::string text) { files_[PathKey(path)] = std::move(text); }
+void MemoryProfileStore::SetFile(const std::string& path, std::string text) {
+    files_[path] = std::move(text);
+    last_.valid = false;
+}
 
 std::string MemoryProfileStore::FileText(const std::string& path) const {
     const std::string* text = Find(path);
@@ -123,6 +130,9 @@ std::string MemoryProfileStore::FileText(const std::string& path) const {
 
 bool MemoryProfileStore::HasFile(const std::string& path) const { return Find(path) != nullptr; }
 
-void MemoryProfileStore::RemoveFile(const std::string& path) { files_.erase(PathKey(path)); }
+void MemoryProfileStore::RemoveFile(const std::string& path) {
+    files_.erase(path);
+    last_.valid = false;
+}
 
 } // namespace vimo

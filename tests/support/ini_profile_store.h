@@ -10,6 +10,7 @@
 // or line breaks, which the file itself cannot hold.
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "base/profile_store.h"
 
@@ -33,10 +34,28 @@ public:
 
 private:
     // Paths are compared without regard to ASCII letter case, as file names on the platform.
-    static std::string PathKey(const std::string& path);
+    struct PathLess {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
     const std::string* Find(const std::string& path) const;
 
-    std::map<std::string, std::string> files_; // keyed by PathKey
+    // The last path looked up and what it found: settings and skins are read a key at a time. A copy
+    // of the store starts without it (it points into the files of its own store).
+    struct LastLookup {
+        LastLookup() = default;
+        LastLookup(const LastLookup&) {}
+        LastLookup& operator=(const LastLookup&) {
+            valid = false;
+            return *this;
+        }
+        std::string path;
+        const std::string* found = nullptr;
+        bool valid = false;
+    };
+
+    std::map<std::string, std::string, PathLess> files_;
+    mutable LastLookup last_;
 };
 
 } // namespace vimo
