@@ -5,11 +5,14 @@
 
 namespace vimo {
 
-// a + b held to the range of int: rectangles come from skin files, which may hold any number.
-constexpr int SaturatedSum(long long a, long long b) {
-    const long long sum = a + b;
-    return sum > INT_MAX ? INT_MAX : sum < INT_MIN ? INT_MIN : static_cast<int>(sum);
+// A value held to the range of int: rectangles come from skin files, which may hold any number, so
+// layout arithmetic is done in long long and held to int at the end.
+constexpr int ClampToInt(long long value) {
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
 }
+
+// a + b held to the range of int.
+constexpr int SaturatedSum(long long a, long long b) { return ClampToInt(a + b); }
 
 struct LayerRect {
     int x = 0, y = 0, width = 0, height = 0;

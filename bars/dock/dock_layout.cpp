@@ -1,18 +1,10 @@
 #include "bars/dock/dock_layout.h"
 
-#include <climits>
-
 #include "layer/skin/skin_layout.h"
 
 namespace vimo {
 
 namespace {
-
-int ClampToInt(long long value) {
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
 
 // Icon counts beyond this make no difference to any int-sized result and keep the products small.
 constexpr long long kCountLimit = 1LL << 20;

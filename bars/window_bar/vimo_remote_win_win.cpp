@@ -18,21 +18,6 @@ namespace vimo {
 
 namespace {
 
-WindowBarMetrics MetricsFromSkin(const SkinRecord& skin) {
-    WindowBarMetrics m;
-    m.marginLeft = skin.Int("MarginLeft");
-    m.marginRight = skin.Int("MarginRight");
-    m.marginTop = skin.Int("MarginTop");
-    m.marginBottom = skin.Int("MarginBottom");
-    m.screenWidth = skin.Int("ScreenWidth");
-    m.screenHeight = skin.Int("ScreenHeight");
-    m.screenVSpacing = skin.Int("ScreenVSpacing");
-    m.scrollWidth = skin.Int("ScrollWidth");
-    m.scrollHMargin = skin.Int("ScrollHMargin");
-    m.scrollOnRight = skin.Int("ScrollOnRight") != 0;
-    return m;
-}
-
 // The text block of a tile: style, place, orientation and margins from the keys of the prefix.
 void StyleBlock(CLayerElement& element, TextBlockId block, const SkinRecord& skin, const std::string& prefix) {
     element.SetBlockStyle(block, skin.TextStyle(prefix));
@@ -104,7 +89,7 @@ int CVimoRemoteWin::MinimumHeight() const {
 BOOL CVimoRemoteWin::OnInitDialog() {
     HWND hwnd = Hwnd();
     SetWindowTextA(hwnd, kWindowText);
-    metrics_ = MetricsFromSkin(Skin());
+    metrics_ = WindowBarMetricsFromSkin(Skin());
     const Settings& settings = AppSettings();
     // A stored size too small for one tile (as the first run's is) gives the skin's design size.
     const SkinSize design = DesignSize(Skin());

@@ -2,34 +2,62 @@
 
 #include <algorithm>
 
+#include "layer/layer_geometry.h"
+#include "layer/skin/skin_record.h"
+
 namespace vimo {
 
+namespace {
+// Tile counts beyond this make no difference to any int-sized result and keep the products small.
+constexpr long long kTileLimit = 1LL << 20;
+} // namespace
+
+WindowBarMetrics WindowBarMetricsFromSkin(const SkinRecord& skin) {
+    WindowBarMetrics m;
+    m.marginLeft = skin.Int("MarginLeft");
+    m.marginRight = skin.Int("MarginRight");
+    m.marginTop = skin.Int("MarginTop");
+    m.marginBottom = skin.Int("MarginBottom");
+    m.screenWidth = skin.Int("ScreenWidth");
+    m.screenHeight = skin.Int("ScreenHeight");
+    m.screenVSpacing = skin.Int("ScreenVSpacing");
+    m.scrollWidth = skin.Int("ScrollWidth");
+    m.scrollHMargin = skin.Int("ScrollHMargin");
+    m.scrollOnRight = skin.Int("ScrollOnRight") != 0;
+    return m;
+}
+
 WindowBarLayout LayoutWindowBar(const WindowBarMetrics& m, int width, int height, std::size_t tiles) {
+    // Skin numbers may be anything: the arithmetic is done in long long and held to int at the end.
     WindowBarLayout layout;
-    const int scrollBand = m.scrollWidth + m.scrollHMargin;
-    const int top = m.marginTop, viewHeight = std::max(0, height - m.marginTop - m.marginBottom);
-    const int inner = std::max(0, width - m.marginLeft - m.marginRight - scrollBand);
+    const long long scrollBand = static_cast<long long>(m.scrollWidth) + m.scrollHMargin;
+    const int top = m.marginTop;
+    const int viewHeight = ClampToInt(std::max(0LL, static_cast<long long>(height) - m.marginTop - m.marginBottom));
+    const int inner =
+        ClampToInt(std::max(0LL, static_cast<long long>(width) - m.marginLeft - m.marginRight - scrollBand));
     if (m.scrollOnRight) {
         layout.listArea = LayerRect{m.marginLeft, top, inner, viewHeight};
-        layout.scroll = LayerRect{width - m.marginRight - m.scrollWidth, top, m.scrollWidth, viewHeight};
+        layout.scroll = LayerRect{ClampToInt(static_cast<long long>(width) - m.marginRight - m.scrollWidth), top,
+                                  m.scrollWidth, viewHeight};
     } else {
         layout.scroll = LayerRect{m.marginLeft, top, m.scrollWidth, viewHeight};
-        layout.listArea = LayerRect{m.marginLeft + scrollBand, top, inner, viewHeight};
+        layout.listArea = LayerRect{SaturatedSum(m.marginLeft, scrollBand), top, inner, viewHeight};
     }
-    const int n = static_cast<int>(tiles);
-    layout.listLength = n == 0 ? 0 : n * (m.screenHeight + m.screenVSpacing) - m.screenVSpacing;
+    const long long n = std::min(static_cast<long long>(tiles), kTileLimit);
+    layout.listLength =
+        n == 0 ? 0 : ClampToInt(n * (static_cast<long long>(m.screenHeight) + m.screenVSpacing) - m.screenVSpacing);
     return layout;
 }
 
 LayerRect WindowTileRect(const WindowBarMetrics& m, const WindowBarLayout& layout, std::size_t index) {
-    const int step = m.screenHeight + m.screenVSpacing;
-    return LayerRect{layout.listArea.x, layout.listArea.y + static_cast<int>(index) * step, m.screenWidth,
-                     m.screenHeight};
+    const long long step = static_cast<long long>(m.screenHeight) + m.screenVSpacing;
+    const long long k = std::min(static_cast<long long>(index), kTileLimit);
+    return LayerRect{layout.listArea.x, ClampToInt(layout.listArea.y + k * step), m.screenWidth, m.screenHeight};
 }
 
 int WindowBarScrollOffset(int listLength, int viewHeight, int percent) {
     if (listLength <= viewHeight) return 0;
-    const long long below = listLength - viewHeight;
+    const long long below = static_cast<long long>(listLength) - viewHeight;
     return static_cast<int>(below * std::clamp(percent, 0, 100) / 100);
 }
 

@@ -23,6 +23,9 @@ struct WindowBarLayout {
     int listLength = 0; // height of the column of tiles
 };
 
+// The Margin, Screen and Scroll keys of the window bar skin.
+WindowBarMetrics WindowBarMetricsFromSkin(const SkinRecord& skin);
+
 WindowBarLayout LayoutWindowBar(const WindowBarMetrics& metrics, int width, int height, std::size_t tiles);
 
 // Tile `index` of the column, in the layer's coordinates before scrolling.

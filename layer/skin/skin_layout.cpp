@@ -10,7 +10,7 @@ SkinSize DesignSize(const SkinRecord& skin) {
 }
 
 int DockedCoordinate(int pos, int dockFlag, int kapExtent, int designExtent) {
-    return dockFlag != 0 ? kapExtent - designExtent + pos : pos;
+    return dockFlag != 0 ? ClampToInt(static_cast<long long>(kapExtent) - designExtent + pos) : pos;
 }
 
 LayerRect ElementRect(const SkinRecord& skin, const std::string& prefix, SkinSize kap) {
@@ -29,12 +29,14 @@ LayerRect ElementRect(const SkinRecord& skin, const std::string& prefix, SkinSiz
 
 LayerRect ContenerRect(const SkinRecord& skin, SkinSize kap) {
     const SkinSize design = DesignSize(skin);
-    return {skin.Int("ContenerPosX"), skin.Int("ContenerPosY"), skin.Int("ContenerWidth") + kap.width - design.width,
-            skin.Int("ContenerHeight") + kap.height - design.height};
+    return {skin.Int("ContenerPosX"), skin.Int("ContenerPosY"),
+            ClampToInt(static_cast<long long>(skin.Int("ContenerWidth")) + kap.width - design.width),
+            ClampToInt(static_cast<long long>(skin.Int("ContenerHeight")) + kap.height - design.height)};
 }
 
 int ContenerMaxKapWidth(const SkinRecord& skin) {
-    return DesignSize(skin).width + skin.Int("ContenerMaxWidth") - skin.Int("ContenerWidth");
+    return ClampToInt(static_cast<long long>(DesignSize(skin).width) + skin.Int("ContenerMaxWidth") -
+                      skin.Int("ContenerWidth"));
 }
 
 SkinSize ClampContenerKapSize(const SkinRecord& skin, SkinSize wanted) {
@@ -48,16 +50,17 @@ SkinSize ClampContenerKapSize(const SkinRecord& skin, SkinSize wanted) {
 }
 
 int ContenerScrollOriginX(const SkinRecord& skin, int kapWidth, int percent) {
-    const int areaWidth = skin.Int("ContenerWidth") + kapWidth - DesignSize(skin).width;
-    return -((skin.Int("ContenerMaxWidth") - areaWidth) * percent / 100);
+    const long long areaWidth = static_cast<long long>(skin.Int("ContenerWidth")) + kapWidth - DesignSize(skin).width;
+    return ClampToInt(-((skin.Int("ContenerMaxWidth") - areaWidth) * std::clamp(percent, 0, 100) / 100));
 }
 
 int ContenerWheelOrigin(int origin, int delta, int contentBottom, int viewportBottom) {
     if (contentBottom <= viewportBottom) return origin;
-    int moved = origin + delta / 5;
+    long long moved = static_cast<long long>(origin) + delta / 5;
     if (moved >= 0) moved = 0;
-    if (moved < viewportBottom - contentBottom) moved = viewportBottom - contentBottom;
-    return moved;
+    const long long lowest = static_cast<long long>(viewportBottom) - contentBottom;
+    if (moved < lowest) moved = lowest;
+    return ClampToInt(moved);
 }
 
 } // namespace vimo

@@ -5,15 +5,12 @@
 
 #include "base/text_util.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/fuzz_skin.h"
 #include "layer/skin/skin_lint.h"
 #include "layer/skin/skin_record.h"
-#include "layer/skin/skin_tables.h"
-#include "support/ini_profile_store.h"
 
 namespace vimo::fuzz {
 namespace {
-
-const std::string kSkinDir = "C:\\VimoKap\\Skin\\Fuzz";
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.compare(0, start.size(), start) == 0; }
 
@@ -55,11 +52,8 @@ void CheckRecord(const SkinRecord& record, const ProfileStore& store) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vimo;
     using namespace vimo::fuzz;
-    static const std::vector<std::shared_ptr<const SkinFileSchema>> schemas = BuildSkinSchemas();
     if (size == 0) return 0;
-    const std::shared_ptr<const SkinFileSchema>& schema = schemas[data[0] % schemas.size()];
     MemoryProfileStore store;
-    store.SetFile(SkinRecord::Load(schema, store, kSkinDir).FilePath(), Text(data + 1, size - 1));
-    CheckRecord(SkinRecord::Load(schema, store, kSkinDir), store);
+    CheckRecord(LoadSkinText(PickedSkinSchema(data[0]), store, Text(data + 1, size - 1)), store);
     return 0;
 }

@@ -87,18 +87,7 @@ std::string CVimoWeather::BlockTitles() const {
     return titles;
 }
 
-WeatherGridMetrics CVimoWeather::Metrics() const {
-    const SkinRecord& skin = Skin();
-    WeatherGridMetrics m;
-    m.blockWidth = skin.Int("ContenerWidth");
-    m.blockHeight = skin.Int("ContenerHeight");
-    m.spacing = skin.Int("BlockSpacing");
-    m.iconWidth = skin.Int("IconWidth");
-    m.iconHeight = skin.Int("IconHeight");
-    m.posX = skin.Int("ContenerPosX");
-    m.posY = skin.Int("ContenerPosY");
-    return m;
-}
+WeatherGridMetrics CVimoWeather::Metrics() const { return WeatherGridMetricsFromSkin(Skin()); }
 
 void CVimoWeather::ReadPayload(DocumentReader& reader) {
     ReadWeatherPayload(reader, values_);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "layer/layer_geometry.h"
+
 namespace vimo {
 
 void ReadWeatherPayload(DocumentReader& reader, WeatherValues& values) {
@@ -66,33 +68,55 @@ std::string WeatherIconFile(const std::string& icon) {
     return icon + ".png";
 }
 
+WeatherGridMetrics WeatherGridMetricsFromSkin(const SkinRecord& skin) {
+    WeatherGridMetrics m;
+    m.blockWidth = skin.Int("ContenerWidth");
+    m.blockHeight = skin.Int("ContenerHeight");
+    m.spacing = skin.Int("BlockSpacing");
+    m.iconWidth = skin.Int("IconWidth");
+    m.iconHeight = skin.Int("IconHeight");
+    m.posX = skin.Int("ContenerPosX");
+    m.posY = skin.Int("ContenerPosY");
+    return m;
+}
+
+namespace {
+// Block counts beyond this make no difference to any int-sized result and keep the products small.
+constexpr long long kBlockLimit = 1LL << 20;
+} // namespace
+
 WeatherGrid LayOutWeatherGrid(const WeatherGridMetrics& m, int width, int height, std::size_t blocks) {
-    WeatherGrid g;
-    const int stepX = m.blockWidth + m.spacing, stepY = m.blockHeight + m.spacing;
-    g.width = width;
-    g.height = height;
+    // Skin numbers may be anything: the arithmetic is done in long long and held to int at the end.
+    const long long bw = m.blockWidth, bh = m.blockHeight, sp = m.spacing, iw = m.iconWidth, ih = m.iconHeight;
+    const long long stepX = bw + sp, stepY = bh + sp;
+    long long w = width, h = height, columns = 1, rows = 1;
     if (stepX > 0) {
-        g.columns = std::max(1, (width - m.iconWidth + m.spacing + m.blockWidth) / stepX);
-        g.width = stepX * g.columns - m.spacing - m.blockWidth + m.iconWidth;
+        columns = std::max(1LL, (w - iw + sp + bw) / stepX);
+        w = stepX * columns - sp - bw + iw;
     }
     if (stepY > 0) {
-        g.rows = std::max(1, (m.blockHeight - m.iconHeight + height + m.spacing) / stepY);
-        g.height = stepY * g.rows - m.spacing - m.blockHeight + m.iconHeight;
+        rows = std::max(1LL, (bh - ih + h + sp) / stepY);
+        h = stepY * rows - sp - bh + ih;
     }
-    const int filledRows =
-        static_cast<int>((blocks + static_cast<std::size_t>(g.columns) - 1) / static_cast<std::size_t>(g.columns));
-    g.contentBottom = stepY * filledRows - m.spacing;
+    const long long filledRows = (std::min(static_cast<long long>(blocks), kBlockLimit) + columns - 1) / columns;
+    WeatherGrid g;
+    g.width = ClampToInt(w);
+    g.height = ClampToInt(h);
+    g.columns = ClampToInt(columns);
+    g.rows = ClampToInt(rows);
+    g.contentBottom = ClampToInt(stepY * filledRows - sp);
     g.viewX = m.posX;
     g.viewY = m.posY;
-    g.viewWidth = g.width - m.iconWidth + m.blockWidth;
-    g.viewHeight = m.blockHeight - m.iconHeight + g.height;
+    g.viewWidth = ClampToInt(w - iw + bw);
+    g.viewHeight = ClampToInt(bh - ih + h);
     return g;
 }
 
 void WeatherBlockPosition(const WeatherGridMetrics& m, const WeatherGrid& grid, std::size_t k, int& x, int& y) {
-    const auto columns = static_cast<std::size_t>(grid.columns);
-    x = m.posX + (m.blockWidth + m.spacing) * static_cast<int>(k % columns);
-    y = m.posY + (m.blockHeight + m.spacing) * static_cast<int>(k / columns);
+    const long long columns = std::max(grid.columns, 1);
+    const long long index = std::min(static_cast<long long>(k), kBlockLimit);
+    x = ClampToInt(m.posX + (static_cast<long long>(m.blockWidth) + m.spacing) * (index % columns));
+    y = ClampToInt(m.posY + (static_cast<long long>(m.blockHeight) + m.spacing) * (index / columns));
 }
 
 } // namespace vimo

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "kapframe/kap_document.h"
+#include "layer/skin/skin_record.h"
 
 namespace vimo {
 
@@ -59,6 +60,9 @@ struct WeatherGrid {
     int contentBottom = 0;                                   // below the last row, from the grid's top
     int viewX = 0, viewY = 0, viewWidth = 0, viewHeight = 0; // the viewport
 };
+
+// ContenerWidth x ContenerHeight, BlockSpacing, IconWidth x IconHeight and ContenerPosX/Y of the skin.
+WeatherGridMetrics WeatherGridMetricsFromSkin(const SkinRecord& skin);
 
 // Snaps a kap size to whole blocks: as many columns (rows) as fit, at least one, and the size
 // that holds exactly those; the content holds `blocks` blocks in rows of `columns`.
