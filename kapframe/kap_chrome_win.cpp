@@ -135,6 +135,7 @@ void CKapChrome::OnTimer(UINT_PTR id) {
 void CKapChrome::OnDestroy() {
     KillTimer(Hwnd(), kSaveTimer);
     dropTarget_.Revoke();
+    if (layer_) layer_->OwnerGoing();
     layer_.reset();
     lock_ = nullptr;
 }

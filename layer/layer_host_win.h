@@ -31,6 +31,10 @@ public:
     CLayerHost& operator=(const CLayerHost&) = delete;
 
     HWND Owner() const { return owner_; }
+    // The owner window is being destroyed (its WM_DESTROY): the input windows of the controls are
+    // its children and go with it, so the controls leave them to it rather than destroy each one.
+    void OwnerGoing() { ownerGoing_ = true; }
+    bool IsOwnerGoing() const { return ownerGoing_; }
 
     // Size of the surface (and of the window once shown); set before the first show.
     void SetSize(int width, int height);
@@ -112,6 +116,7 @@ private:
     GdipGraphics graphics_;
 
     bool updating_ = false;
+    bool ownerGoing_ = false;
     bool shownOnce_ = false;
     std::list<CLayerItem*> items_; // front: head (topmost)
     std::vector<const CLayerItem*> removedDuringUpdate_;

@@ -24,6 +24,7 @@ CLayerControl::CLayerControl(CLayerHost* host, int x, int y, int width, int heig
 }
 
 CLayerControl::~CLayerControl() {
+    const bool parentGoing = Host() && Host()->IsOwnerGoing();
     if (Host()) {
         Host()->RemoveItem(this);
         DetachFromHost();
@@ -34,7 +35,7 @@ CLayerControl::~CLayerControl() {
     if (input) {
         SetWindowLongPtrW(input, GWLP_USERDATA, 0);
         SetReflectTarget(input, nullptr);
-        DestroyWindow(input);
+        if (!parentGoing) DestroyWindow(input);
     }
 }
 
