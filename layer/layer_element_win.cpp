@@ -151,6 +151,15 @@ void CLayerElement::Render() {
         g.DrawRect(frame_.colour.Packed(), frame_.width, true, ElementFrameBox(Width(), Height(), frame_.width));
     renderStatus_ = g.LastStatus();
     MarkValid();
+    if (!keepsPrerender_ && renderStatus_ == Ok && ShowsBackgroundAlone()) backgroundCache_.reset();
+}
+
+bool CLayerElement::ShowsBackgroundAlone() const {
+    const BackgroundProps& b = background_;
+    return b.imageEnabled && !b.colour.Enabled() && b.frameWidth < 1 && b.alphaPercent == 100 &&
+           b.luminosityPercent == 100 && !(fill_.colourSet && fill_.on) && !image_.enabled && !target_ &&
+           !stretched_.enabled && !text_.Drawable() && !title_.Drawable() && !editPainter_ && !thumb_.enabled &&
+           !(frame_.on && frame_.width >= 1);
 }
 
 void CLayerElement::DrawBackground(GdipGraphics& g) {

@@ -66,6 +66,10 @@ public:
     // After a draw by an element that does not keep its bitmap: releases it and clears the valid
     // flag, so the next draw renders again.
     void ReleaseBitmap();
+    // An element whose looks seldom change (no hover, no fading) need not keep the background's
+    // pre-render once its bitmap holds the background alone: a later render draws the background
+    // from its picture. Kaps' large backgrounds save a copy of themselves this way.
+    void SetKeepsPrerender(bool keep) { keepsPrerender_ = keep; }
 
     // The height that the title block's string needs when wrapped to the given width (less the
     // title margins), in whole pixels.
@@ -75,6 +79,9 @@ private:
     void DrawBackground(GdipGraphics& g);
     void DrawNineSlice(GdipGraphics& g, Gdiplus::GpImage* image, Gdiplus::GpImageAttributes* attributes);
     void PrerenderBackground();
+    // The composed bitmap is the background's pre-render as it is: nothing else is drawn over it
+    // and its colour matrix is plain.
+    bool ShowsBackgroundAlone() const;
     void DrawImagePart(GdipGraphics& g);
     void DrawWindowView(GdipGraphics& g);
     void CaptureWindow(const WINDOWPLACEMENT& placement, bool minimized, bool maximized);
@@ -88,6 +95,7 @@ private:
     HWND target_ = nullptr;
     GdipBitmap windowCache_; // the window capture scaled to the element
     LayerEditPainter* editPainter_ = nullptr;
+    bool keepsPrerender_ = true;
     Gdiplus::GpStatus renderStatus_ = Gdiplus::Ok;
 };
 
