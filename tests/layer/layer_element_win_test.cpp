@@ -106,6 +106,26 @@ TEST_F(LayerElementTest, KeptElementPreRendersTheNineSliceOnce) {
     EXPECT_EQ(A(Px(loaded, 30, 30)), 0);                // the file is gone: nothing to draw
 }
 
+TEST_F(LayerElementTest, ABackgroundShownAloneIsKeptOnceAndLaterDrawnFromItsPicture) {
+    const std::string src = NineSliceSource();
+    CLayerElement e(60, 60, true);
+    e.SetKeepsPrerender(false);
+    e.SetBackgroundImage(src, 10, 10, 10, 10);
+    e.Render();
+    const std::uint32_t first = Px(e, 30, 30);
+    EXPECT_TRUE(Near(first, 0xFF00FFFF, 8));
+    e.SetBackgroundAlphaPercent(50); // a render from the picture
+    e.Render();
+    EXPECT_NEAR(A(Px(e, 30, 30)), 128, 2);
+    e.SetBackgroundAlphaPercent(100);
+    e.Render();
+    EXPECT_EQ(Px(e, 30, 30), first);
+    ASSERT_TRUE(DeleteFileA(src.c_str())); // no pre-render is left to draw from
+    e.SetBackgroundAlphaPercent(90);
+    e.Render();
+    EXPECT_EQ(A(Px(e, 30, 30)), 0);
+}
+
 TEST_F(LayerElementTest, ResizedElementStretchesItsNineSliceToTheNewSize) {
     const std::string src = NineSliceSource();
     CLayerElement e(60, 60, true);
