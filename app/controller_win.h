@@ -14,6 +14,7 @@
 #include "kapframe/kap_win.h"
 #include "app/shell_watch_win.h"
 #include "app/tray_icon_win.h"
+#include "layer/shared_pictures_win.h"
 #include "wnd/dialog_win.h"
 
 namespace vimo {
@@ -55,6 +56,7 @@ public:
     bool Resizing() const override { return resizing_; }
     bool HasWindowBar() const override { return bar_ != nullptr; }
     std::vector<ScreenRect> BarRects() const override;
+    SharedPictures& Pictures() override { return pictures_; }
     CVimoRemoteWin* WindowBar() const { return bar_.get(); }
 
 protected:
@@ -92,6 +94,7 @@ private:
     void RestoreTrayIcon();
 
     Settings& settings_;
+    SharedPictures pictures_; // outlives the kaps, the dock and the window bar that show them
     std::array<std::vector<std::unique_ptr<Kap>>, kKapTypeCount> kaps_;
     std::vector<std::pair<KapType, std::string>> unread_; // documents to try again (locked at start)
     std::unique_ptr<CLayerHost> layer_;                   // the controller's own 10 x 10 layer surface

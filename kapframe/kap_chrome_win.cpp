@@ -82,6 +82,7 @@ void CKapChrome::StartMove() {
 void CKapChrome::CreateLayer(int width, int height, int alpha) {
     HWND hwnd = Hwnd();
     layer_ = std::make_unique<CLayerHost>(hwnd);
+    layer_->SetSharedPictures(&host_.Pictures());
     layer_->SetSize(width, height);
     layer_->SetConstantAlpha(alpha);
     SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~WS_CAPTION);

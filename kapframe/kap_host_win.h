@@ -12,6 +12,7 @@
 namespace vimo {
 
 class Kap;
+class SharedPictures;
 
 class KapHost {
 public:
@@ -34,6 +35,8 @@ public:
     virtual bool HasWindowBar() const = 0;
     // The screen rectangles of the bars on show (dock, window bar): no new kap is placed under them.
     virtual std::vector<ScreenRect> BarRects() const = 0;
+    // The pictures the kaps' windows share (one rendering of a background that many kaps show).
+    virtual SharedPictures& Pictures() = 0;
 
 protected:
     ~KapHost() = default;

@@ -1,5 +1,8 @@
 #include "layer/layer_element_win.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "layer/element_messages.h"
 #include "layer/wide_text_win.h"
 
@@ -109,6 +112,7 @@ void CLayerElement::Resize(int width, int height) {
     background_.imageEnabled = !b.file.empty() && b.imageWidth > 0 && b.imageHeight > 0 &&
                                SliceCutsFit(width, height, b.imageWidth, b.imageHeight, b.cuts);
     bitmap_.reset();
+    shown_.reset();
     backgroundCache_.reset();
     if (KeepsBitmap()) {
         bitmap_ = NewArgbBitmap(width, height);
@@ -118,11 +122,28 @@ void CLayerElement::Resize(int width, int height) {
 
 void CLayerElement::ReleaseBitmap() {
     bitmap_.reset();
+    shown_.reset();
     Invalidate();
 }
 
-void CLayerElement::Render() {
+void CLayerElement::Render(SharedPictures* shared) {
     if (IsValid()) return;
+    if (shared && !keepsPrerender_ && ShowsBackgroundAlone()) {
+        const SharedPictureKey key{background_.file, background_.cuts, Width(), Height()};
+        shown_ = shared->Find(key, [this] {
+            GdipBitmap picture = NewArgbBitmap(Width(), Height());
+            GdipGraphics g = GdipGraphics::OnImage(picture.get());
+            return g && Compose(g) == Ok ? std::move(picture) : GdipBitmap();
+        });
+        if (shown_) {
+            bitmap_.reset();
+            backgroundCache_.reset();
+            renderStatus_ = Ok;
+            MarkValid();
+            return;
+        }
+    }
+    shown_.reset();
     if (!bitmap_) bitmap_ = NewArgbBitmap(Width(), Height());
     if (!bitmap_) return;
     GdipGraphics g = GdipGraphics::OnImage(bitmap_.get());
@@ -130,6 +151,12 @@ void CLayerElement::Render() {
         renderStatus_ = g.LastStatus();
         return;
     }
+    renderStatus_ = Compose(g);
+    MarkValid();
+    if (!keepsPrerender_ && renderStatus_ == Ok && ShowsBackgroundAlone()) backgroundCache_.reset();
+}
+
+GpStatus CLayerElement::Compose(GdipGraphics& g) {
     g.Clear(0);
     g.SetElementQuality();
     if (fill_.colourSet && fill_.on) g.FillRect(fill_.colour.Packed(), WholeElement(Width(), Height()));
@@ -149,14 +176,14 @@ void CLayerElement::Render() {
     }
     if (frame_.on && frame_.width >= 1)
         g.DrawRect(frame_.colour.Packed(), frame_.width, true, ElementFrameBox(Width(), Height(), frame_.width));
-    renderStatus_ = g.LastStatus();
-    MarkValid();
-    if (!keepsPrerender_ && renderStatus_ == Ok && ShowsBackgroundAlone()) backgroundCache_.reset();
+    return g.LastStatus();
 }
 
 bool CLayerElement::ShowsBackgroundAlone() const {
     const BackgroundProps& b = background_;
-    return b.imageEnabled && !b.colour.Enabled() && b.frameWidth < 1 && b.alphaPercent == 100 &&
+    const std::vector<LayerPart> order = ParseCompositionOrder(CompositionOrder());
+    const bool drawn = std::find(order.begin(), order.end(), LayerPart::Background) != order.end();
+    return drawn && b.imageEnabled && !b.colour.Enabled() && b.frameWidth < 1 && b.alphaPercent == 100 &&
            b.luminosityPercent == 100 && !(fill_.colourSet && fill_.on) && !image_.enabled && !target_ &&
            !stretched_.enabled && !text_.Drawable() && !title_.Drawable() && !editPainter_ && !thumb_.enabled &&
            !(frame_.on && frame_.width >= 1);

@@ -14,6 +14,7 @@
 #include "layer/element_model.h"
 #include "layer/gdip_graphics_win.h"
 #include "layer/gdiplus_raii_win.h"
+#include "layer/shared_pictures_win.h"
 
 namespace vimo {
 
@@ -57,10 +58,12 @@ public:
     // A new size: the kept bitmap and the background's pre-render follow.
     void Resize(int width, int height) override;
 
-    // Composes the parts into the bitmap when the element is not valid.
-    void Render();
+    // Composes the parts into the bitmap when the element is not valid. With shared pictures, an
+    // element that lets its pre-render go and shows its background alone shows the shared
+    // rendering of that background and keeps no bitmap of its own.
+    void Render(SharedPictures* shared = nullptr);
     // The composed bitmap (null before the first render of an element that does not keep it).
-    Gdiplus::GpBitmap* Bitmap() const { return bitmap_.get(); }
+    Gdiplus::GpBitmap* Bitmap() const { return bitmap_ ? bitmap_.get() : shown_ ? shown_->get() : nullptr; }
     // Status of the last render's drawing calls (Ok when every call succeeded).
     Gdiplus::GpStatus RenderStatus() const { return renderStatus_; }
     // After a draw by an element that does not keep its bitmap: releases it and clears the valid
@@ -76,6 +79,8 @@ public:
     int MeasureTextHeight(int width);
 
 private:
+    // Draws every part (onto a cleared bitmap); the status of the drawing calls.
+    Gdiplus::GpStatus Compose(GdipGraphics& g);
     void DrawBackground(GdipGraphics& g);
     void DrawNineSlice(GdipGraphics& g, Gdiplus::GpImage* image, Gdiplus::GpImageAttributes* attributes);
     void PrerenderBackground();
@@ -91,7 +96,8 @@ private:
     void DrawThumb(GdipGraphics& g);
 
     GdipBitmap bitmap_;
-    GdipBitmap backgroundCache_; // pre-rendered nine-slice of an element that keeps its bitmap
+    SharedPictures::Picture shown_; // a shared rendering shown instead of a bitmap of its own
+    GdipBitmap backgroundCache_;    // pre-rendered nine-slice of an element that keeps its bitmap
     HWND target_ = nullptr;
     GdipBitmap windowCache_; // the window capture scaled to the element
     LayerEditPainter* editPainter_ = nullptr;

@@ -20,6 +20,7 @@
 namespace vimo {
 
 class CLayerItem;
+class SharedPictures;
 
 class CLayerHost {
 public:
@@ -35,6 +36,9 @@ public:
     // its children and go with it, so the controls leave them to it rather than destroy each one.
     void OwnerGoing() { ownerGoing_ = true; }
     bool IsOwnerGoing() const { return ownerGoing_; }
+    // The pictures this host's elements may share with other windows' (not owned; may be null).
+    void SetSharedPictures(SharedPictures* pictures) { pictures_ = pictures; }
+    SharedPictures* Pictures() const { return pictures_; }
 
     // Size of the surface (and of the window once shown); set before the first show.
     void SetSize(int width, int height);
@@ -117,6 +121,7 @@ private:
 
     bool updating_ = false;
     bool ownerGoing_ = false;
+    SharedPictures* pictures_ = nullptr;
     bool shownOnce_ = false;
     std::list<CLayerItem*> items_; // front: head (topmost)
     std::vector<const CLayerItem*> removedDuringUpdate_;

@@ -118,7 +118,7 @@ void CLayerItem::DrawControl(GdipGraphics& g) {
         SetWindowPos(input_, focusable_ ? nullptr : HWND_TOP, r.x, r.y, r.width, r.height, flags);
     }
     if (!element_) return;
-    element_->Render();
+    element_->Render(host_ ? host_->Pictures() : nullptr);
     if (Gdiplus::GpBitmap* bitmap = element_->Bitmap()) {
         // Only the part inside the host's clip is copied: a partial redraw does not pay for the
         // whole element.

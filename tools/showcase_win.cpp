@@ -44,7 +44,12 @@ int main(int argc, char** argv) {
     }
     int made = 0;
     if (HWND note = MakeAndPlace(app, ID_NEW_NOTE, POINT{110, 22}, POINT{270, 40})) {
-        TypeInto(ChildOfClass(note, "Edit"), "Buy milk and bread\nCall Ann at five\nBook the train to Lyon");
+        HWND edit = ChildOfClass(note, "Edit");
+        TypeInto(edit, "Buy milk and bread\nCall Ann at five\nBook the train to Lyon");
+        // The next kap takes the keyboard: the keys must have reached the note first.
+        WaitFor(
+            [&] { return WindowTextOf(edit) == "Buy milk and bread\r\nCall Ann at five\r\nBook the train to Lyon"; },
+            10000);
         ++made;
     }
     made += MakeAndPlace(app, ID_NEW_CLOCK, POINT{125, 12}, POINT{505, 40}) != nullptr;
@@ -54,6 +59,7 @@ int main(int argc, char** argv) {
         MouseMove(r.left + 110, r.top + 150);
         for (WORD key : {WORD(VK_NUMPAD1), WORD(VK_NUMPAD2), WORD(VK_MULTIPLY), WORD(VK_NUMPAD3), WORD(VK_RETURN)})
             PressKey(key);
+        WaitFor([&] { return WindowTextOf(calc) == "36"; }, 10000);
         ++made;
     }
     if (HWND album = MakeAndPlace(app, ID_NEW_PHOTOALBUM, POINT{150, 10}, POINT{540, 300})) {

@@ -9,6 +9,7 @@
 
 #include "app/kap_factories_win.h"
 #include "kapframe/kap_host_win.h"
+#include "layer/shared_pictures_win.h"
 
 namespace vimo::kaptest {
 
@@ -31,11 +32,13 @@ public:
     bool Resizing() const override { return resizing; }
     bool HasWindowBar() const override { return windowBar; }
     std::vector<ScreenRect> BarRects() const override { return bars; }
+    SharedPictures& Pictures() override { return pictures; }
     bool RestoreKap(KapType type, const std::string& documentPath) override {
         restored.emplace_back(type, documentPath);
         return false;
     }
 
+    SharedPictures pictures;
     std::function<std::vector<Kap*>(KapType)> kaps;        // what KapsOf answers
     std::vector<KapType> created;                          // the types CreateKap was asked for
     std::vector<std::pair<KapType, std::string>> restored; // what RestoreKap was asked for

@@ -126,6 +126,29 @@ TEST_F(LayerElementTest, ABackgroundShownAloneIsKeptOnceAndLaterDrawnFromItsPict
     EXPECT_EQ(A(Px(e, 30, 30)), 0);
 }
 
+TEST_F(LayerElementTest, BackgroundsShownAloneAlikeShareOneRendering) {
+    const std::string src = NineSliceSource();
+    SharedPictures shared;
+    CLayerElement a(60, 60, true), b(60, 60, true), other(60, 40, true);
+    for (CLayerElement* e : {&a, &b, &other}) {
+        e->SetKeepsPrerender(false);
+        e->SetBackgroundImage(src, 10, 10, 10, 10);
+        e->Render(&shared);
+    }
+    EXPECT_EQ(a.Bitmap(), b.Bitmap());
+    EXPECT_NE(a.Bitmap(), other.Bitmap()); // another size
+    EXPECT_TRUE(Near(Px(a, 30, 30), 0xFF00FFFF, 8));
+    EXPECT_EQ(shared.Count(), 2u);
+    b.SetBackgroundAlphaPercent(50); // no longer alike: a rendering of its own
+    b.Render(&shared);
+    EXPECT_NE(a.Bitmap(), b.Bitmap());
+    EXPECT_NEAR(A(Px(b, 30, 30)), 128, 2);
+    EXPECT_TRUE(Near(Px(a, 30, 30), 0xFF00FFFF, 8));
+    a.Resize(40, 40);
+    other.Resize(40, 40);
+    EXPECT_EQ(shared.Count(), 0u); // a rendering goes with the last element that shows it
+}
+
 TEST_F(LayerElementTest, ResizedElementStretchesItsNineSliceToTheNewSize) {
     const std::string src = NineSliceSource();
     CLayerElement e(60, 60, true);
