@@ -51,9 +51,9 @@ void CheckContener(const SkinRecord& skin, SkinSize kap, int percent) {
     Require(clamped.height >= DesignSize(skin).height, "a list kap is at least as tall as its design");
     if (skin.Has("ContenerMaxWidth")) {
         ContenerMaxKapWidth(skin);
-        Require(ContenerScrollOriginX(skin, kap.width, std::clamp(percent, 0, 100)) <= 0 ||
-                    ContenerMaxKapWidth(skin) < kap.width,
-                "a list scrolled sideways starts left of its area");
+        const long long area = static_cast<long long>(skin.Int("ContenerWidth")) + kap.width - DesignSize(skin).width;
+        Require(ContenerScrollOriginX(skin, kap.width, percent) <= 0 || area > skin.Int("ContenerMaxWidth"),
+                "a list no wider than its content scrolls sideways to the left");
     }
 }
 
