@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The long soak run: the program with thirty kaps, the dock and the window bar busy for [minutes]
-# (default 120), its memory, open files, threads and windows sampled every minute.
+# The long soak run: the program with 38 kaps, the dock and the window bar busy for [minutes]
+# (default 120), its memory, open files, threads, windows and drawing objects sampled every minute.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$VIMO_ROOT/scripts/testenv.sh"
