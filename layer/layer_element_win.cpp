@@ -1,6 +1,7 @@
 #include "layer/layer_element_win.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "layer/element_messages.h"
@@ -15,6 +16,14 @@ namespace {
 bool FileExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// When a file was last written (0 when it cannot be told): a picture replaced under the same name
+// is another picture.
+std::uint64_t LastWriteOf(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
 }
 
 // Pixel size of an image file; 0 x 0 when it cannot be read.
@@ -41,8 +50,10 @@ int CLayerElement::SetBackgroundImage(const std::string& file, int cutLeft, int 
     background_.imageEnabled = false;
     background_.imageWidth = background_.imageHeight = 0;
     backgroundCache_.reset();
+    shown_.reset();
     if (file.empty()) return Changed();
     const std::wstring path = WidenAnsi(file);
+    backgroundWritten_ = LastWriteOf(path);
     if (!FileExists(path)) {
         Fail(kMsgBackgroundFileName);
         return Changed();
@@ -129,7 +140,7 @@ void CLayerElement::ReleaseBitmap() {
 void CLayerElement::Render(SharedPictures* shared) {
     if (IsValid()) return;
     if (shared && !keepsPrerender_ && ShowsBackgroundAlone()) {
-        const SharedPictureKey key{background_.file, background_.cuts, Width(), Height()};
+        const SharedPictureKey key{background_.file, backgroundWritten_, background_.cuts, Width(), Height()};
         shown_ = shared->Find(key, [this] {
             GdipBitmap picture = NewArgbBitmap(Width(), Height());
             GdipGraphics g = GdipGraphics::OnImage(picture.get());

@@ -9,6 +9,7 @@
 // read image files or look at windows, and the render.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "layer/element_model.h"
@@ -62,7 +63,8 @@ public:
     // element that lets its pre-render go and shows its background alone shows the shared
     // rendering of that background and keeps no bitmap of its own.
     void Render(SharedPictures* shared = nullptr);
-    // The composed bitmap (null before the first render of an element that does not keep it).
+    // The composed bitmap (null before the first render of an element that does not keep it). Read
+    // only: it may be a picture other elements show too.
     Gdiplus::GpBitmap* Bitmap() const { return bitmap_ ? bitmap_.get() : shown_ ? shown_->get() : nullptr; }
     // Status of the last render's drawing calls (Ok when every call succeeded).
     Gdiplus::GpStatus RenderStatus() const { return renderStatus_; }
@@ -96,8 +98,9 @@ private:
     void DrawThumb(GdipGraphics& g);
 
     GdipBitmap bitmap_;
-    SharedPictures::Picture shown_; // a shared rendering shown instead of a bitmap of its own
-    GdipBitmap backgroundCache_;    // pre-rendered nine-slice of an element that keeps its bitmap
+    SharedPictures::Picture shown_;       // a shared rendering shown instead of a bitmap of its own
+    std::uint64_t backgroundWritten_ = 0; // when the background's picture file was last written
+    GdipBitmap backgroundCache_;          // pre-rendered nine-slice of an element that keeps its bitmap
     HWND target_ = nullptr;
     GdipBitmap windowCache_; // the window capture scaled to the element
     LayerEditPainter* editPainter_ = nullptr;

@@ -32,7 +32,7 @@ CLayerHost::~CLayerHost() {
     while (!items_.empty()) {
         CLayerItem* item = items_.front();
         items_.pop_front();
-        item->DetachFromHost();
+        item->DetachFromHost(ownerGoing_);
         delete item;
     }
     DestroySurface();

@@ -92,8 +92,13 @@ public:
     HWND InputWindow() const { return input_; }
     CLayerElement* Element() const { return element_; }
 
-    // Called by the host when it lets the item go.
-    void DetachFromHost() { host_ = nullptr; }
+    // Called by the host when it lets the item go; ownerGoing when the host goes with its owner
+    // window, whose children (the input windows) go with it.
+    void DetachFromHost(bool ownerGoing = false) {
+        host_ = nullptr;
+        ownerGoing_ = ownerGoing;
+    }
+    bool OwnerGoing() const { return ownerGoing_; }
 
 protected:
     // The control's input window and element (neither owned here).
@@ -109,6 +114,7 @@ private:
     bool inViewport_ = false;
     bool visible_ = true;
     bool focusable_ = false;
+    bool ownerGoing_ = false;
     HWND input_ = nullptr;
     CLayerElement* element_ = nullptr;
     LayerNotifications notifications_;

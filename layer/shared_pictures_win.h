@@ -1,7 +1,9 @@
 #pragma once
 // Pictures that several windows show alike, made once and shared while any of them shows one: a
 // hundred notes of one colour and size show one rendering of their background. Owned by the
-// program (one set for all its windows) and read on the window thread only.
+// program (one set for all its windows) and read on the window thread only. A shared picture is
+// only ever read: nothing draws into it once made.
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -13,15 +15,17 @@
 
 namespace vimo {
 
-// A background picture stretched by its nine-slice cuts to a size, drawn as it is.
+// A background picture (its file as last written) stretched by its nine-slice cuts to a size, drawn
+// as it is.
 struct SharedPictureKey {
     std::string file;
+    std::uint64_t written = 0;
     SliceCuts cuts;
     int width = 0, height = 0;
 
     bool operator<(const SharedPictureKey& o) const {
-        return std::tie(file, cuts.left, cuts.top, cuts.right, cuts.bottom, width, height) <
-               std::tie(o.file, o.cuts.left, o.cuts.top, o.cuts.right, o.cuts.bottom, o.width, o.height);
+        return std::tie(file, written, cuts.left, cuts.top, cuts.right, cuts.bottom, width, height) <
+               std::tie(o.file, o.written, o.cuts.left, o.cuts.top, o.cuts.right, o.cuts.bottom, o.width, o.height);
     }
 };
 

@@ -58,7 +58,7 @@ LayerRect WindowTileRect(const WindowBarMetrics& m, const WindowBarLayout& layou
 int WindowBarScrollOffset(int listLength, int viewHeight, int percent) {
     if (listLength <= viewHeight) return 0;
     const long long below = static_cast<long long>(listLength) - viewHeight;
-    return static_cast<int>(below * std::clamp(percent, 0, 100) / 100);
+    return ClampToInt(below * std::clamp(percent, 0, 100) / 100);
 }
 
 } // namespace vimo

@@ -24,7 +24,7 @@ CLayerControl::CLayerControl(CLayerHost* host, int x, int y, int width, int heig
 }
 
 CLayerControl::~CLayerControl() {
-    const bool parentGoing = Host() && Host()->IsOwnerGoing();
+    const bool parentGoing = OwnerGoing() || (Host() && Host()->IsOwnerGoing());
     if (Host()) {
         Host()->RemoveItem(this);
         DetachFromHost();

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "layer/controls/layer_static_win.h"
 #include "layer_test_support_win.h"
 
 namespace vimo::layertest {
@@ -17,6 +18,22 @@ protected:
     LayerHostTest() : host(nullptr) { host.SetSize(100, 80); }
     CLayerHost host;
 };
+
+TEST(LayerHostOwner, ControlsDestroyTheirInputWindowsUnlessTheOwnerWindowTakesThemAlong) {
+    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(owner, nullptr);
+    auto host = std::make_unique<CLayerHost>(owner);
+    HWND alone = (new CLayerStatic(host.get(), 0, 0, 10, 10))->Input();
+    host.reset();
+    EXPECT_FALSE(IsWindow(alone)) << "a control that goes while its owner stays takes its input window";
+    host = std::make_unique<CLayerHost>(owner);
+    HWND child = (new CLayerStatic(host.get(), 0, 0, 10, 10))->Input();
+    host->OwnerGoing();
+    host.reset();
+    EXPECT_TRUE(IsWindow(child)) << "left to the owner window that is going";
+    DestroyWindow(owner);
+    EXPECT_FALSE(IsWindow(child));
+}
 
 TEST_F(LayerHostTest, ItemAddedLastIsPaintedOnTopUntilAnotherIsBroughtToFront) {
     auto* a = new CountingItem(&host, 10, 10, 40, 40);

@@ -45,8 +45,13 @@ private:
     struct LastLookup {
         LastLookup() = default;
         LastLookup(const LastLookup&) {}
+        LastLookup(LastLookup&& o) noexcept { o.valid = false; }
         LastLookup& operator=(const LastLookup&) {
             valid = false;
+            return *this;
+        }
+        LastLookup& operator=(LastLookup&& o) noexcept {
+            valid = o.valid = false;
             return *this;
         }
         std::string path;
