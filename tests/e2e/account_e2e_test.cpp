@@ -122,7 +122,7 @@ TEST(AccountBook, StepsChecksAddsThroughTheDialogExportsImportsAndKeepsItAllAfte
         TypeInto(GetDlgItem(dialog, IDC_ACCOUNT_LABEL), "Coffee");
         SetWindowTextA(out, "");
         TypeInto(out, "1.2.3x");
-        EXPECT_TRUE(WaitFor([&] { return WindowTextOf(out) == "1.23"; }, 2000))
+        EXPECT_TRUE(WaitFor([&] { return WindowTextOf(out) == "1.23"; }, 5000))
             << "a second point and a letter are removed";
         SetWindowTextA(in, "");
         TypeInto(in, "0");
