@@ -2,6 +2,7 @@
 // Rectangles in window pixels (x, y, width, height) and the few operations the layer host
 // needs to decide what to paint.
 #include <climits>
+#include <cstddef>
 
 namespace vimo {
 
@@ -9,6 +10,13 @@ namespace vimo {
 // layout arithmetic is done in long long and held to int at the end.
 constexpr int ClampToInt(long long value) {
     return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+}
+
+// A count of items (icons, tiles, blocks) or an item's index for layout arithmetic: counts beyond
+// 2^20 make no difference to any int-sized result and keep the products small.
+constexpr long long LayoutCount(std::size_t n) {
+    constexpr std::size_t kLimit = std::size_t{1} << 20;
+    return static_cast<long long>(n > kLimit ? kLimit : n);
 }
 
 // a + b held to the range of int.

@@ -4,13 +4,6 @@
 
 namespace vimo {
 
-namespace {
-
-// Icon counts beyond this make no difference to any int-sized result and keep the products small.
-constexpr long long kCountLimit = 1LL << 20;
-
-} // namespace
-
 DockMetrics DockMetricsFromSkin(const SkinRecord& skin) {
     DockMetrics m;
     m.iconWidth = skin.Int("IconWidth");
@@ -25,8 +18,7 @@ DockMetrics DockMetricsFromSkin(const SkinRecord& skin) {
 }
 
 DockLayout LayoutDock(const DockMetrics& m, int width, std::size_t iconCount) {
-    const long long n =
-        iconCount > static_cast<std::size_t>(kCountLimit) ? kCountLimit : static_cast<long long>(iconCount);
+    const long long n = LayoutCount(iconCount);
     const long long ml = m.marginLeft, mr = m.marginRight, mt = m.marginTop, mb = m.marginBottom;
     const long long hs = m.hSpacing, vs = m.vSpacing;
     const long long columnStep = static_cast<long long>(m.iconWidth) + hs;
@@ -55,7 +47,7 @@ DockLayout LayoutDock(const DockMetrics& m, int width, std::size_t iconCount) {
 
 LayerRect DockIconRect(const DockMetrics& m, const DockLayout& layout, std::size_t index) {
     const long long columns = layout.columns > 0 ? layout.columns : 1;
-    const long long k = index > static_cast<std::size_t>(kCountLimit) ? kCountLimit : static_cast<long long>(index);
+    const long long k = LayoutCount(index);
     const long long column = k % columns, row = k / columns;
     const long long x = m.marginLeft + (static_cast<long long>(m.iconWidth) + m.hSpacing) * column;
     const long long y = m.marginTop + (static_cast<long long>(m.iconHeight) + m.vSpacing) * row;

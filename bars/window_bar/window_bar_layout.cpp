@@ -7,11 +7,6 @@
 
 namespace vimo {
 
-namespace {
-// Tile counts beyond this make no difference to any int-sized result and keep the products small.
-constexpr long long kTileLimit = 1LL << 20;
-} // namespace
-
 WindowBarMetrics WindowBarMetricsFromSkin(const SkinRecord& skin) {
     WindowBarMetrics m;
     m.marginLeft = skin.Int("MarginLeft");
@@ -43,7 +38,7 @@ WindowBarLayout LayoutWindowBar(const WindowBarMetrics& m, int width, int height
         layout.scroll = LayerRect{m.marginLeft, top, m.scrollWidth, viewHeight};
         layout.listArea = LayerRect{SaturatedSum(m.marginLeft, scrollBand), top, inner, viewHeight};
     }
-    const long long n = std::min(static_cast<long long>(tiles), kTileLimit);
+    const long long n = LayoutCount(tiles);
     layout.listLength =
         n == 0 ? 0 : ClampToInt(n * (static_cast<long long>(m.screenHeight) + m.screenVSpacing) - m.screenVSpacing);
     return layout;
@@ -51,7 +46,7 @@ WindowBarLayout LayoutWindowBar(const WindowBarMetrics& m, int width, int height
 
 LayerRect WindowTileRect(const WindowBarMetrics& m, const WindowBarLayout& layout, std::size_t index) {
     const long long step = static_cast<long long>(m.screenHeight) + m.screenVSpacing;
-    const long long k = std::min(static_cast<long long>(index), kTileLimit);
+    const long long k = LayoutCount(index);
     return LayerRect{layout.listArea.x, ClampToInt(layout.listArea.y + k * step), m.screenWidth, m.screenHeight};
 }
 

@@ -80,11 +80,6 @@ WeatherGridMetrics WeatherGridMetricsFromSkin(const SkinRecord& skin) {
     return m;
 }
 
-namespace {
-// Block counts beyond this make no difference to any int-sized result and keep the products small.
-constexpr long long kBlockLimit = 1LL << 20;
-} // namespace
-
 WeatherGrid LayOutWeatherGrid(const WeatherGridMetrics& m, int width, int height, std::size_t blocks) {
     // Skin numbers may be anything: the arithmetic is done in long long and held to int at the end.
     const long long bw = m.blockWidth, bh = m.blockHeight, sp = m.spacing, iw = m.iconWidth, ih = m.iconHeight;
@@ -98,7 +93,7 @@ WeatherGrid LayOutWeatherGrid(const WeatherGridMetrics& m, int width, int height
         rows = std::max(1LL, (bh - ih + h + sp) / stepY);
         h = stepY * rows - sp - bh + ih;
     }
-    const long long filledRows = (std::min(static_cast<long long>(blocks), kBlockLimit) + columns - 1) / columns;
+    const long long filledRows = (LayoutCount(blocks) + columns - 1) / columns;
     WeatherGrid g;
     g.width = ClampToInt(w);
     g.height = ClampToInt(h);
@@ -114,7 +109,7 @@ WeatherGrid LayOutWeatherGrid(const WeatherGridMetrics& m, int width, int height
 
 void WeatherBlockPosition(const WeatherGridMetrics& m, const WeatherGrid& grid, std::size_t k, int& x, int& y) {
     const long long columns = std::max(grid.columns, 1);
-    const long long index = std::min(static_cast<long long>(k), kBlockLimit);
+    const long long index = LayoutCount(k);
     x = ClampToInt(m.posX + (static_cast<long long>(m.blockWidth) + m.spacing) * (index % columns));
     y = ClampToInt(m.posY + (static_cast<long long>(m.blockHeight) + m.spacing) * (index / columns));
 }
