@@ -193,16 +193,22 @@ void CKapWindow::ResizeStep() {
     SetDirty();
 }
 
+// A window given the parent it has already is hidden and shown again by the system (and pushed to
+// the screen anew): a kap that is where it should be stays as it is.
+void CKapWindow::MoveUnder(HWND parent) {
+    if (GetAncestor(Hwnd(), GA_PARENT) != parent) SetParent(Hwnd(), parent);
+}
+
 void CKapWindow::SendToDesktop() {
     if (header_.topMost || !raised_) return;
     raised_ = false;
     if (HWND progman = FindWindowA("Progman", nullptr)) {
         OnPlacementChanging(progman, false);
-        SetParent(Hwnd(), progman);
+        MoveUnder(progman);
     } else {
         // No desktop window to live in: stay a plain top-level window below the others.
         OnPlacementChanging(nullptr, false);
-        SetParent(Hwnd(), nullptr);
+        MoveUnder(GetDesktopWindow());
         SetWindowPos(Hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
@@ -215,7 +221,7 @@ void CKapWindow::Raise() {
     }
     raised_ = true;
     OnPlacementChanging(GetDesktopWindow(), false);
-    SetParent(Hwnd(), GetDesktopWindow());
+    MoveUnder(GetDesktopWindow());
     SetWindowPos(Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 

@@ -110,6 +110,8 @@ private:
     void KeepOnScreen();
     void ToggleDesktop();
     void ResizeStep();
+    // Gives the kap the parent unless it has it already.
+    void MoveUnder(HWND parent);
 
     KapType type_;
     std::string loadPath_;

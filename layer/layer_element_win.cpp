@@ -18,20 +18,6 @@ bool FileExists(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// When a file was last written (0 when it cannot be told): a picture replaced under the same name
-// is another picture.
-std::uint64_t LastWriteOf(const std::wstring& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data = {};
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
-}
-
-// Pixel size of an image file; 0 x 0 when it cannot be read.
-void ImageFileSize(const std::wstring& path, int& width, int& height) {
-    GdipImage image = LoadImageFile(path);
-    ImagePixelSize(image.get(), width, height);
-}
-
 LayerRectF WholeElement(int width, int height) {
     return LayerRectF{0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height)};
 }
@@ -51,15 +37,15 @@ int CLayerElement::SetBackgroundImage(const std::string& file, int cutLeft, int 
     background_.imageWidth = background_.imageHeight = 0;
     backgroundCache_.reset();
     shown_.reset();
+    backgroundPicture_.reset();
     if (file.empty()) return Changed();
-    const std::wstring path = WidenAnsi(file);
-    backgroundWritten_ = LastWriteOf(path);
-    if (!FileExists(path)) {
+    if (!FileExists(WidenAnsi(file))) {
         Fail(kMsgBackgroundFileName);
         return Changed();
     }
-    int w = 0, h = 0;
-    ImageFileSize(path, w, h);
+    backgroundPicture_ = Picture(file, nullptr);
+    const int w = backgroundPicture_ ? backgroundPicture_->width : 0,
+              h = backgroundPicture_ ? backgroundPicture_->height : 0;
     background_.imageWidth = w;
     background_.imageHeight = h;
     if (w <= 0 || h <= 0) {
@@ -71,7 +57,8 @@ int CLayerElement::SetBackgroundImage(const std::string& file, int cutLeft, int 
         return Changed();
     }
     background_.imageEnabled = true;
-    if (KeepsBitmap()) PrerenderBackground();
+    // An element that lets its pre-render go renders its background from the picture when drawn.
+    if (KeepsBitmap() && keepsPrerender_) PrerenderBackground();
     return Changed();
 }
 
@@ -79,13 +66,17 @@ int CLayerElement::SetImage(const std::string& file) {
     image_.file = file;
     image_.enabled = false;
     image_.width = image_.height = 0;
+    imagePicture_.reset();
     if (file.empty()) return Changed();
-    const std::wstring path = WidenAnsi(file);
-    if (!FileExists(path)) {
+    if (!FileExists(WidenAnsi(file))) {
         Fail(kMsgImageFileName);
         return Changed();
     }
-    ImageFileSize(path, image_.width, image_.height);
+    imagePicture_ = Picture(file, nullptr);
+    if (imagePicture_) {
+        image_.width = imagePicture_->width;
+        image_.height = imagePicture_->height;
+    }
     if (image_.width <= 0 || image_.height <= 0) {
         Fail(kMsgImageDimension);
         return Changed();
@@ -96,18 +87,27 @@ int CLayerElement::SetImage(const std::string& file) {
 
 int CLayerElement::SetStretchedImage(const std::string& file) {
     stretched_.file = file;
-    int w = 0, h = 0;
-    if (!file.empty()) ImageFileSize(WidenAnsi(file), w, h);
-    stretched_.enabled = w > 0 && h > 0;
+    stretchedPicture_ = file.empty() ? nullptr : Picture(file, nullptr);
+    stretched_.enabled = stretchedPicture_ != nullptr;
     return Changed();
 }
 
 int CLayerElement::SetThumbImage(const std::string& file) {
     thumb_.file = file;
     thumb_.width = thumb_.height = 0;
-    if (!file.empty()) ImageFileSize(WidenAnsi(file), thumb_.width, thumb_.height);
+    thumbPicture_ = file.empty() ? nullptr : Picture(file, nullptr);
+    if (thumbPicture_) {
+        thumb_.width = thumbPicture_->width;
+        thumb_.height = thumbPicture_->height;
+    }
     thumb_.enabled = thumb_.width > 0 && thumb_.height > 0;
     return Changed();
+}
+
+Decoded CLayerElement::Picture(const std::string& file, const Decoded& held) const {
+    if (pictures_) return pictures_->Decode(file);
+    if (held && held->written == LastWriteOf(file)) return held;
+    return DecodePictureFile(file);
 }
 
 void CLayerElement::SetEditPainter(LayerEditPainter* painter) {
@@ -127,7 +127,7 @@ void CLayerElement::Resize(int width, int height) {
     backgroundCache_.reset();
     if (KeepsBitmap()) {
         bitmap_ = NewArgbBitmap(width, height);
-        if (background_.imageEnabled) PrerenderBackground();
+        if (background_.imageEnabled && keepsPrerender_) PrerenderBackground();
     }
 }
 
@@ -140,7 +140,9 @@ void CLayerElement::ReleaseBitmap() {
 void CLayerElement::Render(SharedPictures* shared) {
     if (IsValid()) return;
     if (shared && !keepsPrerender_ && ShowsBackgroundAlone()) {
-        const SharedPictureKey key{background_.file, backgroundWritten_, background_.cuts, Width(), Height()};
+        backgroundPicture_ = Picture(background_.file, backgroundPicture_);
+        const SharedPictureKey key{background_.file, backgroundPicture_ ? backgroundPicture_->written : 0,
+                                   background_.cuts, Width(), Height()};
         shown_ = shared->Find(key, [this] {
             GdipBitmap picture = NewArgbBitmap(Width(), Height());
             GdipGraphics g = GdipGraphics::OnImage(picture.get());
@@ -212,12 +214,12 @@ void CLayerElement::DrawBackground(GdipGraphics& g) {
                     attributes.get());
         return;
     }
-    GdipImage image = LoadImageFile(WidenAnsi(b.file));
-    if (!image) {
+    backgroundPicture_ = Picture(b.file, backgroundPicture_);
+    if (!backgroundPicture_) {
         g.Check(FileNotFound);
         return;
     }
-    DrawNineSlice(g, image.get(), attributes.get());
+    DrawNineSlice(g, backgroundPicture_->bitmap.get(), attributes.get());
 }
 
 void CLayerElement::DrawNineSlice(GdipGraphics& g, GpImage* image, GpImageAttributes* attributes) {
@@ -244,9 +246,9 @@ void CLayerElement::DrawNineSlice(GdipGraphics& g, GpImage* image, GpImageAttrib
 
 void CLayerElement::PrerenderBackground() {
     backgroundCache_.reset();
-    GdipImage image = LoadImageFile(WidenAnsi(background_.file));
+    backgroundPicture_ = Picture(background_.file, backgroundPicture_);
     GdipBitmap cache = NewArgbBitmap(Width(), Height());
-    if (!image || !cache) return;
+    if (!backgroundPicture_ || !cache) return;
     GdipGraphics g = GdipGraphics::OnImage(cache.get());
     if (!g) return;
     g.Clear(0);
@@ -254,36 +256,37 @@ void CLayerElement::PrerenderBackground() {
     // The colour matrix is applied when the cache is copied, so later alpha and luminosity
     // changes (hover) keep using the same cache.
     GdipImageAttributes plain = NewColourAttributes(100, 100);
-    DrawNineSlice(g, image.get(), plain.get());
+    DrawNineSlice(g, backgroundPicture_->bitmap.get(), plain.get());
     if (g.LastStatus() == Ok) backgroundCache_ = std::move(cache);
 }
 
 void CLayerElement::DrawImagePart(GdipGraphics& g) {
     const ImageProps& im = image_;
     if (!im.enabled) return;
-    GdipImage image = LoadImageFile(WidenAnsi(im.file));
-    if (!image) {
+    imagePicture_ = Picture(im.file, imagePicture_);
+    if (!imagePicture_) {
         g.Check(FileNotFound);
         return;
     }
+    GpBitmap* image = imagePicture_->bitmap.get();
     const FittedImage fit =
         FitImage(Width(), Height(), im.margins, im.width, im.height, im.hPos, im.vPos, im.zoomPercent);
     GdipImageAttributes attributes = NewColourAttributes(im.alphaPercent, im.luminosityPercent);
-    g.DrawImage(image.get(), LayerRectF{static_cast<float>(fit.x), static_cast<float>(fit.y), fit.width, fit.height},
+    g.DrawImage(image, LayerRectF{static_cast<float>(fit.x), static_cast<float>(fit.y), fit.width, fit.height},
                 LayerRect{0, 0, im.width, im.height}, attributes.get());
 }
 
 void CLayerElement::DrawStretched(GdipGraphics& g) {
     if (!stretched_.enabled) return;
-    GdipImage image = LoadImageFile(WidenAnsi(stretched_.file));
-    if (!image) {
+    stretchedPicture_ = Picture(stretched_.file, stretchedPicture_);
+    if (!stretchedPicture_) {
         g.Check(FileNotFound);
         return;
     }
-    int w = 0, h = 0;
-    ImagePixelSize(image.get(), w, h);
+    const DecodedPicture& picture = *stretchedPicture_;
     GdipImageAttributes attributes = NewColourAttributes(stretched_.alphaPercent, 100);
-    g.DrawImage(image.get(), WholeElement(Width(), Height()), LayerRect{0, 0, w, h}, attributes.get());
+    g.DrawImage(picture.bitmap.get(), WholeElement(Width(), Height()), LayerRect{0, 0, picture.width, picture.height},
+                attributes.get());
 }
 
 void CLayerElement::DrawEdit(GdipGraphics& g) {
@@ -295,8 +298,8 @@ void CLayerElement::DrawEdit(GdipGraphics& g) {
 void CLayerElement::DrawThumb(GdipGraphics& g) {
     const ThumbProps& t = thumb_;
     if (!t.enabled) return;
-    GdipImage image = LoadImageFile(WidenAnsi(t.file));
-    if (!image) {
+    thumbPicture_ = Picture(t.file, thumbPicture_);
+    if (!thumbPicture_) {
         g.Check(FileNotFound);
         return;
     }
@@ -309,7 +312,7 @@ void CLayerElement::DrawThumb(GdipGraphics& g) {
         y = (Height() - t.height) / 2;
     }
     GdipImageAttributes attributes = NewColourAttributes(t.alphaPercent, t.luminosityPercent);
-    g.DrawImage(image.get(),
+    g.DrawImage(thumbPicture_->bitmap.get(),
                 LayerRectF{static_cast<float>(x), static_cast<float>(y), static_cast<float>(t.width),
                            static_cast<float>(t.height)},
                 LayerRect{0, 0, t.width, t.height}, attributes.get());

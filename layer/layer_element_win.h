@@ -76,11 +76,17 @@ public:
     // from its picture. Kaps' large backgrounds save a copy of themselves this way.
     void SetKeepsPrerender(bool keep) { keepsPrerender_ = keep; }
 
+    // Decodes picture files through the given set (not owned), sharing them with the other elements
+    // that use it; without one, the element decodes its pictures on its own.
+    void SetPictures(SharedPictures* pictures) { pictures_ = pictures; }
+
     // The height that the title block's string needs when wrapped to the given width (less the
     // title margins), in whole pixels.
     int MeasureTextHeight(int width);
 
 private:
+    // The decoded picture of a file as last written: `held` when it still is that.
+    Decoded Picture(const std::string& file, const Decoded& held) const;
     // Draws every part (onto a cleared bitmap); the status of the drawing calls.
     Gdiplus::GpStatus Compose(GdipGraphics& g);
     void DrawBackground(GdipGraphics& g);
@@ -98,9 +104,12 @@ private:
     void DrawThumb(GdipGraphics& g);
 
     GdipBitmap bitmap_;
-    SharedPictures::Picture shown_;       // a shared rendering shown instead of a bitmap of its own
-    std::uint64_t backgroundWritten_ = 0; // when the background's picture file was last written
-    GdipBitmap backgroundCache_;          // pre-rendered nine-slice of an element that keeps its bitmap
+    SharedPictures::Picture shown_;      // a shared rendering shown instead of a bitmap of its own
+    SharedPictures* pictures_ = nullptr; // where picture files are decoded, shared with other elements
+    // The decoded picture files of the parts, kept while the part is set (looked at again, and
+    // decoded again when the file has been written since, at each render).
+    Decoded backgroundPicture_, imagePicture_, stretchedPicture_, thumbPicture_;
+    GdipBitmap backgroundCache_; // pre-rendered nine-slice of an element that keeps its bitmap
     HWND target_ = nullptr;
     GdipBitmap windowCache_; // the window capture scaled to the element
     LayerEditPainter* editPainter_ = nullptr;

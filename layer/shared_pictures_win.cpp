@@ -1,6 +1,74 @@
 #include "layer/shared_pictures_win.h"
 
+#include <cstring>
+
+#include "layer/wide_text_win.h"
+
 namespace vimo {
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+
+std::uint64_t LastWriteOf(const std::string& file) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (file.empty() || !GetFileAttributesExW(WidenAnsi(file).c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
+namespace {
+
+// The pixels of a decoded image copied into a bitmap of its own, row by row through locked bits:
+// the copy owes nothing to the file the image was read from.
+GdipBitmap CopyPixels(GpImage* image, int width, int height) {
+    GdipBitmap copy = NewArgbBitmap(width, height);
+    ImageType type = ImageTypeUnknown;
+    GdipGetImageType(image, &type);
+    if (!copy || type != ImageTypeBitmap) return GdipBitmap();
+    const GpRect whole{0, 0, width, height};
+    BitmapData from{}, to{};
+    if (GdipBitmapLockBits(static_cast<GpBitmap*>(image), &whole, ImageLockModeRead, PixelFormat32bppARGB, &from) != Ok)
+        return GdipBitmap();
+    bool copied = false;
+    if (GdipBitmapLockBits(copy.get(), &whole, ImageLockModeWrite, PixelFormat32bppARGB, &to) == Ok) {
+        for (int y = 0; y < height; ++y)
+            std::memcpy(static_cast<BYTE*>(to.Scan0) + static_cast<std::ptrdiff_t>(y) * to.Stride,
+                        static_cast<const BYTE*>(from.Scan0) + static_cast<std::ptrdiff_t>(y) * from.Stride,
+                        static_cast<std::size_t>(width) * 4);
+        copied = GdipBitmapUnlockBits(copy.get(), &to) == Ok;
+    }
+    GdipBitmapUnlockBits(static_cast<GpBitmap*>(image), &from);
+    return copied ? std::move(copy) : GdipBitmap();
+}
+
+} // namespace
+
+Decoded DecodePictureFile(const std::string& file) {
+    const std::uint64_t written = LastWriteOf(file);
+    GdipImage image = LoadImageFile(WidenAnsi(file));
+    int width = 0, height = 0;
+    ImagePixelSize(image.get(), width, height);
+    if (width <= 0 || height <= 0) return nullptr;
+    auto decoded = std::make_shared<DecodedPicture>();
+    decoded->bitmap = CopyPixels(image.get(), width, height);
+    if (!decoded->bitmap) return nullptr;
+    decoded->width = width;
+    decoded->height = height;
+    decoded->written = written;
+    return decoded;
+}
+
+Decoded SharedPictures::Decode(const std::string& file) {
+    if (file.empty()) return nullptr;
+    auto found = decoded_.find(file);
+    if (found != decoded_.end()) {
+        Decoded held = found->second.lock();
+        if (held && held->written == LastWriteOf(file)) return held;
+    }
+    for (auto it = decoded_.begin(); it != decoded_.end();) it = it->second.expired() ? decoded_.erase(it) : ++it;
+    Decoded decoded = DecodePictureFile(file);
+    if (decoded) decoded_[file] = decoded;
+    return decoded;
+}
 
 SharedPictures::Picture SharedPictures::Find(const SharedPictureKey& key, const std::function<GdipBitmap()>& make) {
     auto found = pictures_.find(key);
@@ -20,6 +88,12 @@ std::size_t SharedPictures::Count() const {
     std::size_t shown = 0;
     for (const auto& entry : pictures_) shown += !entry.second.expired();
     return shown;
+}
+
+std::size_t SharedPictures::DecodedCount() const {
+    std::size_t held = 0;
+    for (const auto& entry : decoded_) held += !entry.second.expired();
+    return held;
 }
 
 } // namespace vimo

@@ -8,6 +8,7 @@ CLayerControl::CLayerControl(CLayerHost* host, int x, int y, int width, int heig
                              const char* caption, DWORD style, DWORD exStyle)
     : CLayerItem(host, x, y, width, height), element_(std::make_unique<CLayerElement>(width, height, true)) {
     HWND parent = host ? host->Owner() : nullptr;
+    if (host) element_->SetPictures(host->Pictures());
     HWND input = CreateWindowExA(exStyle, inputClass, caption, style | WS_CHILD, x, y, width, height, parent, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     if (input) {

@@ -436,6 +436,32 @@ TEST_F(LayerElementTest, ImagePositionAndZoom) {
     EXPECT_NEAR(ink.right - ink.left + 1, 20, 1);
 }
 
+TEST_F(LayerElementTest, APictureFileIsDecodedOnceForTheElementsSharingItAndAgainWhenRewritten) {
+    const std::string src = SolidPng("shared.png", kRed, 10, 10);
+    SharedPictures shared;
+    CLayerElement a(10, 10, true), b(10, 10, true);
+    for (CLayerElement* e : {&a, &b}) {
+        e->SetPictures(&shared);
+        e->SetImage(src);
+        e->Render(&shared);
+        EXPECT_TRUE(Near(Px(*e, 5, 5), kRed));
+    }
+    EXPECT_EQ(shared.DecodedCount(), 1u);
+    // Written anew under the same name (a skin being edited): the next render shows the new picture.
+    SolidPng("shared.png", kGreen, 10, 10);
+    HANDLE file = CreateFileA(src.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    FILETIME later = {0x12345678, 0x01E00000};
+    SetFileTime(file, nullptr, nullptr, &later);
+    CloseHandle(file);
+    for (CLayerElement* e : {&a, &b}) {
+        e->Invalidate();
+        e->Render(&shared);
+        EXPECT_TRUE(Near(Px(*e, 5, 5), kGreen));
+    }
+    EXPECT_EQ(shared.DecodedCount(), 1u);
+}
+
 TEST_F(LayerElementTest, StretchedImageCoversTheElement) {
     const std::string src = dir.File("quad.png");
     ASSERT_TRUE(WritePng(src, 8, 8, [](int x, int y) { return x < 4 ? (y < 4 ? kRed : kGreen) : kBlue; }));
