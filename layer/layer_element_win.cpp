@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "layer/element_messages.h"
+#include "layer/pixel_blend.h"
 #include "layer/wide_text_win.h"
 
 namespace vimo {
 
 using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
 
 namespace {
 
@@ -146,7 +148,7 @@ void CLayerElement::Render(SharedPictures* shared) {
         shown_ = shared->Find(key, [this] {
             GdipBitmap picture = NewArgbBitmap(Width(), Height());
             GdipGraphics g = GdipGraphics::OnImage(picture.get());
-            return g && Compose(g) == Ok ? std::move(picture) : GdipBitmap();
+            return g && Compose(g, picture.get()) == Ok ? std::move(picture) : GdipBitmap();
         });
         if (shown_) {
             bitmap_.reset();
@@ -164,15 +166,18 @@ void CLayerElement::Render(SharedPictures* shared) {
         renderStatus_ = g.LastStatus();
         return;
     }
-    renderStatus_ = Compose(g);
+    renderStatus_ = Compose(g, bitmap_.get());
     MarkValid();
     if (!keepsPrerender_ && renderStatus_ == Ok && ShowsBackgroundAlone()) backgroundCache_.reset();
 }
 
-GpStatus CLayerElement::Compose(GdipGraphics& g) {
+GpStatus CLayerElement::Compose(GdipGraphics& g, GpBitmap* target) {
     g.Clear(0);
     g.SetElementQuality();
-    if (fill_.colourSet && fill_.on) g.FillRect(fill_.colour.Packed(), WholeElement(Width(), Height()));
+    const bool filled = fill_.colourSet && fill_.on;
+    if (filled) g.FillRect(fill_.colour.Packed(), WholeElement(Width(), Height()));
+    // Drawn first on the cleared bitmap, the background's pre-render is copied in rather than drawn.
+    blankTarget_ = filled ? nullptr : target;
     for (LayerPart part : ParseCompositionOrder(CompositionOrder())) {
         switch (part) {
         case LayerPart::Background: DrawBackground(g); break;
@@ -186,6 +191,7 @@ GpStatus CLayerElement::Compose(GdipGraphics& g) {
         case LayerPart::Edit: DrawEdit(g); break;
         case LayerPart::Thumb: DrawThumb(g); break;
         }
+        blankTarget_ = nullptr;
     }
     if (frame_.on && frame_.width >= 1)
         g.DrawRect(frame_.colour.Packed(), frame_.width, true, ElementFrameBox(Width(), Height(), frame_.width));
@@ -208,6 +214,10 @@ void CLayerElement::DrawBackground(GdipGraphics& g) {
     if (b.frameWidth >= 1)
         g.DrawRect(b.frameColour.Packed(), b.frameWidth, false, ElementFrameBox(Width(), Height(), b.frameWidth));
     if (!b.imageEnabled) return;
+    if (backgroundCache_ && blankTarget_ && !b.colour.Enabled() && b.frameWidth < 1 &&
+        GdipFlush(g.Get(), FlushIntentionSync) == Ok &&
+        CopyThroughMatrix(backgroundCache_.get(), blankTarget_, b.alphaPercent, b.luminosityPercent))
+        return;
     GdipImageAttributes attributes = NewColourAttributes(b.alphaPercent, b.luminosityPercent);
     if (backgroundCache_) {
         g.DrawImage(backgroundCache_.get(), WholeElement(Width(), Height()), LayerRect{0, 0, Width(), Height()},
@@ -222,10 +232,32 @@ void CLayerElement::DrawBackground(GdipGraphics& g) {
     DrawNineSlice(g, backgroundPicture_->bitmap.get(), attributes.get());
 }
 
+bool CLayerElement::CopyThroughMatrix(GpBitmap* from, GpBitmap* to, int alphaPercent, int luminosityPercent) {
+    int w = 0, h = 0, toW = 0, toH = 0;
+    ImagePixelSize(from, w, h);
+    ImagePixelSize(to, toW, toH);
+    if (w != toW || h != toH || w <= 0 || h <= 0) return false;
+    const GpRect whole{0, 0, w, h};
+    BitmapData source{}, target{};
+    if (GdipBitmapLockBits(from, &whole, ImageLockModeRead, PixelFormat32bppARGB, &source) != Ok) return false;
+    bool copied = false;
+    if (GdipBitmapLockBits(to, &whole, ImageLockModeWrite, PixelFormat32bppARGB, &target) == Ok) {
+        for (int y = 0; y < h; ++y)
+            ApplyColourMatrix(reinterpret_cast<const std::uint32_t*>(static_cast<const BYTE*>(source.Scan0) +
+                                                                     static_cast<std::ptrdiff_t>(y) * source.Stride),
+                              reinterpret_cast<std::uint32_t*>(static_cast<BYTE*>(target.Scan0) +
+                                                               static_cast<std::ptrdiff_t>(y) * target.Stride),
+                              static_cast<std::size_t>(w), alphaPercent, luminosityPercent);
+        copied = GdipBitmapUnlockBits(to, &target) == Ok;
+    }
+    GdipBitmapUnlockBits(from, &source);
+    return copied;
+}
+
 void CLayerElement::DrawNineSlice(GdipGraphics& g, GpImage* image, GpImageAttributes* attributes) {
     const BackgroundProps& b = background_;
     ImageType type = ImageTypeUnknown;
-    Gdiplus::DllExports::GdipGetImageType(image, &type);
+    GdipGetImageType(image, &type);
     for (const SlicePiece& piece : NineSlicePieces(Width(), Height(), b.imageWidth, b.imageHeight, b.cuts)) {
         if (piece.dest.Empty() || piece.source.Empty()) continue;
         const LayerRectF dest{static_cast<float>(piece.dest.x), static_cast<float>(piece.dest.y),
@@ -233,9 +265,9 @@ void CLayerElement::DrawNineSlice(GdipGraphics& g, GpImage* image, GpImageAttrib
         // Each piece is cut out before it is stretched, so the interpolation sees only the piece's
         // own pixels and no colour of the neighbouring pieces bleeds into its edges.
         GpBitmap* cut = nullptr;
-        if (type == ImageTypeBitmap && Gdiplus::DllExports::GdipCloneBitmapAreaI(
-                                           piece.source.x, piece.source.y, piece.source.width, piece.source.height,
-                                           PixelFormat32bppARGB, static_cast<GpBitmap*>(image), &cut) == Ok) {
+        if (type == ImageTypeBitmap &&
+            GdipCloneBitmapAreaI(piece.source.x, piece.source.y, piece.source.width, piece.source.height,
+                                 PixelFormat32bppARGB, static_cast<GpBitmap*>(image), &cut) == Ok) {
             GdipBitmap owned(cut);
             g.DrawImageExactly(owned.get(), piece.source.width, piece.source.height, piece.dest, attributes);
         } else {

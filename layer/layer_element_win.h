@@ -87,8 +87,13 @@ public:
 private:
     // The decoded picture of a file as last written: `held` when it still is that.
     Decoded Picture(const std::string& file, const Decoded& held) const;
-    // Draws every part (onto a cleared bitmap); the status of the drawing calls.
-    Gdiplus::GpStatus Compose(GdipGraphics& g);
+    // Draws every part onto a cleared bitmap (`target`, which g draws on); the status of the
+    // drawing calls.
+    Gdiplus::GpStatus Compose(GdipGraphics& g, Gdiplus::GpBitmap* target);
+    // A picture of the element's size copied into another through the colour matrix; false when
+    // either cannot be reached.
+    static bool CopyThroughMatrix(Gdiplus::GpBitmap* from, Gdiplus::GpBitmap* to, int alphaPercent,
+                                  int luminosityPercent);
     void DrawBackground(GdipGraphics& g);
     void DrawNineSlice(GdipGraphics& g, Gdiplus::GpImage* image, Gdiplus::GpImageAttributes* attributes);
     void PrerenderBackground();
@@ -114,6 +119,7 @@ private:
     GdipBitmap windowCache_; // the window capture scaled to the element
     LayerEditPainter* editPainter_ = nullptr;
     bool keepsPrerender_ = true;
+    Gdiplus::GpBitmap* blankTarget_ = nullptr; // while composing: the bitmap, as long as nothing is drawn on it
     Gdiplus::GpStatus renderStatus_ = Gdiplus::Ok;
 };
 

@@ -5,6 +5,7 @@
 
 #include "layer/layer_alpha.h"
 #include "layer/layer_item_win.h"
+#include "layer/pixel_blend.h"
 
 namespace vimo {
 
@@ -140,6 +141,22 @@ void CLayerHost::DestroySurface() {
 std::uint32_t CLayerHost::PixelAt(int x, int y) const {
     if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
     return bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+}
+
+bool CLayerHost::BlendOnto(GpBitmap* bitmap, int fromX, int fromY, const LayerRect& part) {
+    if (!bits_ || !bitmap || part.Empty() || part.x < 0 || part.y < 0 || part.Right() > width_ ||
+        part.Bottom() > height_)
+        return false;
+    const GpRect from{fromX, fromY, part.width, part.height};
+    BitmapData data{};
+    if (GdipBitmapLockBits(bitmap, &from, ImageLockModeRead, PixelFormat32bppARGB, &data) != Ok) return false;
+    // Whatever the drawing library still holds for the surface is written before the pixels are.
+    GdipFlush(graphics_.Get(), FlushIntentionSync);
+    BlendOverPremultiplied(static_cast<const std::uint32_t*>(data.Scan0), data.Stride / 4,
+                           bits_ + static_cast<std::ptrdiff_t>(part.y) * width_ + part.x, width_, part.width,
+                           part.height);
+    GdipBitmapUnlockBits(bitmap, &data);
+    return true;
 }
 
 void CLayerHost::ReadWindowRect() {

@@ -89,6 +89,10 @@ public:
     // a surface.
     const std::uint32_t* Pixels() const { return bits_; }
     std::uint32_t PixelAt(int x, int y) const;
+    // Lays the part of a straight-alpha bitmap that starts at (fromX, fromY) over the surface at
+    // `part` (inside the surface), source-over; false when either cannot be reached, and nothing
+    // is drawn then.
+    bool BlendOnto(Gdiplus::GpBitmap* bitmap, int fromX, int fromY, const LayerRect& part);
     // The surface's graphics context (null before the surface exists).
     GdipGraphics* Graphics() { return HasSurface() ? &graphics_ : nullptr; }
 

@@ -123,7 +123,11 @@ void CLayerItem::DrawControl(GdipGraphics& g) {
         // Only the part inside the host's clip is copied: a partial redraw does not pay for the
         // whole element.
         LayerRect part = Intersection(LayerRect{r.x, r.y, element_->Width(), element_->Height()}, g.ClipBounds());
-        if (!part.Empty()) {
+        // Onto the host's own surface the layer lays the pixels itself: the library would convert
+        // and blend each of them through its general path.
+        const bool laid =
+            host_ && host_->Graphics() == &g && host_->BlendOnto(bitmap, part.x - r.x, part.y - r.y, part);
+        if (!part.Empty() && !laid) {
             g.DrawImage(bitmap,
                         LayerRectF{static_cast<float>(part.x), static_cast<float>(part.y),
                                    static_cast<float>(part.width), static_cast<float>(part.height)},
