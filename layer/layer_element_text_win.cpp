@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "layer/text_block_tools_win.h"
 #include "layer/wide_text_win.h"
 
 namespace vimo {
@@ -12,13 +13,7 @@ using namespace Gdiplus::DllExports;
 
 namespace {
 
-struct BlockTools {
-    GdipFont font;
-    GdipStringFormat format;
-};
-
-BlockTools MakeBlockTools(const TextBlockProps& b) {
-    BlockTools tools;
+void MakeBlockTools(const TextBlockProps& b, TextBlockTools& tools) {
     tools.font = NewFont(WidenAnsi(b.font), static_cast<float>(b.size), FontStyleFromType(b.type, b.underline));
     // Vertical text is laid out as horizontal text in a frame turned a quarter clockwise (see
     // TextFrame), which reads top to bottom with lines running right to left: what the
@@ -33,7 +28,14 @@ BlockTools MakeBlockTools(const TextBlockProps& b) {
         GdipSetStringFormatAlign(tools.format.get(), static_cast<StringAlignment>(AlignmentFromPosition(b.hPos)));
         GdipSetStringFormatLineAlign(tools.format.get(), static_cast<StringAlignment>(AlignmentFromPosition(b.vPos)));
     }
-    return tools;
+    tools.fontName = b.font;
+    tools.size = b.size;
+    tools.type = b.type;
+    tools.hPos = b.hPos;
+    tools.vPos = b.vPos;
+    tools.orientation = b.orientation;
+    tools.underline = b.underline;
+    tools.singleLine = b.singleLine;
 }
 
 // Places the block's frame for one copy of the string (moved by offset, in element pixels) and
@@ -67,9 +69,16 @@ private:
 
 } // namespace
 
+const TextBlockTools& CLayerElement::ToolsFor(const TextBlockProps& b) {
+    std::unique_ptr<TextBlockTools>& kept = &b == &title_ ? titleTools_ : textTools_;
+    if (!kept) kept = std::make_unique<TextBlockTools>();
+    if (!kept->MadeFor(b) || !kept->font || !kept->format) MakeBlockTools(b, *kept);
+    return *kept;
+}
+
 void CLayerElement::DrawTextBlock(GdipGraphics& g, const TextBlockProps& b) {
     if (!b.Drawable()) return;
-    BlockTools tools = MakeBlockTools(b);
+    const TextBlockTools& tools = ToolsFor(b);
     if (!tools.font || !tools.format) {
         g.Check(InvalidParameter);
         return;
@@ -113,7 +122,7 @@ int CLayerElement::MeasureTextHeight(int width) {
     if (!g) return 0;
     g.SetElementQuality();
     if (UsesGridFit(b.size)) g.SetTextHint(TextRenderingHintAntiAliasGridFit);
-    BlockTools tools = MakeBlockTools(b);
+    const TextBlockTools& tools = ToolsFor(b);
     if (!tools.font || !tools.format) return 0;
     const LayerRectF layout{static_cast<float>(b.margins.left), static_cast<float>(b.margins.top),
                             static_cast<float>(width - b.margins.left - b.margins.right), 1.0e6f};

@@ -6,6 +6,7 @@
 
 #include "layer/element_messages.h"
 #include "layer/pixel_blend.h"
+#include "layer/text_block_tools_win.h"
 #include "layer/wide_text_win.h"
 
 namespace vimo {

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "layer/element_model.h"
@@ -18,6 +19,8 @@
 #include "layer/shared_pictures_win.h"
 
 namespace vimo {
+
+struct TextBlockTools;
 
 // The edit text part (letter E): the edit controls draw their text, caret and selection here.
 class LayerEditPainter {
@@ -105,6 +108,8 @@ private:
     void CaptureWindow(const WINDOWPLACEMENT& placement, bool minimized, bool maximized);
     void DrawStretched(GdipGraphics& g);
     void DrawTextBlock(GdipGraphics& g, const TextBlockProps& block);
+    // The font and format of the text or title block, made again when its style has changed.
+    const TextBlockTools& ToolsFor(const TextBlockProps& block);
     void DrawEdit(GdipGraphics& g);
     void DrawThumb(GdipGraphics& g);
 
@@ -119,6 +124,7 @@ private:
     GdipBitmap windowCache_; // the window capture scaled to the element
     LayerEditPainter* editPainter_ = nullptr;
     bool keepsPrerender_ = true;
+    std::unique_ptr<TextBlockTools> textTools_, titleTools_;
     Gdiplus::GpBitmap* blankTarget_ = nullptr; // while composing: the bitmap, as long as nothing is drawn on it
     Gdiplus::GpStatus renderStatus_ = Gdiplus::Ok;
 };
