@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "layer/element_messages.h"
@@ -172,8 +173,27 @@ void CLayerElement::Render(SharedPictures* shared) {
     if (!keepsPrerender_ && renderStatus_ == Ok && ShowsBackgroundAlone()) backgroundCache_.reset();
 }
 
+namespace {
+
+// Every pixel of a bitmap made transparent through its locked bits (the library's clear goes
+// through its general fill); false when the bits cannot be reached.
+bool ClearBits(GpBitmap* bitmap) {
+    int w = 0, h = 0;
+    ImagePixelSize(bitmap, w, h);
+    const GpRect whole{0, 0, w, h};
+    BitmapData bits{};
+    if (w <= 0 || h <= 0 || GdipBitmapLockBits(bitmap, &whole, ImageLockModeWrite, PixelFormat32bppARGB, &bits) != Ok)
+        return false;
+    for (int y = 0; y < h; ++y)
+        std::memset(static_cast<BYTE*>(bits.Scan0) + static_cast<std::ptrdiff_t>(y) * bits.Stride, 0,
+                    static_cast<std::size_t>(w) * 4);
+    return GdipBitmapUnlockBits(bitmap, &bits) == Ok;
+}
+
+} // namespace
+
 GpStatus CLayerElement::Compose(GdipGraphics& g, GpBitmap* target) {
-    g.Clear(0);
+    if (!(target && GdipFlush(g.Get(), FlushIntentionSync) == Ok && ClearBits(target))) g.Clear(0);
     g.SetElementQuality();
     const bool filled = fill_.colourSet && fill_.on;
     if (filled) g.FillRect(fill_.colour.Packed(), WholeElement(Width(), Height()));
