@@ -7,6 +7,19 @@ namespace vimo {
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
+LockedPixels::LockedPixels(GpBitmap* bitmap, int x, int y, int width, int height, bool write) : bitmap_(bitmap) {
+    const GpRect part{x, y, width, height};
+    locked_ = bitmap && width > 0 && height > 0 &&
+              GdipBitmapLockBits(bitmap, &part, write ? ImageLockModeWrite : ImageLockModeRead, PixelFormat32bppARGB,
+                                 &data_) == Ok;
+}
+
+bool LockedPixels::Unlock() {
+    if (!locked_) return false;
+    locked_ = false;
+    return GdipBitmapUnlockBits(bitmap_, &data_) == Ok;
+}
+
 GdipImage LoadImageFile(const std::wstring& path) {
     GpImage* image = nullptr;
     if (path.empty() || GdipLoadImageFromFile(path.c_str(), &image) != Ok) return GdipImage();

@@ -1,6 +1,7 @@
 #pragma once
 // Owners of the drawing library's objects: images and bitmaps, brushes, pens, font families,
 // fonts, string formats and image attributes; and the library's session for the process.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -77,6 +78,30 @@ using GdipStringFormat = GdipOwned<Gdiplus::GpStringFormat, gdip_delete::StringF
 using GdipImageAttributes = GdipOwned<Gdiplus::GpImageAttributes, gdip_delete::ImageAttributes>;
 using GdipRegion = GdipOwned<Gdiplus::GpRegion, gdip_delete::Region>;
 using GdipMatrix = GdipOwned<Gdiplus::GpMatrix, gdip_delete::Matrix>;
+
+// The pixels of a bitmap (or of a part of it) locked as 32 bpp ARGB rows for reading or writing,
+// unlocked when the owner goes (or at Unlock, which tells whether written pixels were taken).
+class LockedPixels {
+public:
+    LockedPixels(Gdiplus::GpBitmap* bitmap, int x, int y, int width, int height, bool write);
+    ~LockedPixels() { Unlock(); }
+    LockedPixels(const LockedPixels&) = delete;
+    LockedPixels& operator=(const LockedPixels&) = delete;
+
+    explicit operator bool() const { return locked_; }
+    std::uint32_t* Row(int y) const {
+        return reinterpret_cast<std::uint32_t*>(static_cast<unsigned char*>(data_.Scan0) +
+                                                static_cast<std::ptrdiff_t>(y) * data_.Stride);
+    }
+    // Pixels from one row to the next.
+    std::ptrdiff_t Stride() const { return data_.Stride / 4; }
+    bool Unlock();
+
+private:
+    Gdiplus::GpBitmap* bitmap_;
+    Gdiplus::BitmapData data_{};
+    bool locked_ = false;
+};
 
 // Loads an image file (PNG, JPEG, GIF, BMP); empty when the file cannot be read.
 GdipImage LoadImageFile(const std::wstring& path);

@@ -180,14 +180,10 @@ namespace {
 bool ClearBits(GpBitmap* bitmap) {
     int w = 0, h = 0;
     ImagePixelSize(bitmap, w, h);
-    const GpRect whole{0, 0, w, h};
-    BitmapData bits{};
-    if (w <= 0 || h <= 0 || GdipBitmapLockBits(bitmap, &whole, ImageLockModeWrite, PixelFormat32bppARGB, &bits) != Ok)
-        return false;
-    for (int y = 0; y < h; ++y)
-        std::memset(static_cast<BYTE*>(bits.Scan0) + static_cast<std::ptrdiff_t>(y) * bits.Stride, 0,
-                    static_cast<std::size_t>(w) * 4);
-    return GdipBitmapUnlockBits(bitmap, &bits) == Ok;
+    LockedPixels bits(bitmap, 0, 0, w, h, true);
+    if (!bits) return false;
+    for (int y = 0; y < h; ++y) std::memset(bits.Row(y), 0, static_cast<std::size_t>(w) * 4);
+    return bits.Unlock();
 }
 
 } // namespace
@@ -258,21 +254,11 @@ bool CLayerElement::CopyThroughMatrix(GpBitmap* from, GpBitmap* to, int alphaPer
     ImagePixelSize(from, w, h);
     ImagePixelSize(to, toW, toH);
     if (w != toW || h != toH || w <= 0 || h <= 0) return false;
-    const GpRect whole{0, 0, w, h};
-    BitmapData source{}, target{};
-    if (GdipBitmapLockBits(from, &whole, ImageLockModeRead, PixelFormat32bppARGB, &source) != Ok) return false;
-    bool copied = false;
-    if (GdipBitmapLockBits(to, &whole, ImageLockModeWrite, PixelFormat32bppARGB, &target) == Ok) {
-        for (int y = 0; y < h; ++y)
-            ApplyColourMatrix(reinterpret_cast<const std::uint32_t*>(static_cast<const BYTE*>(source.Scan0) +
-                                                                     static_cast<std::ptrdiff_t>(y) * source.Stride),
-                              reinterpret_cast<std::uint32_t*>(static_cast<BYTE*>(target.Scan0) +
-                                                               static_cast<std::ptrdiff_t>(y) * target.Stride),
-                              static_cast<std::size_t>(w), alphaPercent, luminosityPercent);
-        copied = GdipBitmapUnlockBits(to, &target) == Ok;
-    }
-    GdipBitmapUnlockBits(from, &source);
-    return copied;
+    LockedPixels source(from, 0, 0, w, h, false), target(to, 0, 0, w, h, true);
+    if (!source || !target) return false;
+    for (int y = 0; y < h; ++y)
+        ApplyColourMatrix(source.Row(y), target.Row(y), static_cast<std::size_t>(w), alphaPercent, luminosityPercent);
+    return target.Unlock();
 }
 
 void CLayerElement::DrawNineSlice(GdipGraphics& g, GpImage* image, GpImageAttributes* attributes) {

@@ -147,15 +147,12 @@ bool CLayerHost::BlendOnto(GpBitmap* bitmap, int fromX, int fromY, const LayerRe
     if (!bits_ || !bitmap || part.Empty() || part.x < 0 || part.y < 0 || part.Right() > width_ ||
         part.Bottom() > height_)
         return false;
-    const GpRect from{fromX, fromY, part.width, part.height};
-    BitmapData data{};
-    if (GdipBitmapLockBits(bitmap, &from, ImageLockModeRead, PixelFormat32bppARGB, &data) != Ok) return false;
+    const LockedPixels from(bitmap, fromX, fromY, part.width, part.height, false);
+    if (!from) return false;
     // Whatever the drawing library still holds for the surface is written before the pixels are.
     GdipFlush(graphics_.Get(), FlushIntentionSync);
-    BlendOverPremultiplied(static_cast<const std::uint32_t*>(data.Scan0), data.Stride / 4,
-                           bits_ + static_cast<std::ptrdiff_t>(part.y) * width_ + part.x, width_, part.width,
-                           part.height);
-    GdipBitmapUnlockBits(bitmap, &data);
+    BlendOverPremultiplied(from.Row(0), from.Stride(), bits_ + static_cast<std::ptrdiff_t>(part.y) * width_ + part.x,
+                           width_, part.width, part.height);
     return true;
 }
 

@@ -24,20 +24,11 @@ GdipBitmap CopyPixels(GpImage* image, int width, int height) {
     ImageType type = ImageTypeUnknown;
     GdipGetImageType(image, &type);
     if (!copy || type != ImageTypeBitmap) return GdipBitmap();
-    const GpRect whole{0, 0, width, height};
-    BitmapData from{}, to{};
-    if (GdipBitmapLockBits(static_cast<GpBitmap*>(image), &whole, ImageLockModeRead, PixelFormat32bppARGB, &from) != Ok)
-        return GdipBitmap();
-    bool copied = false;
-    if (GdipBitmapLockBits(copy.get(), &whole, ImageLockModeWrite, PixelFormat32bppARGB, &to) == Ok) {
-        for (int y = 0; y < height; ++y)
-            std::memcpy(static_cast<BYTE*>(to.Scan0) + static_cast<std::ptrdiff_t>(y) * to.Stride,
-                        static_cast<const BYTE*>(from.Scan0) + static_cast<std::ptrdiff_t>(y) * from.Stride,
-                        static_cast<std::size_t>(width) * 4);
-        copied = GdipBitmapUnlockBits(copy.get(), &to) == Ok;
-    }
-    GdipBitmapUnlockBits(static_cast<GpBitmap*>(image), &from);
-    return copied ? std::move(copy) : GdipBitmap();
+    LockedPixels from(static_cast<GpBitmap*>(image), 0, 0, width, height, false),
+        to(copy.get(), 0, 0, width, height, true);
+    if (!from || !to) return GdipBitmap();
+    for (int y = 0; y < height; ++y) std::memcpy(to.Row(y), from.Row(y), static_cast<std::size_t>(width) * 4);
+    return to.Unlock() ? std::move(copy) : GdipBitmap();
 }
 
 } // namespace
