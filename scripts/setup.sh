@@ -5,9 +5,13 @@ set -euo pipefail
 
 # clang and libclang-rt-dev (libFuzzer and the sanitizer runtimes) build the fuzz targets.
 packages=(g++ cmake ninja-build googletest libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
-  clang libclang-rt-dev wine wine32:i386 wine64 xvfb xdotool imagemagick x11-apps x11-utils
+  clang libclang-rt-dev wine wine64 xvfb xdotool imagemagick x11-apps x11-utils
   fonts-liberation fonts-dejavu-core python3 procps iproute2 dovecot-pop3d
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good xcompmgr)
+# 32-bit Wine is wanted only where the kernel can run it. It is installed with the rest when it can be;
+# when its packages cannot be (an architecture's index missing while a mirror syncs, say), the tests run
+# under 64-bit Wine without it, and a machine that has everything else is not asked again.
+optional=(wine32:i386)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -19,13 +23,21 @@ if ((${#missing[@]})); then
     dpkg --add-architecture i386
   fi
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
+  # An index that fails to download (a mirror in the middle of a sync) is tried again; if it still fails,
+  # the install goes on with the indexes there are.
+  for try in 1 2 3; do
+    apt-get update -qq && break
+    [ "$try" = 3 ] || sleep 10
+  done
   # The POP3 server is only a peer of the tests, started privately on 127.0.0.1: the package's own
   # service must not start (and take port 110) on install.
   own_policy=
   if [ ! -e /usr/sbin/policy-rc.d ]; then
     printf '#!/bin/sh\nexit 101\n' >/usr/sbin/policy-rc.d && chmod +x /usr/sbin/policy-rc.d && own_policy=1
   fi
-  apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+  if ! apt-get install -y -qq --no-install-recommends "${packages[@]}" "${optional[@]}" >/dev/null; then
+    echo "setup: installing again without ${optional[*]}"
+    apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+  fi
   if [ -n "$own_policy" ]; then rm -f /usr/sbin/policy-rc.d; fi
 fi
