@@ -16,6 +16,11 @@ shift $(($# < 2 ? $# : 2))
 bash "$VIMO_ROOT/scripts/setup.sh" || exit 1
 vimo_build_fuzz || exit 1
 
+# Fresh allocations are not filled and freed memory waits in a smaller quarantine: the targets allocate
+# much, and with the defaults their runs went largely to filling and mapping pages (the settings target
+# ran at 0.4 times the speed, with six times the memory); a use after free within one input is still caught.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-max_malloc_fill_size=0:quarantine_size_mb=16}
+
 status=0
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then

@@ -10,6 +10,10 @@ vimo_wine_arch() {
   if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
 }
 
+vimo_free_disk() { # the space left where the builds go, for the logs
+  df -h --output=avail "$(dirname "$VIMO_BUILD")" | tail -n1 | tr -d ' '
+}
+
 vimo_configure_and_build() { # dir toolchain-or-empty extra-cmake-args...
   local dir=$1 toolchain=$2
   shift 2

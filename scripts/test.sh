@@ -41,6 +41,7 @@ count() { # log file of a ctest run
   [ "$f" -eq 0 ] || status=1
 }
 
+free_at_start=$(vimo_free_disk)
 bash "$VIMO_ROOT/scripts/setup.sh" || exit 1
 phase "set-up"
 
@@ -96,9 +97,12 @@ if [ -n "$windir" ]; then
   workers=${VIMO_WINE_WORKERS:-$(($(nproc) + 1))}
   echo "== Win32 and end-to-end tests under Wine ($arch, $workers workers)"
   trap testenv_stop EXIT
-  testenv_start_workers "$arch" "$VIMO_BUILD/wineprefix-$arch-test" "$workers"
-  cp "$VIMO_TESTENV_DIR/resources.json" "$windir/test-displays.json" # the build's CTest reads it there
-  (cd "$windir" && ctest -j"$workers" -E '^e2e\.Soak\.' --output-on-failure --timeout 300) >"$logdir/wine.log" 2>&1
+  if testenv_start_workers "$arch" "$VIMO_BUILD/wineprefix-$arch-test" "$workers"; then
+    cp "$VIMO_TESTENV_DIR/resources.json" "$windir/test-displays.json" # the build's CTest reads it there
+    (cd "$windir" && ctest -j"$workers" -E '^e2e\.Soak\.' --output-on-failure --timeout 300) >"$logdir/wine.log" 2>&1
+  else
+    echo "the Wine workers could not be started (disk: $(vimo_free_disk))" | tee "$logdir/wine.log"
+  fi
   testenv_stop
   trap - EXIT
 else
@@ -123,6 +127,7 @@ fi
 phase "tests (host, fuzz, Wine, soak)"
 
 echo
+echo "== free disk at the start and at the end: $free_at_start, $(vimo_free_disk)"
 echo "== time of each phase"
 printf '%s\n' "${phases[@]}"
 echo "== ten slowest tests"

@@ -106,6 +106,16 @@ testenv_start() { # arch prefix [display]
   export VIMO_TESTENV=$prefix.env
 }
 
+# Copies a prepared prefix for a worker. The program files of the Windows tree (most of a prefix's size)
+# are only ever read, so the copy shares them with the template through hard links; every other file
+# (registry, INI files, whatever a program may write in place) is a copy of its own.
+testenv_copy_prefix() { # template worker
+  cp -al "$1" "$2" || return 1
+  find "$2" -type f ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' -o -iname '*.ocx' \
+    -o -iname '*.acm' -o -iname '*.cpl' -o -iname '*.ax' -o -iname '*.nls' -o -iname '*.tlb' -o -iname '*.ttf' \
+    -o -iname '*.fon' \) -exec sh -c 'for f; do cp -p "$f" "$f.own" && mv -f "$f.own" "$f" || exit 1; done' _ {} +
+}
+
 testenv_start_workers() { # arch prefix count
   local arch=$1 template=$2 count=$3 k worker display
   testenv_make_prefix "$arch" "$template"
@@ -115,7 +125,7 @@ testenv_start_workers() { # arch prefix count
     worker=$template-w$k
     if [ ! -f "$worker/.vimo-ready" ] || [ "$template/.vimo-ready" -nt "$worker/.vimo-ready" ]; then
       rm -rf "$worker"
-      cp -a "$template" "$worker"
+      testenv_copy_prefix "$template" "$worker" || return 1
       touch "$worker/.vimo-ready"
     fi
     testenv_xvfb
