@@ -1,7 +1,8 @@
 // The program killed at random moments while it saves many changed kaps of mixed types: every
 // document afterwards is the old or the new complete version, none missing, none added, and the
 // settings file is whole. VIMO_KILL_ROUNDS and VIMO_KILL_KAPS set the size of the run (the
-// on-demand run of scripts/kill-while-saving.sh takes 1,000 rounds of 100 kaps).
+// on-demand run of scripts/kill-while-saving.sh takes 1,000 rounds of 100 kaps); VIMO_KILL_RUN, a
+// number, gives a run a folder and a sequence of kill moments of its own, so that runs can go side by side.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -76,7 +77,8 @@ void Kill(const VimoProcess& app) {
 TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhole) {
     const int rounds = EnvInt("VIMO_KILL_ROUNDS", 50);
     const std::size_t kapCount = static_cast<std::size_t>(EnvInt("VIMO_KILL_KAPS", 40));
-    ProgramDir dir = KapsOnlyDir("kill-while-saving");
+    const int run = EnvInt("VIMO_KILL_RUN", 0);
+    ProgramDir dir = KapsOnlyDir(run ? "kill-while-saving-" + std::to_string(run) : "kill-while-saving");
 
     // One kap of each kind with a document, made as a user does.
     const UINT kinds[] = {ID_NEW_NOTE,    ID_NEW_CALC, ID_NEW_CLOCK, ID_NEW_CALENDAR,
@@ -121,7 +123,7 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
     const std::string dropped = "RemoteKAPTrigger=";
     ASSERT_NE(settings.find(dropped), std::string::npos);
 
-    std::mt19937 rng(20261209);
+    std::mt19937 rng(20261209u + static_cast<unsigned>(run));
     DWORD savingMs = 0; // from Exit to the last document written, found in the first round
     int killedMidway = 0;
     for (int round = 0; round < rounds && !HasFailure(); ++round) {
