@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The long run of the kill-while-saving test: kills the program [rounds] times (default 1000) at
 # random moments while it saves [kaps] changed kaps (default 100), checking every document and the
-# settings file after each kill.
+# settings file after each kill. Runs given different numbers [run] (default 0) have folders, Wine
+# prefixes and kill moments of their own, and can go side by side.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$VIMO_ROOT/scripts/testenv.sh"
-VIMO_KILL_ROUNDS=${1:-1000} VIMO_KILL_KAPS=${2:-100} testenv_run_e2e 'KillWhileSaving.*' kill
+run=${3:-0}
+VIMO_KILL_ROUNDS=${1:-1000} VIMO_KILL_KAPS=${2:-100} VIMO_KILL_RUN=$run testenv_run_e2e 'KillWhileSaving.*' "kill$([ "$run" = 0 ] || echo "$run")"
