@@ -7,4 +7,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$VIMO_ROOT/scripts/testenv.sh"
 run=${3:-0}
-VIMO_KILL_ROUNDS=${1:-1000} VIMO_KILL_KAPS=${2:-100} VIMO_KILL_RUN=$run testenv_run_e2e 'KillWhileSaving.*' "kill$([ "$run" = 0 ] || echo "$run")"
+prefix=kill # run 0 keeps the prefix name it always had
+[ "$run" = 0 ] || prefix=kill$run
+VIMO_KILL_ROUNDS=${1:-1000} VIMO_KILL_KAPS=${2:-100} VIMO_KILL_RUN=$run testenv_run_e2e 'KillWhileSaving.*' "$prefix"

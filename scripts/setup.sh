@@ -31,13 +31,13 @@ if ((${#missing[@]})); then
   done
   # The POP3 server is only a peer of the tests, started privately on 127.0.0.1: the package's own
   # service must not start (and take port 110) on install.
-  own_policy=
   if [ ! -e /usr/sbin/policy-rc.d ]; then
-    printf '#!/bin/sh\nexit 101\n' >/usr/sbin/policy-rc.d && chmod +x /usr/sbin/policy-rc.d && own_policy=1
+    printf '#!/bin/sh\nexit 101\n' >/usr/sbin/policy-rc.d && chmod +x /usr/sbin/policy-rc.d
+    # Taken away however the install ends: left behind, it would stop every service the machine installs.
+    trap 'rm -f /usr/sbin/policy-rc.d' EXIT
   fi
   if ! apt-get install -y -qq --no-install-recommends "${packages[@]}" "${optional[@]}" >/dev/null; then
     echo "setup: installing again without ${optional[*]}"
     apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
   fi
-  if [ -n "$own_policy" ]; then rm -f /usr/sbin/policy-rc.d; fi
 fi
