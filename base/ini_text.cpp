@@ -105,12 +105,17 @@ IniKey* FindIniKey(IniSection& section, std::string_view name) {
     return nullptr;
 }
 
-bool SetIniValue(std::string& text, std::string_view section, std::string_view key, std::string_view value) {
-    IniDocument doc = ParseIni(text);
+bool SetIniValue(IniDocument& doc, std::string_view section, std::string_view key, std::string_view value) {
     IniKey& entry = FindOrAddKey(doc, section, key);
     std::string_view stored = TrimIniLeft(value);
     if (entry.value && *entry.value == stored) return false;
     entry.value = std::string(stored);
+    return true;
+}
+
+bool SetIniValue(std::string& text, std::string_view section, std::string_view key, std::string_view value) {
+    IniDocument doc = ParseIni(text);
+    if (!SetIniValue(doc, section, key, value)) return false;
     text = SerialiseIni(doc);
     return true;
 }

@@ -42,5 +42,7 @@ IniKey* FindIniKey(IniSection& section, std::string_view name);
 // Sets one key in text. False (text untouched) when the key holds that value already: the
 // platform leaves such a file unwritten.
 bool SetIniValue(std::string& text, std::string_view section, std::string_view key, std::string_view value);
+// The same in a parsed document (false, document untouched, when the key holds that value already).
+bool SetIniValue(IniDocument& doc, std::string_view section, std::string_view key, std::string_view value);
 
 } // namespace vimo

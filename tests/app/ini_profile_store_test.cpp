@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "base/ini_text.h"
+
 namespace vimo {
 namespace {
 
@@ -246,6 +248,33 @@ TEST_F(IniStoreTest, RepeatedNamelessLinesCollapse) {
     EXPECT_EQ(Str("S", ""), "1");
     Write("S", "k", "5");
     EXPECT_EQ(Text(), "[S]\r\n=1\r\nk=5\r\n=4\r\n");
+}
+
+// The store keeps a file parsed between writes; whatever is written, the file must come out as
+// writing each key into the text would make it. Every write is followed by plain ones, which show
+// whether the kept document still matches the text.
+TEST(MemoryProfileStoreWrites, WritesGiveTheTextOfWritingEachKeyIntoTheText) {
+    const char* texts[] = {"", "[b]\r\nk=1\r\n", "[S]\r\nk=1\r\n", "[a]\r\nx=1\r\n[]\r\ny=2\r\n",
+                           "top\r\n[S]\r\n[y\r\n"};
+    const char* sections[] = {"S", "", "a", "s ", " T", "[x", "a]b", "\r\n[Z]"};
+    const char* keys[] = {"k", "y", "", "K ", " k", "=", "[y", "a=b", "k\r\nz"};
+    const char* values[] = {"1", "", "1 ", "x]", "\r\n[S]\r\nk=9", "v=w"};
+    for (const char* start : texts)
+        for (const char* section : sections)
+            for (const char* key : keys)
+                for (const char* value : values)
+                    for (int plain = 0; plain < 6; ++plain) {
+                        const char* then[] = {sections[plain % 3], plain < 3 ? "k" : "", "2"};
+                        MemoryProfileStore store;
+                        store.SetFile(kPath, start);
+                        store.WriteString(kPath, section, key, value);
+                        store.WriteString(kPath, then[0], then[1], then[2]);
+                        std::string expected = start;
+                        SetIniValue(expected, section, key, value);
+                        SetIniValue(expected, then[0], then[1], then[2]);
+                        ASSERT_EQ(store.FileText(kPath), expected)
+                            << start << " | " << section << " | " << key << " | " << value << " | then " << plain;
+                    }
 }
 
 // --- the set of files ---

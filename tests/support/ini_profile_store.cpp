@@ -1,5 +1,6 @@
 #include "support/ini_profile_store.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -11,16 +12,37 @@ namespace vimo {
 
 namespace {
 
-// Reads parse the file's whole text. The last text parsed is kept with its document, so the reads of
-// an unchanged file (settings and skins are read one key at a time) parse it once.
-IniDocument& Parsed(const std::string& text) {
-    thread_local std::string lastText; // ParseIni("") is the empty document
-    thread_local IniDocument lastDocument;
-    if (text != lastText) {
-        lastDocument = ParseIni(text);
-        lastText = text;
+bool IsBlank(char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a'; }
+
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+bool EndsInBlank(std::string_view text) { return !text.empty() && IsBlank(text.back()); }
+
+bool SameDocument(const IniDocument& a, const IniDocument& b) {
+    auto sameKeys = [](const std::vector<IniKey>& x, const std::vector<IniKey>& y) {
+        return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                          [](const IniKey& p, const IniKey& q) { return p.name == q.name && p.value == q.value; });
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](const IniSection& p, const IniSection& q) {
+        return p.name == q.name && sameKeys(p.keys, q.keys);
+    });
+}
+
+// Whether a write into a document that reads back as itself leaves it so: the line it changes or
+// adds, and the header it adds, must parse back to the same names and value. Other writes (line
+// breaks in what is written, a key that would read as a header, names with trailing blanks, a
+// section added to an empty file) go through the text.
+bool WritesInPlace(IniDocument& doc, std::string_view section, std::string_view key, std::string_view value) {
+    const std::string_view stored = TrimIniLeft(value);
+    if (doc.empty() || HasLineBreak(stored) || EndsInBlank(stored)) return false;
+    IniSection* found = FindIniSection(doc, section);
+    if (!found) {
+        const std::string_view name = TrimIniLeft(section);
+        if (name.empty() || HasLineBreak(name) || EndsInBlank(name)) return false;
     }
-    return lastDocument;
+    if (IniKey* entry = found ? FindIniKey(*found, key) : nullptr) return entry->name.rfind('[', 0) != 0;
+    const std::string_view name = TrimIniLeft(key);
+    return name.find_first_of("=\r\n") == std::string_view::npos && !EndsInBlank(name) && name.rfind('[', 0) != 0;
 }
 
 // The default of a string read loses its trailing spaces (but never its first character).
@@ -81,7 +103,39 @@ constexpr std::size_t kIntBuffer = 30;
 
 bool MemoryProfileStore::PathLess::operator()(std::string_view a, std::string_view b) const { return LessNoCase(a, b); }
 
-const std::string* MemoryProfileStore::Find(const std::string& path) const {
+const std::string& MemoryProfileStore::StoredFile::Text() const {
+    if (textBehind) {
+        text = SerialiseIni(*document);
+        textBehind = false;
+    }
+    return text;
+}
+
+IniDocument& MemoryProfileStore::StoredFile::Document() const {
+    if (!document) {
+        document = ParseIni(text);
+        readsBack = SameDocument(ParseIni(SerialiseIni(*document)), *document);
+    }
+    return *document;
+}
+
+// As SetIniValue on the text, which parses the text anew for every key written: where the document
+// reads back as itself the write changes it in place, so a file is parsed once for many writes.
+bool MemoryProfileStore::StoredFile::Write(const std::string& section, const std::string& key,
+                                           const std::string& value) {
+    IniDocument& doc = Document();
+    if (readsBack && WritesInPlace(doc, section, key, value)) {
+        if (!SetIniValue(doc, section, key, value)) return false;
+        textBehind = true;
+        return true;
+    }
+    std::string changed = Text();
+    if (!SetIniValue(changed, section, key, value)) return false;
+    *this = StoredFile(std::move(changed));
+    return true;
+}
+
+const MemoryProfileStore::StoredFile* MemoryProfileStore::Find(const std::string& path) const {
     if (last_.valid && last_.path == path) return last_.found;
     auto it = files_.find(path);
     last_.found = it == files_.end() ? nullptr : &it->second;
@@ -100,9 +154,8 @@ std::string MemoryProfileStore::ReadString(const std::string& path, const std::s
                                            const std::string& def, std::size_t bufferSize) const {
     if (bufferSize == 0) return std::string();
     std::string_view source = TrimDefault(def);
-    static const std::string kNoFile;
-    const std::string* text = Find(path);
-    if (IniSection* found = FindIniSection(Parsed(text ? *text : kNoFile), section)) {
+    const StoredFile* file = Find(path);
+    if (IniSection* found = file ? FindIniSection(file->Document(), section) : nullptr) {
         IniKey* entry = FindIniKey(*found, key);
         if (entry && entry->value) source = *entry->value;
     }
@@ -111,21 +164,25 @@ std::string MemoryProfileStore::ReadString(const std::string& path, const std::s
 
 bool MemoryProfileStore::WriteString(const std::string& path, const std::string& section, const std::string& key,
                                      const std::string& value) {
-    std::string text = FileText(path);
-    if (SetIniValue(text, section, key, value)) SetFile(path, std::move(text));
+    auto found = files_.find(path);
+    if (found == files_.end()) {
+        found = files_.emplace(path, StoredFile(std::string())).first;
+        last_.valid = false;
+    }
+    found->second.Write(section, key, value);
     return true;
 }
 
 bool MemoryProfileStore::FileExists(const std::string& path) const { return HasFile(path); }
 
 void MemoryProfileStore::SetFile(const std::string& path, std::string text) {
-    files_[path] = std::move(text);
+    files_.insert_or_assign(path, StoredFile(std::move(text)));
     last_.valid = false;
 }
 
 std::string MemoryProfileStore::FileText(const std::string& path) const {
-    const std::string* text = Find(path);
-    return text ? *text : std::string();
+    const StoredFile* file = Find(path);
+    return file ? file->Text() : std::string();
 }
 
 bool MemoryProfileStore::HasFile(const std::string& path) const { return Find(path) != nullptr; }

@@ -9,9 +9,12 @@
 // last two seconds; its longer-lived cache only differs for values written with trailing blanks
 // or line breaks, which the file itself cannot hold.
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "base/ini_text.h"
 #include "base/profile_store.h"
 
 namespace vimo {
@@ -38,7 +41,20 @@ private:
         using is_transparent = void;
         bool operator()(std::string_view a, std::string_view b) const;
     };
-    const std::string* Find(const std::string& path) const;
+    // A file's text, and the document parsed from it once reads or writes need it. Writes change the
+    // document, and the text is made again when next asked for.
+    struct StoredFile {
+        explicit StoredFile(std::string text) : text(std::move(text)) {}
+        const std::string& Text() const;
+        IniDocument& Document() const;
+        bool Write(const std::string& section, const std::string& key, const std::string& value);
+
+        mutable std::string text;
+        mutable std::optional<IniDocument> document;
+        mutable bool textBehind = false; // the document holds writes the text does not yet
+        mutable bool readsBack = false;  // the document's text parses to the document itself
+    };
+    const StoredFile* Find(const std::string& path) const;
 
     // The last path looked up and what it found: settings and skins are read a key at a time. A copy
     // of the store starts without it (it points into the files of its own store).
@@ -55,11 +71,11 @@ private:
             return *this;
         }
         std::string path;
-        const std::string* found = nullptr;
+        const StoredFile* found = nullptr;
         bool valid = false;
     };
 
-    std::map<std::string, std::string, PathLess> files_;
+    std::map<std::string, StoredFile, PathLess> files_;
     mutable LastLookup last_;
 };
 
