@@ -346,6 +346,8 @@ RECT WindowRectOf(HWND window) {
 
 void TypeInto(HWND window, const std::string& text) {
     HWND top = GetAncestor(window, GA_ROOT);
+    // A dialog found as soon as it is made may not be shown yet: a click would land on what lies below.
+    WaitFor([&] { return IsWindowVisible(top) && IsWindowVisible(window); }, 5000, 5);
     SetForegroundWindow(top);
     const RECT r = WindowRectOf(window);
     // A click gives the field the keyboard focus the way a user does.
@@ -360,7 +362,7 @@ void TypeInto(HWND window, const std::string& text) {
             info.cbSize = sizeof(info);
             return GetGUIThreadInfo(thread, &info) && info.hwndFocus == window;
         },
-        2000, 5);
+        5000, 5);
     for (char c : text) {
         if (c == '\n') {
             SendKey(VK_RETURN, false);
