@@ -12,11 +12,9 @@ namespace vimo {
 
 namespace {
 
-bool IsBlank(char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a'; }
-
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
-bool EndsInBlank(std::string_view text) { return !text.empty() && IsBlank(text.back()); }
+bool EndsInBlank(std::string_view text) { return TrimIniRight(text).size() != text.size(); }
 
 bool SameDocument(const IniDocument& a, const IniDocument& b) {
     auto sameKeys = [](const std::vector<IniKey>& x, const std::vector<IniKey>& y) {
