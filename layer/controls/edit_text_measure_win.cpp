@@ -16,11 +16,15 @@ namespace {
 
 // The drawing library measures at most this many character ranges in one call.
 constexpr int kRangesPerCall = 32;
-// Every measuring call lays out the whole string it is given: a run longer than this is measured
-// in pieces (each ending after a blank where it has one), so a long line costs in proportion to
-// its length, not to its square.
-constexpr std::size_t kWholeRun = 256;
-constexpr std::size_t kRunPiece = 128;
+// A run is measured in pieces that each end after a blank (the drawing library places every
+// character after the ones before it, so the pieces add up to the run), and each piece is kept:
+// typing in a long line measures again only the word it changed. A piece without a blank longer
+// than this is measured in parts of the second length: a measuring call lays out all of its
+// string for every few characters it measures.
+constexpr std::size_t kWholePiece = 256;
+constexpr std::size_t kPiecePart = 128;
+// Kept pieces of words that are gone would pile up while the user types: start afresh now and then.
+constexpr std::size_t kMaxKeptPieces = 16384;
 // A layout box wide and tall enough that no line of an edit is ever cut.
 const RectF kUnboundedLayout(0.0f, 0.0f, 1.0e6f, 1.0e4f);
 
@@ -76,6 +80,7 @@ void EditTextMeasure::SetFont(const std::wstring& family, int sizePx, int style)
     sizePx_ = sizePx;
     font_ = NewFont(family, static_cast<float>(sizePx), style);
     kept_.clear();
+    pieces_.clear();
     lowAdvances_.fill(-1.0f);
     advances_.clear();
     graphics_.SetTextHint(Hint());
@@ -160,23 +165,28 @@ float EditTextMeasure::AdvanceWidth(std::wstring_view line) {
 }
 
 std::vector<float> EditTextMeasure::MeasureRun(std::wstring_view run) {
-    if (run.size() <= kWholeRun) return MeasurePiece(run);
     std::vector<float> edges;
     edges.reserve(run.size() + 1);
     float offset = 0.0f;
     for (std::size_t at = 0; at < run.size();) {
-        std::size_t count = std::min(kRunPiece, run.size() - at);
-        if (at + count < run.size()) {
-            const std::size_t blank = run.substr(at, count).find_last_of(L' ');
-            if (blank != std::wstring_view::npos && blank > 0) count = blank + 1;
-        }
-        const std::vector<float> piece = MeasurePiece(run.substr(at, count));
+        const std::size_t blank = run.find(L' ', at);
+        std::size_t count = (blank == std::wstring_view::npos ? run.size() : blank + 1) - at;
+        if (count > kWholePiece) count = kPiecePart;
+        const std::vector<float>& piece = KeptPiece(run.substr(at, count));
         for (std::size_t i = 0; i < count; ++i) edges.push_back(offset + piece[i]);
         offset += piece[count];
         at += count;
     }
     edges.push_back(offset);
     return edges;
+}
+
+const std::vector<float>& EditTextMeasure::KeptPiece(std::wstring_view piece) {
+    const std::wstring key(piece);
+    auto it = pieces_.find(key);
+    if (it != pieces_.end()) return it->second;
+    if (pieces_.size() >= kMaxKeptPieces) pieces_.clear();
+    return pieces_.emplace(key, MeasurePiece(piece)).first->second;
 }
 
 std::vector<float> EditTextMeasure::MeasurePiece(std::wstring_view run) {

@@ -3,7 +3,7 @@
 // line begins, read from the boxes that the drawing library gives measured character ranges (the
 // scans of their regions), so that caret and selection sit on the drawn glyphs. Measures are
 // taken on a graphics context of its own with the element's text quality, and kept per line text
-// until the font changes. Lines nobody looks at are not measured: their width is the sum of their
+// and per word until the font changes. Lines nobody looks at are not measured: their width is the sum of their
 // characters' advances, each character measured once.
 #include <array>
 #include <string>
@@ -46,6 +46,8 @@ public:
 
 private:
     std::vector<float> MeasureRun(std::wstring_view run);
+    // The edges of one piece of a run, measured once per font.
+    const std::vector<float>& KeptPiece(std::wstring_view piece);
     // One piece of a run, laid out as a whole.
     std::vector<float> MeasurePiece(std::wstring_view piece);
     float MeasureLead();
@@ -61,6 +63,7 @@ private:
     int lineHeight_ = 1;
     float lead_ = 0.0f;
     std::unordered_map<std::wstring, std::vector<float>> kept_;
+    std::unordered_map<std::wstring, std::vector<float>> pieces_;
     // Advances by character: the first 256 in a table (negative: not measured yet), the rest in a map.
     std::array<float, 256> lowAdvances_{};
     std::unordered_map<wchar_t, float> advances_;
