@@ -246,6 +246,17 @@ int LayerElementModel::SetThumbLuminosityPercent(int percent) {
     return Changed();
 }
 
+void LayerElementModel::InvalidatePart(const LayerRect& part) {
+    const LayerRect inside = Intersection(part, LayerRect{0, 0, width_, height_});
+    if (inside.Empty()) return;
+    if (valid_) {
+        valid_ = false;
+        stale_ = inside;
+    } else if (!stale_.Empty()) {
+        stale_ = UnionOf(stale_, inside);
+    }
+}
+
 void LayerElementModel::Resize(int width, int height) {
     width_ = width;
     height_ = height;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "layer/composition_order.h"
+#include "layer/layer_geometry.h"
 #include "layer/image_fit.h"
 #include "layer/layer_colour.h"
 #include "layer/nine_slice.h"
@@ -128,7 +129,16 @@ public:
     int Status() const { return status_; }
     const std::string& LastError() const { return lastError_; }
     bool IsValid() const { return valid_; }
-    void Invalidate() { valid_ = false; }
+    void Invalidate() {
+        valid_ = false;
+        stale_ = LayerRect{};
+    }
+    // Only this part of the element (in its own pixels) draws differently: the next render draws
+    // the part again over the kept bitmap. Parts add up until the render; an element already
+    // wholly invalid stays so.
+    void InvalidatePart(const LayerRect& part);
+    // What the next render draws: empty for the whole element.
+    const LayerRect& StalePart() const { return stale_; }
 
     int SetCompositionOrder(const std::string& order);
     const std::string& CompositionOrder() const { return order_; }
@@ -211,12 +221,15 @@ public:
 protected:
     // Clears the valid flag and returns the status word: the tail of every setter.
     int Changed() {
-        valid_ = false;
+        Invalidate();
         return status_;
     }
     // Records a refused value.
     void Fail(const char* message) { lastError_ = message; }
-    void MarkValid() { valid_ = true; }
+    void MarkValid() {
+        valid_ = true;
+        stale_ = LayerRect{};
+    }
     TextBlockProps& MutableBlock(TextBlockId block) { return block == TextBlockId::Title ? title_ : text_; }
 
     FillProps fill_;
@@ -234,6 +247,7 @@ private:
     bool keepsBitmap_;
     int status_ = kLayerStatusGood;
     bool valid_ = false;
+    LayerRect stale_; // empty while the whole element is to be drawn
     std::string lastError_;
     std::string order_ = kDefaultCompositionOrder;
 };

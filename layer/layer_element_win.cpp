@@ -143,6 +143,16 @@ void CLayerElement::ReleaseBitmap() {
 
 void CLayerElement::Render(SharedPictures* shared) {
     if (IsValid()) return;
+    const LayerRect part = StalePart();
+    if (!part.Empty() && bitmap_) {
+        // The rest of the kept bitmap still shows the element as it is.
+        GdipGraphics g = GdipGraphics::OnImage(bitmap_.get());
+        if (g) {
+            renderStatus_ = Compose(g, bitmap_.get(), &part);
+            MarkValid();
+            return;
+        }
+    }
     if (shared && !keepsPrerender_ && ShowsBackgroundAlone()) {
         backgroundPicture_ = Picture(background_.file, backgroundPicture_);
         const SharedPictureKey key{background_.file, backgroundPicture_ ? backgroundPicture_->written : 0,
@@ -175,26 +185,27 @@ void CLayerElement::Render(SharedPictures* shared) {
 
 namespace {
 
-// Every pixel of a bitmap made transparent through its locked bits (the library's clear goes
-// through its general fill); false when the bits cannot be reached.
-bool ClearBits(GpBitmap* bitmap) {
-    int w = 0, h = 0;
-    ImagePixelSize(bitmap, w, h);
-    LockedPixels bits(bitmap, 0, 0, w, h, true);
+// Every pixel of a bitmap's part made transparent through its locked bits (the library's clear
+// goes through its general fill); false when the bits cannot be reached.
+bool ClearBits(GpBitmap* bitmap, const LayerRect& part) {
+    LockedPixels bits(bitmap, part.x, part.y, part.width, part.height, true);
     if (!bits) return false;
-    for (int y = 0; y < h; ++y) std::memset(bits.Row(y), 0, static_cast<std::size_t>(w) * 4);
+    for (int y = 0; y < part.height; ++y) std::memset(bits.Row(y), 0, static_cast<std::size_t>(part.width) * 4);
     return bits.Unlock();
 }
 
 } // namespace
 
-GpStatus CLayerElement::Compose(GdipGraphics& g, GpBitmap* target) {
-    if (!(target && GdipFlush(g.Get(), FlushIntentionSync) == Ok && ClearBits(target))) g.Clear(0);
+GpStatus CLayerElement::Compose(GdipGraphics& g, GpBitmap* target, const LayerRect* part) {
+    const LayerRect cleared = part ? *part : LayerRect{0, 0, Width(), Height()};
+    if (part) g.SetClip(*part);
+    if (!(target && GdipFlush(g.Get(), FlushIntentionSync) == Ok && ClearBits(target, cleared))) g.Clear(0);
     g.SetElementQuality();
     const bool filled = fill_.colourSet && fill_.on;
     if (filled) g.FillRect(fill_.colour.Packed(), WholeElement(Width(), Height()));
-    // Drawn first on the cleared bitmap, the background's pre-render is copied in rather than drawn.
-    blankTarget_ = filled ? nullptr : target;
+    // Drawn first on the cleared bitmap, the background's pre-render is copied in rather than drawn
+    // (the copy takes the whole bitmap: not for a part).
+    blankTarget_ = filled || part ? nullptr : target;
     for (LayerPart part : ParseCompositionOrder(CompositionOrder())) {
         switch (part) {
         case LayerPart::Background: DrawBackground(g); break;
@@ -205,7 +216,7 @@ GpStatus CLayerElement::Compose(GdipGraphics& g, GpBitmap* target) {
             DrawTextBlock(g, text_);
             DrawTextBlock(g, title_);
             break;
-        case LayerPart::Edit: DrawEdit(g); break;
+        case LayerPart::Edit: DrawEdit(g, cleared); break;
         case LayerPart::Thumb: DrawThumb(g); break;
         }
         blankTarget_ = nullptr;
@@ -328,10 +339,10 @@ void CLayerElement::DrawStretched(GdipGraphics& g) {
                 attributes.get());
 }
 
-void CLayerElement::DrawEdit(GdipGraphics& g) {
+void CLayerElement::DrawEdit(GdipGraphics& g, const LayerRect& part) {
     if (!editPainter_ || !edit_.marginsValid) return;
     const LayerMargins& m = edit_.margins;
-    editPainter_->PaintEdit(g, LayerRect{m.left, m.top, Width() - m.left - m.right, Height() - m.top - m.bottom});
+    editPainter_->PaintEdit(g, LayerRect{m.left, m.top, Width() - m.left - m.right, Height() - m.top - m.bottom}, part);
 }
 
 void CLayerElement::DrawThumb(GdipGraphics& g) {

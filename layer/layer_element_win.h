@@ -26,8 +26,9 @@ struct TextBlockTools;
 class LayerEditPainter {
 public:
     virtual ~LayerEditPainter() = default;
-    // box is the element less the edit margins, in element pixels.
-    virtual void PaintEdit(GdipGraphics& g, const LayerRect& box) = 0;
+    // box is the element less the edit margins, in element pixels; part is what is drawn (the whole
+    // element, or the part of it drawn again), which g is clipped to.
+    virtual void PaintEdit(GdipGraphics& g, const LayerRect& box, const LayerRect& part) = 0;
 };
 
 class CLayerElement : public LayerElementModel {
@@ -62,9 +63,10 @@ public:
     // A new size: the kept bitmap and the background's pre-render follow.
     void Resize(int width, int height) override;
 
-    // Composes the parts into the bitmap when the element is not valid. With shared pictures, an
-    // element that lets its pre-render go and shows its background alone shows the shared
-    // rendering of that background and keeps no bitmap of its own.
+    // Composes the parts into the bitmap when the element is not valid: only the stale part, when
+    // just a part is and the bitmap is kept. With shared pictures, an element that lets its
+    // pre-render go and shows its background alone shows the shared rendering of that background
+    // and keeps no bitmap of its own.
     void Render(SharedPictures* shared = nullptr);
     // The composed bitmap (null before the first render of an element that does not keep it). Read
     // only: it may be a picture other elements show too.
@@ -90,9 +92,9 @@ public:
 private:
     // The decoded picture of a file as last written: `held` when it still is that.
     Decoded Picture(const std::string& file, const Decoded& held) const;
-    // Draws every part onto a cleared bitmap (`target`, which g draws on); the status of the
-    // drawing calls.
-    Gdiplus::GpStatus Compose(GdipGraphics& g, Gdiplus::GpBitmap* target);
+    // Draws every part onto a cleared bitmap (`target`, which g draws on), or only within `part`
+    // when one is given; the status of the drawing calls.
+    Gdiplus::GpStatus Compose(GdipGraphics& g, Gdiplus::GpBitmap* target, const LayerRect* part = nullptr);
     // A picture of the element's size copied into another through the colour matrix; false when
     // either cannot be reached.
     static bool CopyThroughMatrix(Gdiplus::GpBitmap* from, Gdiplus::GpBitmap* to, int alphaPercent,
@@ -110,7 +112,7 @@ private:
     void DrawTextBlock(GdipGraphics& g, const TextBlockProps& block);
     // The font and format of the text or title block, made again when its style has changed.
     const TextBlockTools& ToolsFor(const TextBlockProps& block);
-    void DrawEdit(GdipGraphics& g);
+    void DrawEdit(GdipGraphics& g, const LayerRect& part);
     void DrawThumb(GdipGraphics& g);
 
     GdipBitmap bitmap_;

@@ -103,6 +103,11 @@ void CLayerItem::Repaint() {
     if (host_) host_->RefreshRect(EffectiveRect());
 }
 
+void CLayerItem::RepaintPart(const LayerRect& part) {
+    const LayerRect r = EffectiveRect();
+    if (host_) host_->RefreshRect(Intersection(part.Moved(r.x, r.y), r));
+}
+
 void CLayerItem::AttachControl(HWND input, CLayerElement* element) {
     input_ = input;
     element_ = element;

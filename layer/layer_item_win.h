@@ -81,8 +81,9 @@ public:
     void SetFocusable(bool focusable);
     void BringToFront();
     bool IsTopmost() const;
-    // Asks the host to redraw the item's rectangle.
+    // Asks the host to redraw the item's rectangle, or only a part of it (in the item's pixels).
     void Repaint();
+    void RepaintPart(const LayerRect& part);
 
     LayerNotifications& Notifications() { return notifications_; }
     const LayerNotifications& Notifications() const { return notifications_; }

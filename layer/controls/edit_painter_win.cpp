@@ -36,8 +36,13 @@ void EditPainter::KeepUnchangedLines(const std::string& text, const std::vector<
     const std::vector<int> from = UnchangedEditLines(text_, lines_, text, lines);
     std::vector<std::vector<float>> edges(lines.size());
     std::vector<float> widths(lines.size(), -1.0f);
+    changedLines_ = {static_cast<int>(lines.size()), -1};
     for (std::size_t l = 0; l < lines.size(); ++l) {
-        if (from[l] < 0) continue;
+        if (from[l] < 0) {
+            changedLines_ = {std::min(changedLines_.first, static_cast<int>(l)),
+                             std::max(changedLines_.second, static_cast<int>(l))};
+            continue;
+        }
         edges[l] = std::move(edges_[static_cast<std::size_t>(from[l])]);
         widths[l] = widths_[static_cast<std::size_t>(from[l])];
     }
@@ -77,10 +82,13 @@ void EditPainter::SetBox(const LayerRect& box) {
 
 void EditPainter::SetContent(const std::string& text, std::vector<EditLineSpan> lines, int caret, int anchor) {
     if (lines.empty()) lines.push_back(EditLineSpan{0, static_cast<int>(text.size())});
+    ++contents_;
+    changedLines_ = {0, -1};
     if (text != text_ || lines != lines_) {
         std::wstring wide = WidenAnsi(text);
         // Kept measures follow the lines by the bytes of the text: only where a byte is a character.
         const bool keep = widths_.size() == lines_.size() && text_.size() == wide_.size() && text.size() == wide.size();
+        changedLines_ = {0, static_cast<int>(lines.size()) - 1};
         if (keep) KeepUnchangedLines(text, lines);
         text_ = text;
         wide_ = std::move(wide);
@@ -156,6 +164,46 @@ void EditPainter::RevealCaret() {
     scrollY_ = ClampEditScroll(RevealInEditView(scrollY_, c.y, c.y + c.height, view_.height), view_.maxY);
     const float x = c.x + static_cast<float>(kEditTextInset);
     scrollX_ = ClampEditScroll(RevealInEditView(scrollX_, x - 1.0f, x + 3.0f, view_.width), view_.maxX);
+}
+
+EditPainter::PaintState EditPainter::State() {
+    PaintState state;
+    state.laidOut = laidOut_;
+    if (!laidOut_) return state;
+    state.contents = contents_;
+    state.box = box_;
+    state.view = view_;
+    state.scrollX = scrollX_;
+    state.scrollY = scrollY_;
+    state.lineCount = lines_.size();
+    state.caretLine = caret_ >= 0 && caret_ == anchor_ ? CurrentLine() : -1;
+    return state;
+}
+
+LayerRect EditPainter::ChangedPart(const PaintState& before) {
+    Layout();
+    const EditViewport& v = before.view;
+    // The scroll ranges may grow (a line typed longer): what is shown depends only on the offsets.
+    const bool sameView =
+        v.hBar == view_.hBar && v.vBar == view_.vBar && v.width == view_.width && v.height == view_.height;
+    // Only a caret without a selection, before and after, in an unmoved view of as many lines, with
+    // at most one change of the text between.
+    if (!before.laidOut || before.caretLine < 0 || caret_ < 0 || caret_ != anchor_ || contents_ > before.contents + 1 ||
+        !(before.box == box_) || !sameView || before.scrollX != scrollX_ || before.scrollY != scrollY_ ||
+        before.lineCount != lines_.size())
+        return LayerRect{};
+    const int caretLine = CurrentLine();
+    int first = std::min(before.caretLine, caretLine), last = std::max(before.caretLine, caretLine);
+    if (contents_ != before.contents && changedLines_.first <= changedLines_.second) {
+        first = std::min(first, changedLines_.first);
+        last = std::max(last, changedLines_.second);
+    }
+    // Glyphs, their shadow and outline may stand out of their lines by a few pixels.
+    const int lh = LineHeight();
+    const int reach = lh / 2 + 3;
+    const int top = static_cast<int>(std::floor(OriginY())) + first * lh - reach;
+    const int bottom = static_cast<int>(std::ceil(OriginY())) + (last + 1) * lh + 1 + reach;
+    return Intersection(LayerRect{box_.x, top, box_.width, bottom - top}, box_);
 }
 
 void EditPainter::Wheel(int delta) {
@@ -243,7 +291,7 @@ void EditPainter::DrawText(GdipGraphics& g, int firstLine, int lastLine, float o
     }
 }
 
-void EditPainter::PaintEdit(GdipGraphics& g, const LayerRect& box) {
+void EditPainter::PaintEdit(GdipGraphics& g, const LayerRect& box, const LayerRect& part) {
     SetBox(box);
     Layout();
     if (box.Empty()) return;
@@ -251,15 +299,20 @@ void EditPainter::PaintEdit(GdipGraphics& g, const LayerRect& box) {
     const float ox = OriginX();
     const float oy = OriginY();
 
-    g.SetClip(box);
+    g.SetClip(Intersection(box, part));
     for (const LayerRect& band : EditScrollBands(box, view_, vScrollSize_, hScrollSize_))
         g.FillRect(scrollColour_.Packed(), LayerRectF{static_cast<float>(band.x), static_cast<float>(band.y),
                                                       static_cast<float>(band.width), static_cast<float>(band.height)});
 
     // The text and what goes with it stay out of the bands.
     const LayerRect area = TextArea();
-    g.SetClip(area);
-    const auto [firstLine, lastLine] = ShownLines(area.height);
+    const LayerRect textPart = Intersection(area, part);
+    g.SetClip(textPart);
+    // The lines reaching into the part, with one more each way for glyphs, shadows and outlines
+    // that stand out of their lines.
+    auto [firstLine, lastLine] = ShownLines(area.height);
+    firstLine = std::max(firstLine, static_cast<int>(std::floor((static_cast<float>(textPart.y) - oy) / lh)) - 1);
+    lastLine = std::min(lastLine, static_cast<int>(std::floor((static_cast<float>(textPart.Bottom()) - oy) / lh)) + 1);
     const bool caretVisible = caret_ >= 0 && caretShown_;
     const float lineWidth = static_cast<float>(area.width);
     if (currentLineColour_.Enabled() && caret_ >= 0 && !caretShown_)
@@ -290,7 +343,7 @@ void EditPainter::PaintEdit(GdipGraphics& g, const LayerRect& box) {
         g.DrawRect(currentLineColour_.Packed(), 1, false,
                    LayerRectF{static_cast<float>(box.x), oy + static_cast<float>(CurrentLine() * lh), lineWidth - 1.0f,
                               static_cast<float>(lh)});
-    g.ResetClip();
+    g.SetClip(part);
 }
 
 } // namespace vimo

@@ -59,6 +59,22 @@ public:
 
     // Scrolls as little as needed to show the caret.
     void RevealCaret();
+
+    // What drawing depends on besides the text, kept before a change (SetContent and RevealCaret).
+    struct PaintState {
+        bool laidOut = false;
+        unsigned contents = 0;
+        LayerRect box;
+        EditViewport view;
+        int scrollX = 0, scrollY = 0;
+        std::size_t lineCount = 0;
+        int caretLine = -1; // -1 without a caret, or with a selection
+    };
+    PaintState State();
+    // The part of the element (the bands of the lines touched) that draws differently since
+    // `before`, when a caret moved within a line or to another, or one line's text changed, and
+    // nothing scrolled; empty when more may have changed and the whole must be drawn again.
+    LayerRect ChangedPart(const PaintState& before);
     // The mouse wheel: the vertical offset decreases by delta / 10.
     void Wheel(int delta);
     // The character index nearest to a point of the element.
@@ -79,7 +95,7 @@ public:
     LayerRect CaretLine();
     std::vector<LayerRectF> SelectionBoxes();
 
-    void PaintEdit(GdipGraphics& g, const LayerRect& box) override;
+    void PaintEdit(GdipGraphics& g, const LayerRect& box, const LayerRect& part) override;
 
 private:
     void Layout();
@@ -119,6 +135,8 @@ private:
     std::vector<EditLineSpan> lines_{EditLineSpan{}};
     int caret_ = -1, anchor_ = -1;
 
+    unsigned contents_ = 0;                   // SetContent calls so far
+    std::pair<int, int> changedLines_{0, -1}; // the lines the last SetContent changed (first > last: none)
     bool laidOut_ = false;
     std::vector<std::vector<float>> edges_; // per line; empty until measured
     std::vector<float> widths_;             // per line; below 0 until measured or added up

@@ -353,6 +353,19 @@ void CLayerEdit::Changed() {
     Repaint();
 }
 
+void CLayerEdit::ChangedPart(const LayerRect& part) {
+    if (part.Empty()) {
+        Changed();
+        return;
+    }
+    Elem().InvalidatePart(part);
+    if (Elem().IsValid()) return;
+    if (Elem().StalePart().Empty())
+        Repaint();
+    else
+        RepaintPart(Elem().StalePart());
+}
+
 void CLayerEdit::StartTimers() {
     if (timersOn_) return;
     StartInputTimer(kRefreshTimer, kRefreshMs);
@@ -485,10 +498,13 @@ void CLayerEdit::CopyFromInput(const std::string* knownText) {
     const bool sameText = knownText == &painter_.Text() || *knownText == painter_.Text();
     if (sameText && s.caret == painter_.Caret() && s.anchor == painter_.Anchor()) return;
     Notify(Notifications().valueMessage, static_cast<WPARAM>(s.caret));
-    ShowContent(*knownText, s.caret, s.anchor);
+    // A key typed or a caret moved mostly changes a line: only that line is drawn and shown again.
+    const EditPainter::PaintState before = painter_.State();
+    SyncBox();
+    painter_.SetContent(*knownText, ReadLines(*knownText), s.caret, s.anchor);
     painter_.RevealCaret();
     textChanged_ = false;
-    Changed();
+    ChangedPart(painter_.ChangedPart(before));
 }
 
 void CLayerEdit::OnTimer1() {

@@ -136,6 +136,8 @@ private:
     void ShowContent(const std::string& text, int caret, int anchor);
     // The element must render again: invalidate it and repaint the item.
     void Changed();
+    // Only this part of the element must render again (empty: all of it).
+    void ChangedPart(const LayerRect& part);
     void StartTimers();
     void StopTimers();
     void ApplyInputFont(const std::string& family, int sizePx, int type);

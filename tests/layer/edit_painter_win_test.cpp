@@ -45,18 +45,15 @@ protected:
 
     // One line of text; lines broken at CR LF as the edit window breaks them.
     void Show(const std::string& text, int caret, int anchor = -2) {
-        std::vector<EditLineSpan> lines;
-        int start = 0;
-        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-            if (text[i] == '\r' && text[i + 1] == '\n') {
-                lines.push_back(EditLineSpan{start, static_cast<int>(i) - start});
-                start = static_cast<int>(i) + 2;
-            }
-        }
-        lines.push_back(EditLineSpan{start, static_cast<int>(text.size()) - start});
-        painter_.SetContent(text, lines, caret, anchor == -2 ? caret : anchor);
+        painter_.SetContent(text, SplitEditLines(text), caret, anchor == -2 ? caret : anchor);
         element_->Invalidate();
         element_->Render();
+    }
+    std::vector<std::uint32_t> AllPixels() const {
+        std::vector<std::uint32_t> pixels;
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x) pixels.push_back(Pixel(x, y));
+        return pixels;
     }
 
     std::uint32_t Pixel(int x, int y) const { return BitmapPixel(element_->Bitmap(), x, y); }
@@ -304,6 +301,44 @@ TEST_F(EditPainterTest, ShadowFallsOnePixelRightAndDown) {
         }
     EXPECT_GT(ring, 2 * (plain.bottom - plain.top));
     EXPECT_EQ(astray, 0);
+}
+
+// Typing in a line and moving the caret draw again only the bands of the lines they touch, and
+// what is drawn there is what drawing everything shows; what moves other lines needs everything.
+TEST_F(EditPainterTest, AChangeOfOneLineIsDrawnAgainInItsBandAsADrawingOfEverything) {
+    painter_.SetShadowed(true); // its shadow reaches below the line
+    painter_.SetCurrentLineColour(LayerColour{255, 255, 0, 255});
+    Show("first line\r\nsecond\r\nthird line", 14);
+    const int lh = painter_.LineHeight();
+    struct Step {
+        std::string text;
+        int caret;
+        bool partly;
+    } steps[] = {
+        {"first line\r\nsecondy\r\nthird line", 19, true},   // a key typed
+        {"first line\r\nsecond\r\nthird line", 18, true},    // Backspace
+        {"first line\r\nsecond\r\nthird line", 3, true},     // the caret to the line above
+        {"first\r\nline\r\nsecond\r\nthird line", 7, false}, // a line more
+    };
+    for (const Step& step : steps) {
+        const EditPainter::PaintState before = painter_.State();
+        painter_.SetContent(step.text, SplitEditLines(step.text), step.caret, step.caret);
+        painter_.RevealCaret();
+        const LayerRect part = painter_.ChangedPart(before);
+        EXPECT_EQ(!part.Empty(), step.partly) << step.text << " caret " << step.caret;
+        if (part.Empty()) {
+            element_->Invalidate();
+            element_->Render();
+            continue;
+        }
+        EXPECT_LE(part.height, 2 * lh + lh + 8); // two lines and what stands out of them
+        element_->InvalidatePart(part);
+        element_->Render();
+        const std::vector<std::uint32_t> partly = AllPixels();
+        element_->Invalidate();
+        element_->Render();
+        EXPECT_EQ(partly, AllPixels()) << step.text << " caret " << step.caret;
+    }
 }
 
 TEST_F(EditPainterTest, MarginsThatLeaveNoRoomDrawNoText) {

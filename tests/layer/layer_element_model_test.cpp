@@ -83,9 +83,33 @@ TEST(ElementModel, EverySetterReturnsTheStatusAndInvalidates) {
     };
     for (std::size_t i = 0; i < setters.size(); ++i) {
         e.Validate();
+        // A part pending before a setter grows into the whole element.
+        e.InvalidatePart(LayerRect{1, 1, 5, 5});
         EXPECT_EQ(setters[i](), kLayerStatusGood) << i;
         EXPECT_FALSE(e.IsValid()) << i;
+        EXPECT_TRUE(e.StalePart().Empty()) << i;
     }
+}
+
+TEST(ElementModel, StalePartsAddUpWithinTheElementUntilItIsDrawn) {
+    struct Probe : LayerElementModel {
+        using LayerElementModel::LayerElementModel;
+        void Validate() { MarkValid(); }
+    } e(60, 30, true);
+    e.InvalidatePart(LayerRect{1, 1, 5, 5}); // a new element is wholly stale already
+    EXPECT_TRUE(e.StalePart().Empty());
+    e.Validate();
+    e.InvalidatePart(LayerRect{50, -4, 20, 10}); // outside only partly
+    EXPECT_FALSE(e.IsValid());
+    EXPECT_EQ(e.StalePart(), (LayerRect{50, 0, 10, 6}));
+    e.InvalidatePart(LayerRect{0, 20, 4, 4});
+    EXPECT_EQ(e.StalePart(), (LayerRect{0, 0, 60, 24}));
+    e.Validate();
+    e.InvalidatePart(LayerRect{70, 40, 5, 5}); // wholly outside: nothing to draw
+    EXPECT_TRUE(e.IsValid());
+    e.InvalidatePart(LayerRect{2, 2, 2, 2});
+    e.Invalidate();
+    EXPECT_TRUE(e.StalePart().Empty());
 }
 
 TEST(ElementModel, BlockStyleKeepsTheOutlineWhenItHasNoneOfItsOwn) {

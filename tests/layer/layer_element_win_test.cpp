@@ -582,7 +582,7 @@ TEST_F(LayerElementTest, MarginsThatLeaveNoBoxDisableOnlyTheirBlock) {
 
 class RecordingEditPainter : public LayerEditPainter {
 public:
-    void PaintEdit(GdipGraphics& g, const LayerRect& box) override {
+    void PaintEdit(GdipGraphics& g, const LayerRect& box, const LayerRect&) override {
         ++calls;
         lastBox = box;
         g.FillRect(0xFF00FF00, LayerRectF{static_cast<float>(box.x), static_cast<float>(box.y),
