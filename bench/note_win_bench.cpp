@@ -2,7 +2,9 @@
 //
 // Typing latency: a key press (WM_KEYDOWN, WM_CHAR, WM_KEYUP) posted to the note's text field,
 // timed until the note's pushed layer surface shows the change on the screen (the field's screen
-// pixels are read in a tight loop; the cost of one read is printed as the resolution).
+// pixels are read in a tight loop; the cost of one read is printed as the resolution). The keys type
+// words with blanks between them, as a user types, in lines of 24 keys: a short note is cleared
+// after each, a long one gets Enter at the end of each, typed from the start of a line.
 // Memory: private bytes and working set of the program with 0, 5, 10, 15 and 20 notes made with
 // the tray's new-note command, and the growth per note.
 // Run through scripts/bench.sh, which provides the Wine environment: note_win_bench.exe [keys]
@@ -158,6 +160,11 @@ void TypingLatency(const ProgramDir& dir, int keys, const std::string& text, con
         },
         3000);
 
+    // Typing begins at the start of the clicked line.
+    PostMessageA(edit, WM_KEYDOWN, VK_HOME, 1);
+    PostMessageA(edit, WM_KEYUP, VK_HOME, 0xC0000001);
+    Settle(process.Get());
+
     Stopwatch readClock;
     for (int i = 0; i < 20; ++i) ScreenPixels(area);
     const double readMs = readClock.Ms() / 20;
@@ -171,8 +178,11 @@ void TypingLatency(const ProgramDir& dir, int keys, const std::string& text, con
             Settle(process.Get());
         }
         const std::vector<DWORD> before = StillPixels(area);
-        const char c = static_cast<char>('a' + i % 26);
-        const WORD vk = static_cast<WORD>(VkKeyScanA(c) & 0xFF);
+        static const std::string typed = "the quick brown fox jumps over the lazy dog ";
+        const char c = typed[static_cast<std::size_t>(i) % typed.size()];
+        // In a long text, lines as wide as the field: Enter ends each, as in a short note's clearing.
+        const bool lineEnd = !text.empty() && i % perLine == perLine - 1;
+        const WORD vk = lineEnd ? static_cast<WORD>(VK_RETURN) : static_cast<WORD>(VkKeyScanA(c) & 0xFF);
         Stopwatch clock;
         // The program's message loop translates the key into its character, as for real typing.
         PostMessageA(edit, WM_KEYDOWN, vk, 1);
