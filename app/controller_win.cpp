@@ -386,6 +386,7 @@ void ControllerWindow::Exit() {
     for (auto& kap : kaps_[Index(KapType::RemoteWmp)]) kap->Close();
     if (dock_) dock_->Close();
     if (bar_) bar_->Close(); // its place goes into the settings, written when the controller goes
+    exiting_ = true;
     EndModal(IDOK);
 }
 
@@ -413,6 +414,9 @@ void ControllerWindow::DestroyAllKaps() {
 }
 
 void ControllerWindow::OnDestroy() {
+    if (exiting_)
+        for (auto& list : kaps_)
+            for (auto& kap : list) kap->LeaveWindowToSystem();
     DestroyAllKaps();
     dock_.reset(); // its window goes, its document is written
     bar_.reset();  // its hooks go; in one-window mode the windows it minimized come back

@@ -105,6 +105,7 @@ private:
     DesktopToggle desktop_;
     HICON icon_ = nullptr;
     bool clickPending_ = false;
+    bool exiting_ = false; // Exit has saved everything: the kaps' windows go with the process
     bool desktopShown_ = false;
     bool resizing_ = false;
     bool setupOpen_ = false;

@@ -26,6 +26,8 @@ public:
     virtual void RefreshAlarmMarks() {}
     // Exit's closing steps, after every document was saved (the media remote lets its player go).
     virtual void Close() {}
+    // Exit's last step for the kap, after Close: its window is hidden and left to the system.
+    virtual void LeaveWindowToSystem() {}
 };
 
 class KapHost;

@@ -41,6 +41,7 @@ public:
     void SendToDesktop() override;
     void Raise() override;
     void SetLocked(bool locked) override;
+    void LeaveWindowToSystem() override { Dialog::LeaveWindowToSystem(); }
 
     void SwitchTopMost();
     const std::string& KapName() const { return header_.kapName; }

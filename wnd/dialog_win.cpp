@@ -28,6 +28,14 @@ void Dialog::DestroyWindowNow() {
     if (hwnd_ && !modal_) DestroyWindow(hwnd_);
 }
 
+void Dialog::LeaveWindowToSystem() {
+    if (!hwnd_ || modal_) return;
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    OnDestroy();
+    SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+    hwnd_ = nullptr;
+}
+
 // The object rides in the dialog's own user slot, read in the process without asking the window
 // system: every message of every kap passes here.
 Dialog* Dialog::FromHandle(HWND hwnd) { return reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER)); }
