@@ -115,6 +115,13 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
         }
     }
     for (const auto& [file, text] : made) DeleteFileA(dir.File("NOTES\\" + file).c_str());
+    // Each round moves every kap a step away from its first place or back to it, so that no kap
+    // wanders (a save cut short keeps a step) towards a screen edge, whose pull would hold it.
+    const std::map<std::string, std::string> first = plain;
+    auto placeOf = [](const std::string& text) {
+        const std::vector<std::string> lines = Lines(text);
+        return std::pair<int, int>{std::atoi(lines[1].c_str()), std::atoi(lines[2].c_str())};
+    };
 
     const std::string settings = dir.Read("VimoKap.ini");
     std::vector<std::string> settingsKeys = IniKeys(settings);
@@ -135,7 +142,13 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
         ASSERT_TRUE(app.Start(dir) && app.WaitController());
         const std::vector<HWND> kaps = app.WaitKaps(kapCount, 120000);
         ASSERT_EQ(kaps.size(), kapCount) << "round " << round;
-        const int dx = round % 2 ? -3 : 3, dy = round % 2 ? -2 : 2;
+        std::map<std::string, std::pair<int, int>> steps;      // file -> this round's move
+        std::map<std::pair<int, int>, std::string> documentAt; // place -> file
+        for (const auto& [file, text] : plain) {
+            const std::pair<int, int> at = placeOf(text), was = placeOf(first.at(file));
+            steps[file] = {at.first > was.first ? -3 : 3, at.second > was.second ? -2 : 2};
+            documentAt[at] = file;
+        }
         // Every kap stands where its document puts it before it is moved, and stands at its new place
         // before Exit comes.
         auto places = [&] {
@@ -143,20 +156,23 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
             for (HWND kap : kaps) at.insert({WindowRectOf(kap).left, WindowRectOf(kap).top});
             return at;
         };
-        auto stored = [&](int mx, int my) {
+        auto stored = [&](bool moved) {
             std::multiset<std::pair<int, int>> at;
             for (const auto& [file, text] : plain) {
-                const std::vector<std::string> lines = Lines(text);
-                at.insert({std::atoi(lines[1].c_str()) + mx, std::atoi(lines[2].c_str()) + my});
+                const std::pair<int, int> place = placeOf(text), step = moved ? steps[file] : std::pair<int, int>{};
+                at.insert({place.first + step.first, place.second + step.second});
             }
             return at;
         };
-        ASSERT_TRUE(WaitFor([&] { return places() == stored(0, 0); }, 30000)) << "round " << round;
+        ASSERT_TRUE(WaitFor([&] { return places() == stored(false); }, 30000)) << "round " << round;
         for (HWND kap : kaps) {
             const RECT r = WindowRectOf(kap);
-            SetWindowPos(kap, nullptr, r.left + dx, r.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            const std::pair<int, int> step = steps[documentAt[{r.left, r.top}]];
+            SetWindowPos(kap, nullptr, r.left + step.first, r.top + step.second, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
-        ASSERT_TRUE(WaitFor([&] { return places() == stored(dx, dy); }, 10000)) << "round " << round;
+        ASSERT_TRUE(WaitFor([&] { return places() == stored(true); }, 10000)) << "round " << round;
+        auto next = [&](const std::string& file) { return Moved(plain[file], steps[file].first, steps[file].second); };
         DWORD_PTR ignored = 0;
         SendMessageTimeoutA(kaps[0], WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
         const DWORD start = GetTickCount();
@@ -168,18 +184,18 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
                     const std::map<std::string, std::string> now = Documents(dir);
                     return std::all_of(plain.begin(), plain.end(), [&](const auto& doc) {
                         auto found = now.find(doc.first);
-                        return found != now.end() && DecodeDocumentBase64(found->second) == Moved(doc.second, dx, dy);
+                        return found != now.end() && DecodeDocumentBase64(found->second) == next(doc.first);
                     });
                 },
                 60000, 5))
-                << [&] {
-                       std::string report;
-                       for (const auto& [file, text] : Documents(dir))
-                           if (DecodeDocumentBase64(text) != Moved(plain[file], dx, dy))
-                               report += file + ":\n" + DecodeDocumentBase64(text) + "\n-- expected\n" +
-                                         Moved(plain[file], dx, dy) + "\n";
-                       return report;
-                   }();
+                <<
+                [&] {
+                    std::string report;
+                    for (const auto& [file, text] : Documents(dir))
+                        if (DecodeDocumentBase64(text) != next(file))
+                            report += file + ":\n" + DecodeDocumentBase64(text) + "\n-- expected\n" + next(file) + "\n";
+                    return report;
+                }();
             savingMs = GetTickCount() - start;
             ASSERT_TRUE(app.WaitExit(60000));
         } else {
@@ -188,22 +204,22 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
         }
 
         const std::map<std::string, std::string> after = Documents(dir);
-        std::size_t moved = 0;
+        std::size_t movedCount = 0;
         for (auto& [file, text] : plain) {
             auto found = after.find(file);
             ASSERT_NE(found, after.end()) << file << " missing after round " << round;
             const std::string now = DecodeDocumentBase64(found->second);
-            const std::string next = Moved(text, dx, dy);
-            ASSERT_TRUE(now == text || now == next) << file << " after round " << round << ":\n"
-                                                    << now << "\n-- old:\n"
-                                                    << text << "\n-- new:\n"
-                                                    << next;
-            moved += now == next;
+            const std::string moved = next(file);
+            ASSERT_TRUE(now == text || now == moved) << file << " after round " << round << ":\n"
+                                                     << now << "\n-- old:\n"
+                                                     << text << "\n-- new:\n"
+                                                     << moved;
+            movedCount += now == moved;
             text = now;
         }
         for (const auto& [file, text] : after)
             EXPECT_TRUE(plain.count(file)) << "a file came into the documents folder: " << file;
-        if (moved > 0 && moved < kapCount) ++killedMidway;
+        if (movedCount > 0 && movedCount < kapCount) ++killedMidway;
 
         std::vector<std::string> keys = IniKeys(dir.Read("VimoKap.ini"));
         std::sort(keys.begin(), keys.end());
