@@ -196,16 +196,16 @@ bool ClearBits(GpBitmap* bitmap, const LayerRect& part) {
 
 } // namespace
 
-GpStatus CLayerElement::Compose(GdipGraphics& g, GpBitmap* target, const LayerRect* part) {
-    const LayerRect cleared = part ? *part : LayerRect{0, 0, Width(), Height()};
-    if (part) g.SetClip(*part);
+GpStatus CLayerElement::Compose(GdipGraphics& g, GpBitmap* target, const LayerRect* stale) {
+    const LayerRect cleared = stale ? *stale : LayerRect{0, 0, Width(), Height()};
+    if (stale) g.SetClip(*stale);
     if (!(target && GdipFlush(g.Get(), FlushIntentionSync) == Ok && ClearBits(target, cleared))) g.Clear(0);
     g.SetElementQuality();
     const bool filled = fill_.colourSet && fill_.on;
     if (filled) g.FillRect(fill_.colour.Packed(), WholeElement(Width(), Height()));
     // Drawn first on the cleared bitmap, the background's pre-render is copied in rather than drawn
     // (the copy takes the whole bitmap: not for a part).
-    blankTarget_ = filled || part ? nullptr : target;
+    blankTarget_ = filled || stale ? nullptr : target;
     for (LayerPart part : ParseCompositionOrder(CompositionOrder())) {
         switch (part) {
         case LayerPart::Background: DrawBackground(g); break;

@@ -92,9 +92,9 @@ public:
 private:
     // The decoded picture of a file as last written: `held` when it still is that.
     Decoded Picture(const std::string& file, const Decoded& held) const;
-    // Draws every part onto a cleared bitmap (`target`, which g draws on), or only within `part`
-    // when one is given; the status of the drawing calls.
-    Gdiplus::GpStatus Compose(GdipGraphics& g, Gdiplus::GpBitmap* target, const LayerRect* part = nullptr);
+    // Draws every part onto a cleared bitmap (`target`, which g draws on), or only within the
+    // `stale` part when one is given; the status of the drawing calls.
+    Gdiplus::GpStatus Compose(GdipGraphics& g, Gdiplus::GpBitmap* target, const LayerRect* stale = nullptr);
     // A picture of the element's size copied into another through the colour matrix; false when
     // either cannot be reached.
     static bool CopyThroughMatrix(Gdiplus::GpBitmap* from, Gdiplus::GpBitmap* to, int alphaPercent,
