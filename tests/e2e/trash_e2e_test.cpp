@@ -90,10 +90,11 @@ TEST(Trash, ListsADeletedNoteBringsItBackOnAClickAndEmptiesOnlyOnYes) {
     // A document whose name is taken among the documents stays in the trash: the kap there is kept.
     dir.Write("Deleted\\20261209160000.VIMONOTE", Document("20261209160000", 5, 5, 220, 240, "older"));
     ASSERT_TRUE(WaitFor([&] { return WindowTextOf(trash) == "09/12/2026 16:00:00 - NOTE\n"; }, 10000));
-    const std::string kept = dir.Read("Notes\\20261209160000.VIMONOTE");
     PostMessageA(trash, TrashItemMessage(0), 0, 0);
     EXPECT_FALSE(WaitFor([&] { return !dir.Exists("Deleted\\20261209160000.VIMONOTE"); }, 1500));
-    EXPECT_EQ(dir.Read("Notes\\20261209160000.VIMONOTE"), kept);
+    // The kap there may save its own document meanwhile (it was restored off the screen's edge and
+    // smaller than its skin), but never the one from the trash.
+    EXPECT_EQ(DecodeDocumentBase64(dir.Read("Notes\\20261209160000.VIMONOTE")).find("older"), std::string::npos);
 
     dir.Write("Deleted\\notes.txt", "not a kap");
     PostMessageA(trash, WM_COMMAND, ID_TRASH_EMPTY, 0);
