@@ -341,9 +341,13 @@ int CLayerEdit::VScrollPercent() {
     return painter_.VScrollPercent();
 }
 
-void CLayerEdit::ShowContent(const std::string& text, int caret, int anchor) {
+void CLayerEdit::TakeContent(const std::string& text, int caret, int anchor) {
     SyncBox();
     painter_.SetContent(text, ReadLines(text), caret, anchor);
+}
+
+void CLayerEdit::ShowContent(const std::string& text, int caret, int anchor) {
+    TakeContent(text, caret, anchor);
     Elem().Invalidate();
 }
 
@@ -500,8 +504,7 @@ void CLayerEdit::CopyFromInput(const std::string* knownText) {
     Notify(Notifications().valueMessage, static_cast<WPARAM>(s.caret));
     // A key typed or a caret moved mostly changes a line: only that line is drawn and shown again.
     const EditPainter::PaintState before = painter_.State();
-    SyncBox();
-    painter_.SetContent(*knownText, ReadLines(*knownText), s.caret, s.anchor);
+    TakeContent(*knownText, s.caret, s.anchor);
     painter_.RevealCaret();
     textChanged_ = false;
     ChangedPart(painter_.ChangedPart(before));

@@ -132,7 +132,9 @@ private:
     std::vector<EditLineSpan> ReadLines(const std::string& text) const;
     Selection ReadSelection() const;
     void PutSelection(const Selection& s, bool scroll);
-    // Gives the element the input window's text and a caret (-1: none).
+    // Gives the painter the input window's text and a caret (-1: none); ShowContent also marks the
+    // whole element for drawing again.
+    void TakeContent(const std::string& text, int caret, int anchor);
     void ShowContent(const std::string& text, int caret, int anchor);
     // The element must render again: invalidate it and repaint the item.
     void Changed();
