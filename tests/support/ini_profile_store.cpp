@@ -142,22 +142,27 @@ const MemoryProfileStore::StoredFile* MemoryProfileStore::Find(const std::string
     return last_.found;
 }
 
+const std::string* MemoryProfileStore::Value(const std::string& path, const std::string& section,
+                                             const std::string& key) const {
+    const StoredFile* file = Find(path);
+    IniSection* found = file ? FindIniSection(file->Document(), section) : nullptr;
+    IniKey* entry = found ? FindIniKey(*found, key) : nullptr;
+    return entry && entry->value ? &*entry->value : nullptr;
+}
+
+// A missing key gives the default without a copy: skin files are read key by key, most of them absent.
 int MemoryProfileStore::ReadInt(const std::string& path, const std::string& section, const std::string& key,
                                 int def) const {
-    std::string text = ReadString(path, section, key, "", kIntBuffer);
+    const std::string* value = Value(path, section, key);
+    const std::string text = value ? CopyEntry(*value, kIntBuffer) : std::string();
     return text.empty() ? def : ParseProfileInt(text);
 }
 
 std::string MemoryProfileStore::ReadString(const std::string& path, const std::string& section, const std::string& key,
                                            const std::string& def, std::size_t bufferSize) const {
     if (bufferSize == 0) return std::string();
-    std::string_view source = TrimDefault(def);
-    const StoredFile* file = Find(path);
-    if (IniSection* found = file ? FindIniSection(file->Document(), section) : nullptr) {
-        IniKey* entry = FindIniKey(*found, key);
-        if (entry && entry->value) source = *entry->value;
-    }
-    return CopyEntry(source, bufferSize);
+    const std::string* value = Value(path, section, key);
+    return CopyEntry(value ? std::string_view(*value) : TrimDefault(def), bufferSize);
 }
 
 bool MemoryProfileStore::WriteString(const std::string& path, const std::string& section, const std::string& key,

@@ -55,6 +55,8 @@ private:
         mutable bool readsBack = false;  // the document's text parses to the document itself
     };
     const StoredFile* Find(const std::string& path) const;
+    // The value of a key, or null where the file, section, key or value is missing.
+    const std::string* Value(const std::string& path, const std::string& section, const std::string& key) const;
 
     // The last path looked up and what it found: settings and skins are read a key at a time. A copy
     // of the store starts without it (it points into the files of its own store).

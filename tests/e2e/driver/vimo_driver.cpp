@@ -421,11 +421,12 @@ namespace {
 // Waits until the program whose window is under a point has gone once round its message loop
 // after everything sent to it so far: a message sent to it is answered at its next look at its
 // queue, and a second one only after it has handled what that look found.
-void Settle(int x, int y) {
-    HWND under = WindowFromPoint(POINT{x, y});
+void Settle(HWND window) {
     DWORD_PTR answer = 0;
-    for (int i = 0; under && i < 2; ++i) SendMessageTimeoutA(under, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
+    for (int i = 0; window && i < 2; ++i) SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
 }
+
+void Settle(int x, int y) { Settle(WindowFromPoint(POINT{x, y})); }
 
 // Waits until a window has stopped moving and changing its size: unchanged over 100 ms, at most 3 s.
 void WaitStill(HWND window) {
@@ -457,7 +458,10 @@ void Drag(int fromX, int fromY, int toX, int toY) {
         MouseMove(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
         Sleep(10); // lets the window under the pointer follow each step, as a hand's movement would
     }
-    WaitStill(dragged); // the window has followed the last step before the button goes up
+    // The window has followed the last step before the button goes up: its program has taken in
+    // the moves (a busy machine can keep it from them for longer than the window keeps still).
+    Settle(dragged);
+    WaitStill(dragged);
     MouseUp();
     Settle(toX, toY);
     WaitStill(dragged); // a resize may take its last step when the button goes up
