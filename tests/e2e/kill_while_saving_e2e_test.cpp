@@ -1,7 +1,7 @@
 // The program killed at random moments while it saves many changed kaps of mixed types: every
 // document afterwards is the old or the new complete version, none missing, none added, and the
-// settings file is whole. VIMO_KILL_ROUNDS and VIMO_KILL_KAPS set the size of the run (the
-// on-demand run of scripts/kill-while-saving.sh takes 1,000 rounds of 100 kaps); VIMO_KILL_RUN, a
+// settings file is whole. VIMO_KILL_ROUNDS (the number of kills) and VIMO_KILL_KAPS set the size of the
+// run (the on-demand run of scripts/kill-while-saving.sh makes 1,000 kills among 100 kaps); VIMO_KILL_RUN, a
 // number, gives a run a folder and a sequence of kill moments of its own, so that runs can go side by side.
 #include <windows.h>
 
@@ -75,7 +75,7 @@ void Kill(const VimoProcess& app) {
 }
 
 TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhole) {
-    const int rounds = EnvInt("VIMO_KILL_ROUNDS", 50);
+    const int kills = EnvInt("VIMO_KILL_ROUNDS", 50); // after a first round that lets the saving finish
     const std::size_t kapCount = static_cast<std::size_t>(EnvInt("VIMO_KILL_KAPS", 40));
     const int run = EnvInt("VIMO_KILL_RUN", 0);
     ProgramDir dir = KapsOnlyDir(run ? "kill-while-saving-" + std::to_string(run) : "kill-while-saving");
@@ -133,7 +133,7 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
     std::mt19937 rng(20261209u + static_cast<unsigned>(run));
     DWORD savingMs = 0; // from Exit to the last document written, found in the first round
     int killedMidway = 0;
-    for (int round = 0; round < rounds && !HasFailure(); ++round) {
+    for (int round = 0; round <= kills && !HasFailure(); ++round) {
         std::string ini = settings;
         ini.erase(ini.find(dropped), ini.find('\n', ini.find(dropped)) - ini.find(dropped) + 1);
         dir.Write("VimoKap.ini", ini);
@@ -235,11 +235,11 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
         }
     }
     // The kills must have found the program in the middle of its saving, or nothing was tried.
-    if (rounds > 4) {
+    if (kills > 4) {
         EXPECT_GT(killedMidway, 0);
     }
     std::printf("saving %zu kaps took %lu ms; %d of %d kills came in the middle of it\n", kapCount,
-                static_cast<unsigned long>(savingMs), killedMidway, rounds - 1);
+                static_cast<unsigned long>(savingMs), killedMidway, kills);
 }
 
 } // namespace
