@@ -176,7 +176,7 @@ HWND OpenMenu(const VimoProcess& app) {
 // Opens the dock's context menu with the right button at p and picks its n-th entry (from 1)
 // with the arrow keys, as a user does with the keyboard.
 bool ChooseFromMenu(const VimoProcess& app, POINT p, int entry) {
-    MouseAt(p);
+    PointAt(p.x, p.y);
     MouseAt(p, MOUSEEVENTF_RIGHTDOWN);
     MouseAt(p, MOUSEEVENTF_RIGHTUP);
     if (!WaitFor([&] { return OpenMenu(app) != nullptr; }, 5000)) return false;

@@ -444,12 +444,14 @@ void WaitStill(HWND window) {
 }
 } // namespace
 
+void PointAt(int x, int y) {
+    MouseMove(x, y);
+    Settle(x, y);
+    MouseMove(x, y);
+}
+
 void Drag(int fromX, int fromY, int toX, int toY) {
-    MouseMove(fromX, fromY);
-    // The program under the pointer takes in what its window has been told of the pointer so far,
-    // and the pointer is put back if any of that was older news.
-    Settle(fromX, fromY);
-    MouseMove(fromX, fromY);
+    PointAt(fromX, fromY);
     HWND dragged = GetAncestor(WindowFromPoint(POINT{fromX, fromY}), GA_ROOT);
     MouseDown();
     Settle(fromX, fromY);

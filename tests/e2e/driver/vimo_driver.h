@@ -122,6 +122,9 @@ RECT WindowRectOf(HWND window);
 void TypeInto(HWND window, const std::string& text);
 // Real mouse input at screen coordinates.
 void MouseMove(int x, int y);
+// Moves the pointer to a screen point and keeps it there: the program under it has first taken in
+// what its window was told of the pointer so far, whose older news could otherwise put it back.
+void PointAt(int x, int y);
 void MouseDown();
 void MouseUp();
 // Drags with the left button from one screen point to another in small steps; returns once the
