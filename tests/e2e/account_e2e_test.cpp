@@ -126,12 +126,12 @@ TEST(AccountBook, StepsChecksAddsThroughTheDialogExportsImportsAndKeepsItAllAfte
             << "a second point and a letter are removed";
         SetWindowTextA(in, "");
         TypeInto(in, "0");
-        EXPECT_TRUE(WaitFor([&] { return WindowTextOf(out) == "0.00"; }, 2000)) << "typing in In resets Out";
+        EXPECT_TRUE(WaitFor([&] { return WindowTextOf(out) == "0.00"; }, 10000)) << "typing in In resets Out";
         const RECT ok = WindowRectOf(GetDlgItem(dialog, IDOK));
         ClickAt((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
         EXPECT_FALSE(WaitFor([&] { return !IsWindow(dialog); }, 1500)) << "OK with both amounts 0 keeps the dialog";
         TypeInto(out, "4.5");
-        EXPECT_TRUE(WaitFor([&] { return WindowTextOf(in) == "0.00"; }, 2000)) << "typing in Out resets In";
+        EXPECT_TRUE(WaitFor([&] { return WindowTextOf(in) == "0.00"; }, 10000)) << "typing in Out resets In";
         Screenshot("account-edit-line");
         ClickAt((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
