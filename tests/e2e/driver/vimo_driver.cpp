@@ -350,19 +350,24 @@ void TypeInto(HWND window, const std::string& text) {
     WaitFor([&] { return IsWindowVisible(top) && IsWindowVisible(window); }, 5000, 5);
     SetForegroundWindow(top);
     const RECT r = WindowRectOf(window);
-    // A click gives the field the keyboard focus the way a user does.
-    MouseMove((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    MouseDown();
-    MouseUp();
-    // Keys sent before the click has moved the focus would land in the field that had it.
+    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    // A click gives the field the keyboard focus the way a user does. The press carries its position,
+    // so older pointer news the window system takes in late cannot move it onto the field clicked before.
+    // Keys sent before the click has moved the focus would land in the field that had it: a click that
+    // did not arrive is made again, as a user would.
     const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    WaitFor(
-        [&] {
-            GUITHREADINFO info = {};
-            info.cbSize = sizeof(info);
-            return GetGUIThreadInfo(thread, &info) && info.hwndFocus == window;
-        },
-        5000, 5);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        PointAt(x, y);
+        ClickAt(x, y);
+        if (WaitFor(
+                [&] {
+                    GUITHREADINFO info = {};
+                    info.cbSize = sizeof(info);
+                    return GetGUIThreadInfo(thread, &info) && info.hwndFocus == window;
+                },
+                5000, 5))
+            break;
+    }
     for (char c : text) {
         if (c == '\n') {
             SendKey(VK_RETURN, false);
