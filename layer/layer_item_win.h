@@ -23,7 +23,7 @@ class CLayerHost;
 class CLayerElement;
 
 // Where a control posts its notifications: the target window and one message number per event
-// (0: nothing is posted).
+// (0: nothing is posted). A button's right-button message carries the button's input window in wParam.
 struct LayerNotifications {
     HWND target = nullptr;
     UINT clickMessage = 0;

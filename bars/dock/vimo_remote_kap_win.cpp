@@ -228,13 +228,9 @@ void CVimoRemoteKap::RemoveIcon(std::size_t index) {
     SetDirty();
 }
 
-std::optional<std::size_t> CVimoRemoteKap::IconUnderCursor() const {
-    POINT p = {};
-    GetCursorPos(&p);
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        RECT r = {};
-        if (GetWindowRect(buttons_[i]->Input(), &r) && PtInRect(&r, p)) return i;
-    }
+std::optional<std::size_t> CVimoRemoteKap::IconOfInput(HWND input) const {
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        if (buttons_[i]->Input() == input) return i;
     return std::nullopt;
 }
 
@@ -324,7 +320,7 @@ bool CVimoRemoteKap::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
         result = 0;
         return true;
     case kIconMenuMessage:
-        ShowContextMenu(IconUnderCursor());
+        ShowContextMenu(IconOfInput(reinterpret_cast<HWND>(wParam)));
         result = 0;
         return true;
     default: return CLaunchBar::HandleMessage(msg, wParam, lParam, result);

@@ -84,7 +84,8 @@ private:
     void AddIcon(UINT command);
     void EditIcon(std::size_t index);
     void RemoveIcon(std::size_t index);
-    std::optional<std::size_t> IconUnderCursor() const;
+    // The icon whose button has this input window (none once the icons were made anew).
+    std::optional<std::size_t> IconOfInput(HWND input) const;
 
     std::vector<DockIcon> icons_; // the document's icons; its rectangle and lock are CKapChrome's
     DockMetrics metrics_;

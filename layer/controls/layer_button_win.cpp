@@ -75,7 +75,11 @@ bool CLayerButton::OnInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         if (IsFocusable()) return false;
         OnClick();
         return true;
-    case WM_RBUTTONDOWN: Notify(Notifications().rightButtonMessage); return true;
+    case WM_RBUTTONDOWN:
+        // The message names the button pressed: it is posted, and the pointer may have gone on over
+        // another button by the time it is handled.
+        Notify(Notifications().rightButtonMessage, reinterpret_cast<WPARAM>(Input()));
+        return true;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         if (IsFocusable()) OnFocusChange(msg == WM_SETFOCUS);
