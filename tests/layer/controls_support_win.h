@@ -52,6 +52,10 @@ inline bool XDo(const char* arguments) {
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
     if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+    // Wine starts a program of the host system without a process object: no process handle comes back,
+    // and the thread handle holds whatever was in Wine's memory. Closing it would close one of this
+    // program's own handles (its standard output, whose text then went nowhere).
+    if (!pi.hProcess) return true;
     WaitForSingleObject(pi.hProcess, 5000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
