@@ -93,8 +93,14 @@ TEST(MailAlert, ShowsTheCountsAlertsOnceForEachNewCountAndKeepsNoPasswordAsTyped
         ASSERT_TRUE(WaitFor([&] { return WindowTextOf(mail) == text; }, kSessionWait)) << WindowTextOf(mail);
         ASSERT_TRUE(WaitFor([&] { return Circling(mail); }, 5000)) << "a new count alerts";
         if (count == 2) Screenshot("mail-alert");
-        ClickPicture(mail);
-        EXPECT_TRUE(WaitFor([&] { return AtHome(mail); }, 5000)) << "the click ends the alert where it began";
+        // The kap goes on circling while the click is on its way: one that found it gone is made again,
+        // as a user would.
+        bool home = false;
+        for (int attempt = 0; attempt < 3 && !home; ++attempt) {
+            ClickPicture(mail);
+            home = WaitFor([&] { return AtHome(mail); }, 3000);
+        }
+        EXPECT_TRUE(home) << "the click ends the alert where it began";
     }
 
     const int sessions = peer.Logouts();
