@@ -143,7 +143,8 @@ TEST_F(ScrollTest, VerticalBarStaysHoveredWhileTheButtonDragsBeyondIt) {
     // Button and moves all go through the X display, so every motion carries the pressed button.
     const bool onDisplay = XLeftButton(true);
     if (!onDisplay) MouseButton(MOUSEEVENTF_LEFTDOWN);
-    PumpFor(100);
+    // The tool runs on its own (there is no handle to wait on): the press is there once the system has it.
+    ASSERT_TRUE(PumpUntil([] { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }));
     // The user drags beside the bar with the button down for 1.2 s, then lets go. The input comes
     // from another thread, which also looks at the bar during the drag: this thread may be held in
     // the system's drag detection for as long as the button is down.

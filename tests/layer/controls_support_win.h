@@ -42,7 +42,8 @@ inline bool PointerAt(POINT screen) {
     GetCursorPos(&p);
     return p.x == screen.x && p.y == screen.y;
 }
-// Runs xdotool with the arguments given; false when it is not installed or did not start.
+// Starts xdotool with the arguments given; false when it is not installed or did not start. Callers wait
+// for what it does: under Wine there is no handle to wait for the tool itself.
 inline bool XDo(const char* arguments) {
     static const bool available = GetFileAttributesA("Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES;
     if (!available) return false;
