@@ -177,7 +177,7 @@ HWND OpenMenu(const VimoProcess& app) {
 // with the arrow keys, as a user does with the keyboard. With goOnTo, the pointer goes on there as soon
 // as the button is up, before the program has had time to open the menu.
 bool ChooseFromMenu(const VimoProcess& app, POINT p, int entry, std::optional<POINT> goOnTo = std::nullopt) {
-    PointAt(p.x, p.y);
+    MouseAt(p);
     MouseAt(p, MOUSEEVENTF_RIGHTDOWN);
     MouseAt(p, MOUSEEVENTF_RIGHTUP);
     if (goOnTo) MouseAt(*goOnTo);

@@ -1,8 +1,6 @@
 // Layered buttons and statics driven by real mouse input: enter, move and leave messages, the
 // hover look (normal zoom, hover luminosity, blocks shown only on hover), clicks on the press or
 // on the release, focus frame and cursor.
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include "controls_support_win.h"
@@ -164,9 +162,8 @@ TEST_F(ButtonTest, ButtonThatIsNotFocusableActsOnThePress) {
     MouseButton(MOUSEEVENTF_RIGHTUP);
     ASSERT_TRUE(kap.WaitFor(kMsgRight));
     EXPECT_EQ(kap.Count(kMsgClick), 1);
-    const auto right =
-        std::find_if(kap.posted.begin(), kap.posted.end(), [](const auto& m) { return m.msg == kMsgRight; });
-    EXPECT_EQ(right->wParam, reinterpret_cast<WPARAM>(button->Input())) << "the message names the button pressed";
+    EXPECT_EQ(kap.Of(kMsgRight).back().wParam, reinterpret_cast<WPARAM>(button->Input()))
+        << "the message names the button pressed";
 }
 
 TEST_F(ButtonTest, DoubleClickPostsDoubleClickAndCountsBothPresses) {
