@@ -11,6 +11,11 @@ std::string ReadSettingString(const ProfileStore& store, const std::string& path
 }
 
 void Settings::Load(const ProfileStore& store, const std::string& currentDir) {
+    LoadOptions(store, currentDir);
+    skins.Load(store, SkinDir());
+}
+
+void Settings::LoadOptions(const ProfileStore& store, const std::string& currentDir) {
     programDir = currentDir.substr(0, kMaxProgramDir);
     const std::string path = IniPath();
     auto str = [&](const char* key, const std::string& def) { return ReadSettingString(store, path, key, def); };
@@ -45,7 +50,6 @@ void Settings::Load(const ProfileStore& store, const std::string& currentDir) {
     remoteKapTrigger = str("RemoteKAPTrigger", "Left");
     remoteWinTrigger = str("RemoteWINTrigger", "Left");
     for (std::size_t i = 0; i < exclude.size(); ++i) exclude[i] = str(("Exclude" + std::to_string(i)).c_str(), "");
-    skins.Load(store, SkinDir());
 }
 
 void Settings::Save(ProfileStore& store) const {

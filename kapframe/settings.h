@@ -40,6 +40,8 @@ public:
     // Fills every option from "<currentDir>\VimoKap.ini" (missing values take their defaults), then
     // loads the skin records of the skin it names.
     void Load(const ProfileStore& store, const std::string& currentDir);
+    // The options alone: the skin records stay as they were.
+    void LoadOptions(const ProfileStore& store, const std::string& currentDir);
     // Writes every key in the file's fixed order.
     void Save(ProfileStore& store) const;
 

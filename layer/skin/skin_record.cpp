@@ -17,6 +17,9 @@ SkinRecord SkinRecord::Load(std::shared_ptr<const SkinFileSchema> schema, const 
     const std::string path = folder + schema->FileName();
     const std::string section = schema->Section();
     const std::vector<SkinKey>& keys = schema->Keys();
+    // A skin without this file takes every default: the store is not asked for each key of a file
+    // that is not there (on the platform each ask would look for the file again).
+    const bool present = store.FileExists(path);
 
     std::vector<Value> values(keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -27,12 +30,13 @@ SkinRecord SkinRecord::Load(std::shared_ptr<const SkinFileSchema> schema, const 
             const int def = key.baseIndex >= 0
                                 ? SaturatedSum(values[static_cast<std::size_t>(key.baseIndex)].number, key.number)
                                 : key.number;
-            value.number = store.ReadInt(path, section, key.name, def);
+            value.number = present ? store.ReadInt(path, section, key.name, def) : def;
             continue;
         }
         // Skin strings are compared without regard to case and kept upper-cased; the web addresses of
         // the data files are kept as written, since the paths and queries of a server may depend on it.
-        std::string text = store.ReadString(path, section, key.name, key.text, kProfileStringBuffer);
+        std::string text =
+            present ? store.ReadString(path, section, key.name, key.text, kProfileStringBuffer) : key.text;
         if (schema->Role() != SkinFileRole::Data) text = ToUpperAscii(std::move(text));
         if (IsNullWord(text)) text.clear();
         if (key.kind == SkinKeyKind::FileName && !text.empty()) text = folder + text;

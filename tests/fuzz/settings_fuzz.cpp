@@ -16,7 +16,7 @@ std::string SaveAndLoad(Settings& settings) {
     MemoryProfileStore store;
     settings.Save(store);
     const std::string saved = store.FileText(settings.IniPath());
-    settings.Load(store, kDir);
+    settings.LoadOptions(store, kDir);
     return saved;
 }
 
@@ -43,7 +43,8 @@ bool EveryValueReadsAsWritten(const std::string& iniText) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vimo;
     using namespace vimo::fuzz;
-    // Load fills every setting: the settings object (whose skin tables take long to build) is kept.
+    // Load fills every setting: the settings object (whose skin tables take long to build) is kept. The
+    // skin records are read once, from the skin the input names; the rounds after read the options alone.
     static Settings settings;
     MemoryProfileStore store;
     store.SetFile(kDir + "\\VimoKap.ini", Text(data, size));

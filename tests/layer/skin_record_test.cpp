@@ -53,7 +53,12 @@ public:
         return true;
     }
 
-    bool FileExists(const std::string&) const override { return false; }
+    // A file exists once a key has been put into it.
+    bool FileExists(const std::string& path) const override {
+        const std::string prefix = ToUpperAscii(path + "|");
+        auto it = values_.lower_bound(prefix);
+        return it != values_.end() && it->first.compare(0, prefix.size(), prefix) == 0;
+    }
 
     mutable std::vector<Read> reads;
 
@@ -250,6 +255,10 @@ TEST_F(SkinFixture, TextStylesTakeTypeAndOutlineOnlyWhereTheTypeHasThem) {
 
 TEST_F(SkinFixture, LoadReadsEveryFileAndKeyInOrder) {
     skins.Load(store, settings.SkinDir());
+    EXPECT_TRUE(store.reads.empty()); // no file is there: every key takes its default unasked
+    for (const SkinRecord& record : skins.Records())
+        store.Set(record.FilePath(), record.Schema().Section(), "Made", "1");
+    skins.Load(store, settings.SkinDir());
     std::vector<std::string> files;
     std::map<std::string, std::vector<std::string>> keysByFile;
     for (const auto& read : store.reads) {
@@ -298,6 +307,7 @@ TEST_F(SkinFixture, LoadAfterSkinChangeReadsEveryType) {
         Put(word, "LockFileName", "lock.png");
     }
     store.Set(SkinFile("Blue", "VimoWeather", "Data"), "VimoWeatherData", "NavigateURL", "http://w");
+    store.Set(SkinFile("Blue", "VimoGoogle", "Data"), "VimoGoogleData", "SearchBeginURL", "http://g");
     store.reads.clear();
 
     skins.Load(store, settings.SkinDir());
