@@ -6,6 +6,7 @@
 #include "app/vimo_kap_setup_win.h"
 #include "app/reminder.h"
 #include "base/messages.h"
+#include "base/path_kind_win.h"
 #include "kapframe/tray_menu_win.h"
 #include "base/resource.h"
 #include "base/problem_log.h"
@@ -241,7 +242,7 @@ bool ControllerWindow::LoadKap(KapType type, const std::string& path) {
     if (!kap) {
         // A document that is there but cannot be read now (another program holds it) is tried
         // again later; it is never replaced by an empty kap.
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+        if (PathExists(path)) return false;
         return true;
     }
     ShowWindow(kap->Hwnd(), SW_SHOWNOACTIVATE);

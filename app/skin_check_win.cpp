@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "base/path_kind_win.h"
 #include "base/profile_store_win.h"
 #include "base/text_util.h"
 #include "layer/element_messages.h"
@@ -18,11 +19,6 @@ namespace vimo {
 namespace {
 
 constexpr const char kSwitch[] = "/checkskin";
-
-bool IsFolder(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The pictures of a record, each decoded once, and its nine-slices cut as the kaps cut them.
 void CheckPictures(const SkinRecord& record, std::vector<SkinProblem>& problems) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/ini_text.h"
+#include "base/path_kind_win.h"
 #include "base/text_util.h"
 #include "base/whole_file_win.h"
 
@@ -28,10 +29,7 @@ bool WinProfileStore::WriteString(const std::string& path, const std::string& se
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != FALSE;
 }
 
-bool WinProfileStore::FileExists(const std::string& path) const {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool WinProfileStore::FileExists(const std::string& path) const { return IsFile(path); }
 
 namespace {
 bool IsUnicodeText(const std::string& text) {

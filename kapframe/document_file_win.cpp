@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/path_kind_win.h"
 #include "base/text_util.h"
 #include "base/whole_file_win.h"
 #include "kapframe/base64.h"
@@ -12,11 +13,6 @@
 namespace vimo {
 
 namespace {
-
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Moves a file to "<stem><suffix>" where suffix is `first` or, while that name is taken, "_2"
 // then "_3" and so on before it: nothing already kept there is ever replaced.
@@ -33,11 +29,7 @@ bool MoveToFreeName(const std::string& from, const std::string& stem, const std:
 
 } // namespace
 
-bool EnsureDirectory(const std::string& path) {
-    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool EnsureDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) || IsFolder(path); }
 
 std::string DocumentFile::Path() const { return programDir_ + "\\NOTES\\" + FileName(); }
 
@@ -56,7 +48,7 @@ bool DocumentFile::Write(const std::string& plainText) const {
 }
 
 bool DocumentFile::MoveToDeleted() const {
-    if (!FileExists(Path())) return false;
+    if (!IsFile(Path())) return false;
     const std::string store = programDir_ + "\\Deleted";
     if (!EnsureDirectory(store)) return false;
     // An older deleted document of the same name stays: this one takes a suffix.
@@ -66,7 +58,7 @@ bool DocumentFile::MoveToDeleted() const {
 DocumentRead ReadDocument(const std::string& path, std::string& plainText) {
     const std::string upper = ToUpperAscii(path);
     std::string encoded;
-    if (!FileExists(upper)) return DocumentRead::Missing;
+    if (!IsFile(upper)) return DocumentRead::Missing;
     if (!ReadWholeFile(upper, encoded)) return DocumentRead::Unreadable;
     plainText = DecodeDocumentBase64(encoded);
     if (plainText.empty() || plainText[0] != 'A') return DocumentRead::Unusable;

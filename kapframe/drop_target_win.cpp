@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "base/path_kind_win.h"
 #include "kapframe/shortcut_win.h"
 
 namespace vimo {
@@ -65,9 +66,7 @@ bool KapDropTarget::Take(IDataObject* data, std::string& result) const {
             if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) != 1) return false;
             char path[MAX_PATH] = {};
             if (!DragQueryFileA(drop, 0, path, MAX_PATH - 1)) return false;
-            const DWORD attributes = GetFileAttributesA(path);
-            const bool directory = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-            if (directory ? !(accept_ & kDirectories) : !(accept_ & kFiles)) return false;
+            if (IsFolder(path) ? !(accept_ & kDirectories) : !(accept_ & kFiles)) return false;
             result = NormalizeDroppedFile(path);
             return true;
         }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/messages.h"
+#include "base/path_kind_win.h"
 #include "base/resource.h"
 #include "kapframe/edge_snap.h"
 #include "kapframe/settings.h"
@@ -67,7 +68,7 @@ bool CKapChrome::SaveDocument() {
 bool CKapChrome::WriteDocument() {
     std::string text = DocumentText();
     const DocumentFile file = File();
-    if (text == onDisk_ && GetFileAttributesA(file.Path().c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    if (text == onDisk_ && PathExists(file.Path())) return true;
     if (!file.Write(text)) return false;
     onDisk_ = std::move(text);
     return true;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/messages.h"
+#include "base/path_kind_win.h"
 #include "base/resource.h"
 #include "kapframe/kap_placement.h"
 #include "kapframe/settings.h"
@@ -21,11 +22,7 @@
 
 namespace vimo {
 
-namespace {
-
-bool DocumentExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-} // namespace
+namespace {} // namespace
 
 CKapWindow::CKapWindow(KapHost& host, KapType type, Settings& settings, const std::string& documentPath)
     : CKapChrome(host, settings, InfoOf(type).skin), type_(type), loadPath_(documentPath),
@@ -56,7 +53,7 @@ void CKapWindow::StartNewDocument() {
     const std::string extension = std::string(".") + InfoOf(type_).tag;
     header_ = KapHeader{};
     header_.kapName = NewKapName([] { return std::time(nullptr); },
-                                 [&](const std::string& name) { return DocumentExists(notes + name + extension); },
+                                 [&](const std::string& name) { return PathExists(notes + name + extension); },
                                  [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); });
     // At the create position, or cascaded from there where the bars or another kap would hide it.
     std::vector<ScreenRect> kaps;

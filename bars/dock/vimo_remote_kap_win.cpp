@@ -1,5 +1,6 @@
 #include "bars/dock/vimo_remote_kap_win.h"
 
+#include "base/path_kind_win.h"
 #include "kapframe/kap_win.h"
 #include "base/messages.h"
 #include "base/resource.h"
@@ -24,11 +25,6 @@ namespace {
 
 // Hover luminosity of the icons, in percent.
 constexpr int kIconHoverLuminosity = 60;
-
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 } // namespace
 
@@ -131,10 +127,10 @@ void CVimoRemoteKap::ClearIcons() {
 }
 
 std::string CVimoRemoteKap::ImageToShow(const DockIcon& icon) const {
-    if (FileExists(icon.image)) return icon.image;
+    if (IsFile(icon.image)) return icon.image;
     if (!KapTypeFromIconType(icon.type) && DockActionFromText(icon.action) == DockAction::StartMenu) {
         const std::string start = StartMenuFallbackImage(AppSettings().programDir);
-        if (FileExists(start)) return start;
+        if (IsFile(start)) return start;
     }
     return AppSettings().defaultIcon;
 }

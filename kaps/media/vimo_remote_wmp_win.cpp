@@ -1,6 +1,7 @@
 #include "kaps/media/vimo_remote_wmp_win.h"
 
 #include "base/messages.h"
+#include "base/path_kind_win.h"
 #include "base/resource.h"
 #include "base/text_util.h"
 #include "kapframe/settings.h"
@@ -25,13 +26,6 @@ constexpr int kCentre = 0;
 constexpr const char* kNoPosition = "00:00:00";
 // The video window sits this much up and left of the skin's screen rectangle.
 constexpr int kScreenInset = 2;
-
-bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-bool IsFolder(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::string WithTrailingBackslash(std::string folder) {
     if (!folder.empty() && folder.back() != '\\') folder += '\\';

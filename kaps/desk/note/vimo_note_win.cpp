@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "base/path_kind_win.h"
 #include "wnd/menu_handle_win.h"
 #include "base/messages.h"
 #include "base/resource.h"
@@ -41,11 +42,6 @@ constexpr NameCommand kStyleCommands[] = {
 constexpr NameCommand kFontCommands[] = {{ID_NOTE_FONT_ARIAL, "Arial"}, {ID_NOTE_FONT_COURIER, "Courier New"}};
 
 const char* kBackgroundKeys[] = {"BackgroundDefault", "Background1", "Background2", "Background3", "Background4"};
-
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 } // namespace
 
@@ -160,7 +156,7 @@ void CVimoNote::ApplyLink() {
     link_->SetTarget(values_.link);
     element.SetBlockText(TextBlockId::Title, LinkTitle(values_.link));
     const std::string image = Skin().Str("LinkFileName");
-    if (FileExists(image)) {
+    if (IsFile(image)) {
         element.SetImage(image);
         link_->SetNormalZoom(kLinkNormalZoom);
     } else {
@@ -184,7 +180,7 @@ void CVimoNote::PrepareContextMenu(HMENU popup) {
     EnableCommand(popup, ID_NOTE_PASTE, !Locked());
     EnableCommand(popup, ID_NOTE_CLEAR, !Locked()); // a locked note's text is read-only
     for (int i = 0; i < 5; ++i) {
-        EnableCommand(popup, ID_NOTE_BACKGROUND_DEFAULT + i, FileExists(BackgroundFile(i)));
+        EnableCommand(popup, ID_NOTE_BACKGROUND_DEFAULT + i, IsFile(BackgroundFile(i)));
         CheckCommand(popup, ID_NOTE_BACKGROUND_DEFAULT + i, values_.background == i);
     }
     for (const NameCommand& c : kFontCommands) CheckCommand(popup, c.id, values_.fontName == c.name);

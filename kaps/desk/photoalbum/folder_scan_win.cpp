@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/path_kind_win.h"
 #include "kaps/desk/photoalbum/album_folder.h"
 
 namespace vimo {
@@ -25,8 +26,7 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
 FolderScan ScanFolder(const std::string& folder) {
     FolderScan scan;
     if (folder.empty()) return scan;
-    const DWORD attributes = GetFileAttributesA(folder.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (!IsFolder(folder)) {
         scan.state = FolderState::Missing;
         return scan;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/messages.h"
+#include "base/path_kind_win.h"
 #include "base/resource.h"
 #include "kapframe/kap_types.h"
 #include "kapframe/settings.h"
@@ -20,11 +21,6 @@ namespace {
 
 constexpr const char* kTitle = "Trash";
 constexpr int kItemZoom = 60;
-
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The files of a folder that are not directories, in the order the system lists them.
 std::vector<std::string> FilesOf(const std::string& folder) {
@@ -150,7 +146,7 @@ void CVimoTrash::Restore(std::size_t index) {
     CreateDirectoryA(notes.c_str(), nullptr);
     const std::string source = StoreFolder() + file, destination = notes + file;
     // Never over a kap of the same name: the document then stays in the trash.
-    if (FileExists(source) && MoveFileExA(source.c_str(), destination.c_str(), MOVEFILE_COPY_ALLOWED)) {
+    if (IsFile(source) && MoveFileExA(source.c_str(), destination.c_str(), MOVEFILE_COPY_ALLOWED)) {
         const std::optional<KapType> type = KapTypeFromFileName(file);
         if (type && *type != KapType::Trash) Host().RestoreKap(*type, destination);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/messages.h"
+#include "base/path_kind_win.h"
 #include "base/resource.h"
 #include "kapframe/settings.h"
 #include "kaps/net/link/vimo_link_config_win.h"
@@ -24,11 +25,6 @@ namespace {
 // right-button message and the kap finds the row under the pointer.
 constexpr unsigned kRowMessages = WMU_KAP_DROP - WMU_LINK_ROW_MENU_BASE;
 constexpr int kIconInset = 3;
-
-bool IsDirectory(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 const char* IconKey(LinkIcon icon) {
     switch (icon) {
@@ -99,7 +95,7 @@ void CVimoLink::RebuildRows() {
             new CLayerLink(Layer(), skin.Int("ContenerPosX"), skin.Int("ContenerPosY") + static_cast<int>(i) * step,
                            skin.Int("ContenerMaxWidth"), std::max(1, skin.Int("LinkHeight")));
         row->SetInViewport(true);
-        StyleRow(*row, item, i, IconOfTarget(item.target, IsDirectory(item.target)));
+        StyleRow(*row, item, i, IconOfTarget(item.target, IsFolder(item.target)));
         rows_.push_back(row);
     }
     if (rows_.empty()) originX_ = 0;
