@@ -245,6 +245,11 @@ TEST(Soak, MemoryFilesThreadsWindowsAndDrawingObjectsStayFlatWhileEveryTimerRuns
         measures[3].samples.push_back(static_cast<double>(WindowCount(app)));
         measures[4].samples.push_back(liveCount(0));
         measures[5].samples.push_back(liveCount(1));
+        // Each sample is printed as it is taken: a long run stopped early still tells what it showed.
+        std::printf("soak: sample %zu:", measures[0].samples.size());
+        for (const Measure& m : measures) std::printf(" %.0f", m.samples.back());
+        std::printf("\n");
+        std::fflush(stdout);
     }
     Screenshot("soak");
     std::printf("soak: reminders rung and stopped with a click: %zu of 3\n", 3 - reminders.size());
