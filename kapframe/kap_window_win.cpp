@@ -22,8 +22,6 @@
 
 namespace vimo {
 
-namespace {} // namespace
-
 CKapWindow::CKapWindow(KapHost& host, KapType type, Settings& settings, const std::string& documentPath)
     : CKapChrome(host, settings, InfoOf(type).skin), type_(type), loadPath_(documentPath),
       grip_(kResizeTimer, [this](bool resizing) { Host().SetResizing(resizing); }) {}

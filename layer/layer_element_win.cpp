@@ -5,10 +5,10 @@
 #include <cstring>
 #include <vector>
 
+#include "base/path_kind_win.h"
 #include "layer/element_messages.h"
 #include "layer/pixel_blend.h"
 #include "layer/text_block_tools_win.h"
-#include "layer/wide_text_win.h"
 
 namespace vimo {
 
@@ -16,11 +16,6 @@ using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
 namespace {
-
-bool FileExists(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 LayerRectF WholeElement(int width, int height) {
     return LayerRectF{0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height)};
@@ -43,7 +38,7 @@ int CLayerElement::SetBackgroundImage(const std::string& file, int cutLeft, int 
     shown_.reset();
     backgroundPicture_.reset();
     if (file.empty()) return Changed();
-    if (!FileExists(WidenAnsi(file))) {
+    if (!IsFile(file)) {
         Fail(kMsgBackgroundFileName);
         return Changed();
     }
@@ -72,7 +67,7 @@ int CLayerElement::SetImage(const std::string& file) {
     image_.width = image_.height = 0;
     imagePicture_.reset();
     if (file.empty()) return Changed();
-    if (!FileExists(WidenAnsi(file))) {
+    if (!IsFile(file)) {
         Fail(kMsgImageFileName);
         return Changed();
     }
