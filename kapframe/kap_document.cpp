@@ -67,6 +67,15 @@ std::string DocumentReader::NextString() {
     return line;
 }
 
+KapRect DocumentReader::NextRect() {
+    KapRect rect;
+    rect.x = NextInt();
+    rect.y = NextInt();
+    rect.width = NextInt();
+    rect.height = NextInt();
+    return rect;
+}
+
 std::string FormatKapName(std::time_t utc) {
     std::tm parts = {};
 #if defined(_WIN32)

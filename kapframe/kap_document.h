@@ -27,6 +27,11 @@ bool ParseHeader(const std::string& line, std::size_t typeLetterCount, KapHeader
 // Values beyond the range of int are clamped.
 int ParseLeadingInt(const std::string& text);
 
+// The window rectangle of lines 2 to 5.
+struct KapRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
 class DocumentWriter {
 public:
     explicit DocumentWriter(const KapHeader& header) { lines_.push_back(ComposeHeader(header)); }
@@ -35,6 +40,7 @@ public:
         return *this;
     }
     DocumentWriter& Int(int value) { return Line(std::to_string(value)); }
+    DocumentWriter& Rect(const KapRect& rect) { return Int(rect.x).Int(rect.y).Int(rect.width).Int(rect.height); }
     // The lines joined by LF.
     std::string Text() const;
 
@@ -50,6 +56,8 @@ public:
     // The next line, or empty at the end.
     std::string NextString();
     int NextInt() { return ParseLeadingInt(NextString()); }
+    // The next four lines as x, y, width and height.
+    KapRect NextRect();
     // Everything after the lines read so far, as it stands.
     std::string Rest() const { return at_ < text_.size() ? text_.substr(at_) : std::string(); }
     bool AtEnd() const { return at_ >= text_.size(); }
@@ -57,11 +65,6 @@ public:
 private:
     std::string text_;
     std::size_t at_ = 0;
-};
-
-// The window rectangle of lines 2 to 5.
-struct KapRect {
-    int x = 0, y = 0, width = 0, height = 0;
 };
 
 // A new kap name: the UTC time as "%Y%m%d%H%M%S"; while a document of that name exists (taken),

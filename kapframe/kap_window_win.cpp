@@ -114,13 +114,8 @@ bool CKapWindow::TakeDocument(const std::string& text) {
     SetTypeLetters(header.typeLetters);
     SetHeaderTail(header.tail);
     KapRect& rect = MutableRect();
-    rect.x = reader.NextInt();
-    rect.y = reader.NextInt();
-    const int width = reader.NextInt(), height = reader.NextInt();
-    if (Resizable()) {
-        rect.width = width;
-        rect.height = height;
-    } else {
+    rect = reader.NextRect();
+    if (!Resizable()) {
         rect.width = Skin().Int("IconWidth");
         rect.height = Skin().Int("IconHeight");
     }
@@ -138,8 +133,7 @@ std::string CKapWindow::DocumentText() const {
     header.typeLetters = TypeLetters();
     header.tail = HeaderTail();
     DocumentWriter writer(header);
-    const KapRect& rect = Rect();
-    writer.Int(rect.x).Int(rect.y).Int(rect.width).Int(rect.height);
+    writer.Rect(Rect());
     WritePayload(writer);
     return writer.Text();
 }

@@ -58,10 +58,7 @@ struct CommonLines {
 // reads back the same once written; a name that is no kap name is replaced.
 inline bool ReadCommonLines(DocumentReader& reader, std::size_t typeLetters, CommonLines& common) {
     if (!ParseHeader(reader.NextString(), typeLetters, common.header)) return false;
-    common.rect.x = reader.NextInt();
-    common.rect.y = reader.NextInt();
-    common.rect.width = reader.NextInt();
-    common.rect.height = reader.NextInt();
+    common.rect = reader.NextRect();
     if (common.header.kapName.size() == 14 && common.header.typeLetters.size() == typeLetters) {
         KapHeader again;
         Require(ParseHeader(ComposeHeader(common.header), typeLetters, again) && SameHeader(again, common.header),

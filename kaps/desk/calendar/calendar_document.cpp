@@ -5,7 +5,7 @@ namespace vimo {
 std::string ComposeCalendarDocument(KapHeader header, const KapRect& rect) {
     header.typeLetters.clear();
     header.tail.clear();
-    return DocumentWriter(header).Int(rect.x).Int(rect.y).Int(rect.width).Int(rect.height).Text();
+    return DocumentWriter(header).Rect(rect).Text();
 }
 
 bool ParseCalendarDocument(const std::string& text, CalendarDocument& document) {
@@ -14,10 +14,7 @@ bool ParseCalendarDocument(const std::string& text, CalendarDocument& document) 
     if (!reader.NextLine(line)) return false;
     CalendarDocument read;
     if (!ParseHeader(line, 0, read.header)) return false;
-    read.rect.x = reader.NextInt();
-    read.rect.y = reader.NextInt();
-    read.rect.width = reader.NextInt();
-    read.rect.height = reader.NextInt();
+    read.rect = reader.NextRect();
     document = read;
     return true;
 }

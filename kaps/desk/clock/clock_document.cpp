@@ -9,7 +9,7 @@ bool ChronometerModeFromLetters(const std::string& typeLetters) { return typeLet
 std::string ComposeClockDocument(KapHeader header, const KapRect& rect, bool chronometerMode) {
     header.typeLetters = ClockModeLetter(chronometerMode);
     header.tail.clear();
-    return DocumentWriter(header).Int(rect.x).Int(rect.y).Int(rect.width).Int(rect.height).Text();
+    return DocumentWriter(header).Rect(rect).Text();
 }
 
 bool ParseClockDocument(const std::string& text, ClockDocument& document) {
@@ -19,10 +19,7 @@ bool ParseClockDocument(const std::string& text, ClockDocument& document) {
     ClockDocument read;
     if (!ParseHeader(line, 1, read.header)) return false;
     read.chronometerMode = ChronometerModeFromLetters(read.header.typeLetters);
-    read.rect.x = reader.NextInt();
-    read.rect.y = reader.NextInt();
-    read.rect.width = reader.NextInt();
-    read.rect.height = reader.NextInt();
+    read.rect = reader.NextRect();
     document = read;
     return true;
 }
