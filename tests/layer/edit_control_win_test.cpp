@@ -713,9 +713,9 @@ TEST_F(EditControlTest, MouseClicksAndDragsPlaceTheCaretOnTheCharacterUnderThePo
 
 TEST_F(EditControlTest, PointerEnterMoveAndLeaveAreReported) {
     Run([&] {
-        Make();
         // The pointer must stand away from the box (it is not moved: tests running beside this
-        // one may be using it): the kap goes elsewhere when it is there. The moves over the box
+        // one may be using it): the kap goes elsewhere before it is shown when it is there (shown
+        // under the pointer, it would get a move of the system's own). The moves over the box
         // come as the input window's mouse messages; once moved over, the box watches the
         // pointer and finds it gone.
         POINT pointer{};
@@ -725,8 +725,8 @@ TEST_F(EditControlTest, PointerEnterMoveAndLeaveAreReported) {
         if (PtInRect(&r, pointer)) {
             const int x = pointer.x > r.right - kKapW / 2 ? pointer.x - kKapW - 40 : pointer.x + 40;
             SetWindowPos(kap_->Hwnd(), nullptr, x, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            kap_->Host().Refresh();
         }
+        Make();
         GetWindowRect(edit_->Input(), &r);
         ASSERT_FALSE(PtInRect(&r, pointer));
         SendMessageA(edit_->Input(), WM_MOUSEMOVE, 0, At(20, 20));
