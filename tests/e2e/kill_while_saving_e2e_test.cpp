@@ -66,6 +66,25 @@ std::map<std::string, std::string> Documents(const ProgramDir& dir) {
     return files;
 }
 
+// Why a start showed no controller: how the program ended, or the windows it shows instead (a
+// message box says what stopped it).
+std::string StartReport(const VimoProcess& app) {
+    if (!app.Running()) return "the program ended with " + std::to_string(app.ExitCode());
+    std::string report = "the program runs without a controller; its windows:";
+    for (HWND hwnd : app.Windows()) {
+        char cls[64] = {}, title[256] = {};
+        GetClassNameA(hwnd, cls, sizeof(cls));
+        GetWindowTextA(hwnd, title, sizeof(title));
+        report += std::string(" [") + cls + " \"" + title + "\"]";
+        if (std::string(cls) == "#32770")
+            for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                GetWindowTextA(child, title, sizeof(title));
+                if (*title) report += std::string(" \"") + title + "\"";
+            }
+    }
+    return report;
+}
+
 void Kill(const VimoProcess& app) {
     HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, app.ProcessId());
     ASSERT_NE(process, nullptr);
@@ -139,7 +158,9 @@ TEST(KillWhileSaving, EveryDocumentIsTheOldOrTheNewVersionAndTheSettingsStayWhol
         dir.Write("VimoKap.ini", ini);
 
         VimoProcess app;
-        ASSERT_TRUE(app.Start(dir) && app.WaitController());
+        const DWORD started = GetTickCount();
+        ASSERT_TRUE(app.Start(dir) && app.WaitController(120000))
+            << "round " << round << ", after " << GetTickCount() - started << " ms: " << StartReport(app);
         const std::vector<HWND> kaps = app.WaitKaps(kapCount, 120000);
         ASSERT_EQ(kaps.size(), kapCount) << "round " << round;
         std::map<std::string, std::pair<int, int>> steps;      // file -> this round's move

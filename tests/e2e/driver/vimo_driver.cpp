@@ -214,6 +214,12 @@ void VimoProcess::Command(UINT id) const { PostMessageA(controller_, WM_COMMAND,
 
 bool VimoProcess::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
+DWORD VimoProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (info_.hProcess) GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
 bool VimoProcess::WaitExit(DWORD timeoutMs) {
     return info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }

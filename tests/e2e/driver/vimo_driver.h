@@ -76,6 +76,8 @@ public:
     // Posts a menu command to the controller window.
     void Command(UINT id) const;
     bool Running() const;
+    // How the process ended; STILL_ACTIVE while it runs.
+    DWORD ExitCode() const;
     // Waits for the process to end; false on timeout.
     bool WaitExit(DWORD timeoutMs);
     // Lets the process go on after this object is gone (the run command's showcase).
