@@ -66,22 +66,15 @@ std::map<std::string, std::string> Documents(const ProgramDir& dir) {
     return files;
 }
 
-// Why a start showed no controller: how the program ended, or the windows it shows instead (a
-// message box says what stopped it).
+// Why a start showed no controller: how the program ended, or the texts of the windows it shows
+// instead (a message box says what stopped it).
 std::string StartReport(const VimoProcess& app) {
     if (!app.Running()) return "the program ended with " + std::to_string(app.ExitCode());
-    std::string report = "the program runs without a controller; its windows:";
-    for (HWND hwnd : app.Windows()) {
-        char cls[64] = {}, title[256] = {};
-        GetClassNameA(hwnd, cls, sizeof(cls));
-        GetWindowTextA(hwnd, title, sizeof(title));
-        report += std::string(" [") + cls + " \"" + title + "\"]";
-        if (std::string(cls) == "#32770")
-            for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                GetWindowTextA(child, title, sizeof(title));
-                if (*title) report += std::string(" \"") + title + "\"";
-            }
-    }
+    std::string report = "the program runs without a controller; its windows say:";
+    char text[256] = {};
+    for (HWND hwnd : app.Windows())
+        for (HWND w = hwnd; w; w = GetWindow(w, w == hwnd ? GW_CHILD : GW_HWNDNEXT))
+            if (GetWindowTextA(w, text, sizeof(text)) > 0) report += std::string(" \"") + text + "\"";
     return report;
 }
 
