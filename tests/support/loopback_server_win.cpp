@@ -27,7 +27,7 @@ LoopbackServer::~LoopbackServer() {
     if (acceptor_.joinable()) acceptor_.join();
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        for (SOCKET client : clients_) closesocket(client); // ends handlers that wait or send without end
+        for (SOCKET client : clients_) closesocket(client); // ends handlers that wait for the client
     }
     for (std::thread& t : threads_) t.join();
     WSACleanup();
@@ -42,6 +42,10 @@ void LoopbackServer::Accept() {
             closesocket(client);
             return;
         }
+        // Closing a socket here does not end a send blocked on it, so a handler sending to a client that
+        // stopped reading would hold up the server's end: such a send fails after a while instead.
+        const DWORD sendLimitMs = 10000;
+        setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&sendLimitMs), sizeof(sendLimitMs));
         clients_.push_back(client);
         threads_.emplace_back([this, client] { handler_(client, stopping_); });
     }

@@ -1,6 +1,7 @@
 #pragma once
 // A TCP server on a loopback address for the tests' network peers: each connection is answered by the handler
-// on a thread of its own; the server's end closes every connection and waits for the threads.
+// on a thread of its own; the server's end closes every connection and waits for the threads. A send
+// the client takes nothing of for 10 s fails, so no handler outlives its client by long.
 #include <winsock2.h>
 
 #include <atomic>
