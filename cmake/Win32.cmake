@@ -57,6 +57,7 @@ target_link_libraries(other_window PRIVATE vimo_options)
 # The opener of the tests' made-up address scheme: it logs what the shell asked it to open.
 add_executable(open_logger WIN32 ${CMAKE_SOURCE_DIR}/tests/programs/open_logger_win.cpp)
 target_compile_options(open_logger PRIVATE ${VIMO_WARNINGS})
+target_link_libraries(open_logger PRIVATE vimo_options)
 
 # GoogleTest cross-built from the Debian sources.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)

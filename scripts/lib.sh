@@ -6,8 +6,13 @@ VIMO_BUILD=${VIMO_BUILD:-$VIMO_ROOT/build}
 # The product is the 32-bit program. Its tests run under 32-bit Wine where the kernel can execute
 # 32-bit Linux binaries; on kernels that cannot (no IA32 emulation), the same sources are built for
 # 64-bit Windows and tested under 64-bit Wine, and the 32-bit program is still built.
-vimo_wine_arch() {
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+vimo_wine_arch() { # win32 where 32-bit Wine runs with the media plugins of its architecture, else win64
+  if /usr/lib/wine/wine --version >/dev/null 2>&1 &&
+    dpkg -s gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386 >/dev/null 2>&1; then
+    echo win32
+  else
+    echo win64
+  fi
 }
 
 vimo_free_disk() { # the space left where the builds go, for the logs
