@@ -7,6 +7,8 @@ VIMO_BUILD=${VIMO_BUILD:-$VIMO_ROOT/build}
 # 32-bit Linux binaries; on kernels that cannot (no IA32 emulation), the same sources are built for
 # 64-bit Windows and tested under 64-bit Wine, and the 32-bit program is still built.
 vimo_wine_arch() { # win32 where 32-bit Wine runs with the media plugins of its architecture, else win64
+  # VIMO_WINE_ARCH=win64 tries the 64-bit side on a machine that could take the other.
+  if [ -n "${VIMO_WINE_ARCH:-}" ]; then echo "$VIMO_WINE_ARCH"; return; fi
   if /usr/lib/wine/wine --version >/dev/null 2>&1 &&
     dpkg -s gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386 >/dev/null 2>&1; then
     echo win32
