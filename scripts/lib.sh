@@ -6,11 +6,17 @@ VIMO_BUILD=${VIMO_BUILD:-$VIMO_ROOT/build}
 # The product is the 32-bit program. Its tests run under 32-bit Wine where the kernel can execute
 # 32-bit Linux binaries; on kernels that cannot (no IA32 emulation), the same sources are built for
 # 64-bit Windows and tested under 64-bit Wine, and the 32-bit program is still built.
-vimo_wine_arch() { # win32 where 32-bit Wine runs with the media plugins of its architecture, else win64
+# 32-bit Wine and what its tests need beside it (the media player's tests play sounds).
+VIMO_WINE32_PACKAGES=(wine32:i386 gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
+
+vimo_wine32_runs() { # 32-bit Wine is installed and the kernel runs it
+  /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+vimo_wine_arch() { # win32 where 32-bit Wine runs with all it needs, else win64
   # VIMO_WINE_ARCH=win64 tries the 64-bit side on a machine that could take the other.
   if [ -n "${VIMO_WINE_ARCH:-}" ]; then echo "$VIMO_WINE_ARCH"; return; fi
-  if /usr/lib/wine/wine --version >/dev/null 2>&1 &&
-    dpkg -s gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386 >/dev/null 2>&1; then
+  if vimo_wine32_runs && dpkg -s "${VIMO_WINE32_PACKAGES[@]}" >/dev/null 2>&1; then
     echo win32
   else
     echo win64

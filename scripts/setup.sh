@@ -2,6 +2,7 @@
 # Installs what building and testing VimoKap needs on a Debian 12 machine (run as root).
 # Quick on a machine that already has everything: it only asks dpkg.
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 
 # A package installed for both architectures is named with its own (`dpkg -s` cannot tell the two apart by
 # name alone).
@@ -10,18 +11,18 @@ packages=(g++ cmake ninja-build googletest libgtest-dev g++-mingw-w64-i686 g++-m
   clang libclang-rt-dev wine wine64 xvfb xdotool imagemagick x11-apps x11-utils
   fonts-liberation fonts-dejavu-core python3 procps iproute2 dovecot-pop3d
   gstreamer1.0-plugins-base:amd64 gstreamer1.0-plugins-good:amd64 xcompmgr)
-# 32-bit Wine is wanted only where the kernel can run it, with the media plugins of its architecture
-# (the media player's tests play sounds). They are installed with the rest when they can be; when they
-# cannot be (an architecture's index missing while a mirror syncs, say), the tests run under 64-bit Wine
-# without them, and a machine that has everything else is not asked again.
-optional=(wine32:i386 gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
+# 32-bit Wine is wanted only where the kernel can run it, with what its tests need beside it. They are
+# installed with the rest when they can be; when they cannot be (an architecture's index missing while a
+# mirror syncs, say), the tests run under 64-bit Wine without them, and a machine that has everything
+# else is not asked again.
+optional=("${VIMO_WINE32_PACKAGES[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
 # Where 32-bit Wine is there and runs, what it needs beside it is asked for too.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if vimo_wine32_runs; then
   for p in "${optional[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
   done
